@@ -1,0 +1,43 @@
+# The two everyday commands are `make run` and `make test`; both set the machine up first.
+SANITIZE ?= 0
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=Debug -DLUNORIA_SANITIZE=ON
+else
+BUILD_DIR ?= build
+CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
+endif
+
+BIN := $(BUILD_DIR)/bin
+
+.PHONY: all setup configure build test run lunoria deskora bench clean
+
+all: build
+
+setup:
+	@scripts/install-deps
+
+configure: setup
+	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS); fi
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure
+
+# The main program: the planner once it exists, Lunoria until then.
+run: build
+	@if [ -x $(BIN)/deskora ]; then cd $(CURDIR) && $(BIN)/deskora; else $(BIN)/lunoria; fi
+
+lunoria: build
+	$(BIN)/lunoria
+
+deskora: build
+	$(BIN)/deskora
+
+bench: build
+	@for b in $(BIN)/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf build build-sanitize
