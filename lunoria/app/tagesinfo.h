@@ -1,0 +1,25 @@
+#pragma once
+// The general facts of one day that the "Allgemein" tab shows. Plain C++: no window needed.
+
+#include <string>
+
+#include "calendar/extended.h"
+
+namespace lunoria {
+
+struct Tagesinfo {
+    std::string Wochentagname;  // long weekday name
+    std::string Monatsname;     // long month name
+    int Jahr = 0;
+    std::string LangesDatum;    // long date after the regional picture
+    int KW = -1;                // ISO week; -1 unless weeks start on Monday
+    Extended KWBeginn = -1;     // MJD of the week's Monday; -1 unless weeks start on Monday
+    int TageSeit = 0;           // day of the year, 1 on 1 January
+    int TageBis = 0;            // days left until 31 December, 0 on that day
+    bool Schaltjahr = false;
+};
+
+// startWochentag: the first weekday of the grid, 0 = Sunday ... 6 = Saturday.
+Tagesinfo TagesinfoBerechnen(Extended mjd, int startWochentag);
+
+}  // namespace lunoria
