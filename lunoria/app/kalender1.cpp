@@ -26,8 +26,9 @@ constexpr const char* InfoCaptions[] = {
 
 constexpr int InfoZeilenAbstand = 22;
 constexpr int InfoErsteZeile = 22;
-constexpr int InfoCaptionX = 12;
-constexpr int InfoWertX = 112;
+constexpr int InfoCaptionX = 10;
+constexpr int InfoWertX = 100;
+constexpr int InfoBreite = 270;
 
 QString Q(const std::string& text)
 {
@@ -74,7 +75,7 @@ TKalender1::TKalender1(QWidget* parent)
 
     gbInfo = new QGroupBox(QStringLiteral(" Allgemeine Info's: "), TabSheet1);
     gbInfo->setObjectName(QStringLiteral("gbInfo"));
-    gbInfo->setGeometry(276, 8, 248, 22 + 9 * InfoZeilenAbstand + 6);
+    gbInfo->setGeometry(258, 8, InfoBreite, 22 + 9 * InfoZeilenAbstand + 6);
     for (int zeile = 0; zeile < 9; ++zeile) {
         auto* caption = new QLabel(QString::fromUtf8(InfoCaptions[zeile]), gbInfo);
         caption->setGeometry(InfoCaptionX, InfoErsteZeile + zeile * InfoZeilenAbstand, InfoWertX - InfoCaptionX, 18);
@@ -108,7 +109,7 @@ QLabel* TKalender1::WerteLabel(QWidget* eltern, const char* name, int zeile)
 {
     auto* label = new QLabel(eltern);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(InfoWertX, InfoErsteZeile + zeile * InfoZeilenAbstand, 248 - InfoWertX - 8, 18);
+    label->setGeometry(InfoWertX, InfoErsteZeile + zeile * InfoZeilenAbstand, InfoBreite - InfoWertX - 6, 18);
     QPalette farben = label->palette();
     farben.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy
     label->setPalette(farben);
