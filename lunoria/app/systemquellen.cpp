@@ -29,7 +29,11 @@ std::string ErsterTrenner(const QString& format, const char* vorgabe)
 
 TRegionaleEinstellungen QtRegionaleEinstellungen()
 {
-    QLocale locale = QLocale::system();
+    return EinstellungenAusLocale(QLocale::system());
+}
+
+TRegionaleEinstellungen EinstellungenAusLocale(const QLocale& locale)
+{
     if (locale.language() == QLocale::C)
         return DeutscheEinstellungen();
 

@@ -3,10 +3,14 @@
 
 #include "calendar/regional.h"
 
+class QLocale;
+
 namespace lunoria {
 
-// Regional settings from QLocale::system(); German settings when the system has none (the C
-// or POSIX locale).
+// Regional settings of a Qt locale; German settings for the C locale, which has none.
+TRegionaleEinstellungen EinstellungenAusLocale(const QLocale& locale);
+
+// Regional settings of QLocale::system().
 TRegionaleEinstellungen QtRegionaleEinstellungen();
 
 // Installs every production provider: regional settings, the message box for errors from

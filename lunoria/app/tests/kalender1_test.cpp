@@ -1,0 +1,113 @@
+#include <QLabel>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "calendar/tests/testquellen.h"
+#include "app/kalender1.h"
+#include "app/systemquellen.h"
+
+namespace lunoria {
+namespace {
+
+QString LabelText(const QWidget& fenster, const char* name)
+{
+    const auto* label = fenster.findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<fehlt>");
+}
+
+TEST(Kalender1, FrameAndTabs)
+{
+    test::RegionalGuard r;
+    test::UhrGuard uhr(2005, 1, 1);
+    TKalender1 fenster;
+    EXPECT_EQ(fenster.windowTitle(), QStringLiteral(" Brinvale Kalender"));
+    EXPECT_EQ(fenster.size(), QSize(544, 374));
+    EXPECT_EQ(fenster.font().pointSize(), 8);
+    EXPECT_FALSE(fenster.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(fenster.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(fenster.windowFlags() & Qt::WindowCloseButtonHint);
+    const auto* seiten = fenster.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    ASSERT_NE(seiten, nullptr);
+    ASSERT_EQ(seiten->count(), 2);
+    EXPECT_EQ(seiten->tabText(0), QStringLiteral("Allgemein"));
+    EXPECT_EQ(seiten->tabText(1), QStringLiteral("Astronomie"));
+    EXPECT_EQ(seiten->currentIndex(), 1);
+}
+
+TEST(Kalender1, AllgemeinLabelsShowTheFactsOfToday)
+{
+    test::RegionalGuard r;
+    const struct {
+        int jahr, monat, tag;
+        const char* werte[9];
+    } faelle[] = {
+        {2005, 1, 1, {"Samstag", "Januar", "2005", "Samstag, 1. Januar 2005", "53", "27.12.2004", "1", "364", "Nein"}},
+        {2000, 2, 29, {"Dienstag", "Februar", "2000", "Dienstag, 29. Februar 2000", "9", "28.02.2000", "60", "306", "Ja"}},
+        {2000, 12, 31,
+         {"Sonntag", "Dezember", "2000", "Sonntag, 31. Dezember 2000", "52", "25.12.2000", "366", "0", "Ja"}},
+    };
+    const char* namen[9] = {"lbTextWochentag", "lbTextMonat", "lbJahr",    "lbDatumLang", "lbKalWoche",
+                            "lbKWStart",       "lbTageseit",  "lbTagebis", "lbSchaltjahr"};
+    for (const auto& f : faelle) {
+        test::UhrGuard uhr(f.jahr, f.monat, f.tag, 23, 59);
+        TKalender1 fenster;
+        fenster.show();
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(LabelText(fenster, namen[i]).toStdString(), f.werte[i]) << namen[i];
+        const auto* wert = fenster.findChild<QLabel*>(QStringLiteral("lbJahr"));
+        EXPECT_EQ(wert->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    }
+}
+
+TEST(Kalender1, EachCloseButtonClosesTheWindow)
+{
+    test::RegionalGuard r;
+    for (const char* name : {"SpeedButton1", "SpeedButton2"}) {
+        TKalender1 fenster;
+        fenster.show();
+        auto* seiten = fenster.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        auto* knopf = fenster.findChild<QToolButton*>(QLatin1String(name));
+        ASSERT_NE(knopf, nullptr);
+        EXPECT_EQ(knopf->text(), QStringLiteral("Schließen"));
+        seiten->setCurrentWidget(knopf->parentWidget());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        EXPECT_FALSE(fenster.isVisible()) << name;
+    }
+}
+
+TEST(SystemQuellen, RegionalSettingsFromQtLocales)
+{
+    const TRegionaleEinstellungen de = EinstellungenAusLocale(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(de.KurzesDatumsformat.substr(0, 2), "dd");
+    EXPECT_EQ(de.DatumsTrenner, ".");
+    EXPECT_EQ(de.ZeitTrenner, ":");
+    EXPECT_EQ(de.LangeTagNamen[0], "Sonntag");
+    EXPECT_EQ(de.LangeTagNamen[6], "Samstag");
+    EXPECT_EQ(de.LangeMonatsNamen[2], "März");
+    EXPECT_EQ(de.Dezimaltrenner, ",");
+    EXPECT_EQ(de.Tausendertrenner, ".");
+
+    const TRegionaleEinstellungen us = EinstellungenAusLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(us.KurzesDatumsformat.substr(0, 1), "M");
+    EXPECT_EQ(us.DatumsTrenner, "/");
+    EXPECT_EQ(us.LangeTagNamen[0], "Sunday");
+    EXPECT_EQ(us.Dezimaltrenner, ".");
+
+    const TRegionaleEinstellungen se = EinstellungenAusLocale(QLocale(QLocale::Swedish, QLocale::Sweden));
+    EXPECT_EQ(se.KurzesDatumsformat.substr(0, 1), "y");
+    EXPECT_EQ(se.DatumsTrenner, "-");
+
+    // Without regional settings the programs speak German.
+    const TRegionaleEinstellungen c = EinstellungenAusLocale(QLocale::c());
+    EXPECT_EQ(c.KurzesDatumsformat, "dd.MM.yyyy");
+    EXPECT_EQ(c.LangeTagNamen[1], "Montag");
+}
+
+}  // namespace
+}  // namespace lunoria
