@@ -18,7 +18,7 @@ setup:
 	@scripts/install-deps
 
 configure: setup
-	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS); fi
+	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) > $(BUILD_DIR).configure.log 2>&1 || (cat $(BUILD_DIR).configure.log; exit 1)
 
 build: configure
 	cmake --build $(BUILD_DIR)
