@@ -1,0 +1,225 @@
+#include "datehelpers.h"
+
+#include "clock.h"
+#include "errors.h"
+
+namespace deskora {
+
+namespace {
+
+TDateFormatSettings& Settings()
+{
+    static TDateFormatSettings settings;
+    return settings;
+}
+
+[[noreturn]] void NotADate(const QString& text)
+{
+    throw EConvertError(QStringLiteral("'%1' ist kein gültiges Datum").arg(text));
+}
+
+// Order of day, month and year in the short date format: the position of each field's first
+// letter. A format without one of them falls back to day, month, year.
+struct TFieldOrder {
+    int Day = 0, Month = 1, Year = 2;
+};
+
+TFieldOrder FieldOrder(const QString& format)
+{
+    const QString f = format.toLower();
+    const qsizetype d = f.indexOf(QLatin1Char('d'));
+    const qsizetype m = f.indexOf(QLatin1Char('m'));
+    const qsizetype y = f.indexOf(QLatin1Char('y'));
+    if (d < 0 || m < 0 || y < 0)
+        return {};
+    TFieldOrder order;
+    order.Day = (d > m) + (d > y);
+    order.Month = (m > d) + (m > y);
+    order.Year = (y > d) + (y > m);
+    return order;
+}
+
+bool IsLeapYear(int year)
+{
+    return year % 4 == 0;
+}
+
+}  // namespace
+
+const TDateFormatSettings& DateFormatSettings()
+{
+    return Settings();
+}
+
+void SetDateFormatSettings(const TDateFormatSettings& settings)
+{
+    Settings() = settings;
+}
+
+QDate ReadDate(const QString& text)
+{
+    const TDateFormatSettings& settings = Settings();
+    int numbers[3] = {0, 0, 0};
+    int digits[3] = {0, 0, 0};
+    qsizetype pos = 0;
+    const qsizetype length = text.size();
+    for (int field = 0; field < 3; ++field) {
+        if (field > 0) {
+            if (pos >= length || text[pos] != settings.DateSeparator)
+                NotADate(text);
+            ++pos;
+        }
+        while (pos < length && text[pos] == QLatin1Char(' '))
+            ++pos;
+        // At most four digits per number: enough for any year and no overflow.
+        while (pos < length && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9')) {
+            if (++digits[field] > 4)
+                NotADate(text);
+            numbers[field] = numbers[field] * 10 + (text[pos].unicode() - '0');
+            ++pos;
+        }
+        if (digits[field] == 0)
+            NotADate(text);
+    }
+    while (pos < length && text[pos] == QLatin1Char(' '))
+        ++pos;
+    if (pos != length)
+        NotADate(text);
+
+    const TFieldOrder order = FieldOrder(settings.ShortDateFormat);
+    const int day = numbers[order.Day];
+    const int month = numbers[order.Month];
+    int year = numbers[order.Year];
+    if (digits[order.Year] <= 2)
+        year += Now().date().year() / 100 * 100;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        NotADate(text);
+    return date;
+}
+
+QString WriteDate(int year, int month, int day)
+{
+    const TDateFormatSettings& settings = Settings();
+    const QString& format = settings.ShortDateFormat;
+    QString out;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i].toLower();
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run].toLower() == c)
+            ++run;
+        if (c == QLatin1Char('d')) {
+            out += run >= 2 ? ZeroPad(day, 2) : QString::number(day);
+        } else if (c == QLatin1Char('m')) {
+            out += run >= 2 ? ZeroPad(month, 2) : QString::number(month);
+        } else if (c == QLatin1Char('y')) {
+            out += run >= 3 ? ZeroPad(year, 4) : ZeroPad(((year % 100) + 100) % 100, 2);
+        } else if (c == QLatin1Char('/')) {
+            out += QString(run, settings.DateSeparator);
+        } else {
+            out += format.mid(i, run);
+        }
+        i += run;
+    }
+    return out;
+}
+
+QString WriteDate(const QDate& date)
+{
+    return WriteDate(date.year(), date.month(), date.day());
+}
+
+QString ZeroPad(int n, int w)
+{
+    QString zeros;
+    int threshold = 10;
+    for (int zeroCount = 1; zeroCount <= 7; ++zeroCount, threshold *= 10) {
+        if (n < threshold && w > zeroCount)
+            zeros += QLatin1Char('0');
+    }
+    return zeros + QString::number(n);
+}
+
+int DaysInMonth(int month, int year)
+{
+    switch (month) {
+    case 4: case 6: case 9: case 11:
+        return 30;
+    case 2:
+        return IsLeapYear(year) ? 29 : 28;
+    default:
+        return 31;
+    }
+}
+
+QString DatePart(const QString& dateText, int part)
+{
+    const QDate date = ReadDate(dateText);
+    switch (part) {
+    case 0: return ZeroPad(date.day(), 2);
+    case 1: return ZeroPad(date.month(), 2);
+    case 2: return ZeroPad(date.year(), 2);
+    default: return {};
+    }
+}
+
+QString AddDays(const QString& dateText, int n)
+{
+    const QDate date = ReadDate(dateText);
+    int day = date.day(), month = date.month(), year = date.year();
+    for (int i = 0; i < n; ++i) {
+        if (++day > DaysInMonth(month, year)) {
+            day = 1;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
+        }
+    }
+    return WriteDate(year, month, day);
+}
+
+QString SubtractDays(const QString& dateText, int n)
+{
+    const QDate date = ReadDate(dateText);
+    int day = date.day(), month = date.month(), year = date.year();
+    for (int i = 0; i < n; ++i) {
+        if (day == 1) {
+            if (--month < 1) {
+                month = 12;
+                --year;
+            }
+            day = DaysInMonth(month, year);
+        } else {
+            --day;
+        }
+    }
+    return WriteDate(year, month, day);
+}
+
+int DayOfYear(const QString& dateText)
+{
+    const QDate date = ReadDate(dateText);
+    int days = date.day();
+    for (int month = 1; month < date.month(); ++month)
+        days += DaysInMonth(month, date.year());
+    return days;
+}
+
+int WeekNumber(const QString& dateText)
+{
+    return ReadDate(dateText).weekNumber();
+}
+
+int WeekdayIndex(const QString& dateText)
+{
+    // QDate counts 1 = Monday .. 7 = Sunday.
+    return ReadDate(dateText).dayOfWeek() % 7 + 1;
+}
+
+bool PointInRect(int x, int y, const QRect& rect)
+{
+    return rect.left() <= x && x <= rect.right() && rect.top() <= y && y <= rect.bottom();
+}
+
+}  // namespace deskora

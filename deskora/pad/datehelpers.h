@@ -1,0 +1,64 @@
+#pragma once
+// Date texts of the desk pad and the day arithmetic on them.
+//
+// The pad keeps its date as a text in the process-wide short date format ("dd.mm.yy" in
+// Deskora, so always two-digit day, month and year separated by dots). Reading a text takes a
+// year of at most two digits as a year of the current century, so stepping forward from
+// 31.12.99 gives 01.01.00, the first day of the same century. The day arithmetic counts every
+// year divisible by 4 as a leap year, which is exact from 1901 to 2099.
+
+#include <QChar>
+#include <QDate>
+#include <QRect>
+#include <QString>
+
+namespace deskora {
+
+// The process-wide short date format and date separator. In the format, d/dd stand for the
+// day, m/mm for the month, yy for the two-digit and yyyy for the four-digit year, and "/" for
+// the separator; every other character is written as it is.
+struct TDateFormatSettings {
+    QString ShortDateFormat = QStringLiteral("dd.mm.yy");
+    QChar DateSeparator = QLatin1Char('.');
+};
+
+const TDateFormatSettings& DateFormatSettings();
+void SetDateFormatSettings(const TDateFormatSettings& settings);
+
+// Reads a date text: day, month and year in the order of the short date format, separated by
+// the date separator, blanks before a number skipped. A year of one or two digits gets the
+// current century of the clock added. Throws EConvertError "'%s' ist kein gültiges Datum"
+// for anything else, including days that do not exist.
+QDate ReadDate(const QString& text);
+
+// Writes a date in the short date format.
+QString WriteDate(int year, int month, int day);
+QString WriteDate(const QDate& date);
+
+// Decimal text of n with leading zeros up to width w: ZeroPad(7, 2) = "07", ZeroPad(5, 4) =
+// "0005"; a number wider than w is written in full (ZeroPad(123, 2) = "123").
+QString ZeroPad(int n, int w);
+
+// 28..31 days of the month under the divisible-by-4 leap rule.
+int DaysInMonth(int month, int year);
+
+// Part 0: the day as two digits; 1: the month as two digits; 2: the four-digit year.
+QString DatePart(const QString& dateText, int part);
+
+// The date text n days later (n >= 1) or earlier, stepped one day at a time.
+QString AddDays(const QString& dateText, int n);
+QString SubtractDays(const QString& dateText, int n);
+
+// Day of the year, 1..366.
+int DayOfYear(const QString& dateText);
+
+// ISO 8601 week number, 1..53 (weeks from Monday, week 1 holds the year's first Thursday).
+int WeekNumber(const QString& dateText);
+
+// Weekday index of the date: 1 = Sunday .. 7 = Saturday, the index of the name tables.
+int WeekdayIndex(const QString& dateText);
+
+// True when the point lies inside the rectangle or on any of its four edges.
+bool PointInRect(int x, int y, const QRect& rect);
+
+}  // namespace deskora
