@@ -1,0 +1,35 @@
+#pragma once
+// Installs a zone rule for the lifetime of the object and restores the previous provider.
+
+#include <string>
+#include <utility>
+
+#include "calendar/zonenregel.h"
+
+namespace lunoria::test {
+
+class ZonenregelGuard {
+public:
+    // Central European time with the status "standard time now".
+    ZonenregelGuard() : ZonenregelGuard(MitteleuropaeischeZonenregel()) {}
+
+    explicit ZonenregelGuard(TZonenregelStand stand)
+        : m_Vorher(SetzeZonenregelQuelle([stand](int) { return stand; }))
+    {
+    }
+
+    // A POSIX rule string, evaluated for the year asked for.
+    explicit ZonenregelGuard(const std::string& tz)
+        : m_Vorher(SetzeZonenregelQuelle([tz](int jahr) { return ZonenregelAusText(tz, jahr); }))
+    {
+    }
+
+    ~ZonenregelGuard() { SetzeZonenregelQuelle(std::move(m_Vorher)); }
+    ZonenregelGuard(const ZonenregelGuard&) = delete;
+    ZonenregelGuard& operator=(const ZonenregelGuard&) = delete;
+
+private:
+    TZonenregelQuelle m_Vorher;
+};
+
+}  // namespace lunoria::test
