@@ -1,0 +1,70 @@
+#pragma once
+// The user-visible texts of the astronomy, numbered like string resources.
+
+#include <array>
+#include <cstddef>
+
+namespace lunoria {
+
+enum TAstroText : int {
+    // The ten lunar event names, in the order of the event types (TEreignis::Typ).
+    atNeumond,
+    atErstesViertel,
+    atVollmond,
+    atLetztesViertel,
+    atPerigaeum,
+    atApogaeum,
+    atAufsteigenderKnoten,
+    atAbsteigenderKnoten,
+    atMaxNoerdlicheDeklination,
+    atMaxSuedlicheDeklination,
+    // Rise and set.
+    atUhr,
+    atGehtNichtAuf,
+    atGehtNichtUnter,
+    atImmerSichtbar,
+    atImmerUnsichtbar,
+    // Moon phase as a percentage: percent, then the waxing or waning word.
+    atPhasenFormat,
+    atZunehmend,
+    atAbnehmend,
+    // Default place: integer part and hundredths of the latitude and of the longitude (degrees,
+    // longitude positive west).
+    atBreiteGrad,
+    atBreiteHundertstel,
+    atLaengeGrad,
+    atLaengeHundertstel,
+    atAnzahlTexte
+};
+
+inline constexpr std::array<const char*, atAnzahlTexte> AstroTexte = {
+    "Neumond",
+    "Erstes Viertel",
+    "Vollmond",
+    "Letztes Viertel",
+    "Perigäum",
+    "Apogäum",
+    "Aufsteigender Knoten",
+    "Absteigender Knoten",
+    "Maximale nördliche Deklination",
+    "Maximale südliche Deklination",
+    "Uhr",
+    "geht nicht auf",
+    "geht nicht unter",
+    "immer sichtbar",
+    "immer unsichtbar",
+    "%4.1f%%, %s",
+    "zunehmend",
+    "abnehmend",
+    "49",
+    "47",
+    "-9",
+    "65",
+};
+
+constexpr const char* AstroText(TAstroText nr)
+{
+    return AstroTexte[static_cast<std::size_t>(nr)];
+}
+
+}  // namespace lunoria

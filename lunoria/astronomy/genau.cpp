@@ -1,0 +1,447 @@
+#include "genau.h"
+
+#include <array>
+#include <cmath>
+
+#include "koeffizienten.h"
+#include "kurzreihen.h"
+
+namespace lunoria {
+
+namespace {
+
+constexpr Extended Pi = 3.14159265358979323846264338327950288L;
+constexpr Extended PI2 = 6.283185307179586L;  // 2 pi as the series were fitted with
+constexpr Extended Rad = Pi / 180;            // degrees to radians
+
+Extended SinG(Extended g) { return std::sin(g * Rad); }
+Extended CosG(Extended g) { return std::cos(g * Rad); }
+
+// A phasor: cos and sin of one angle, possibly scaled.
+struct TPhasor {
+    Extended c = 1, s = 0;
+};
+
+constexpr TPhasor Mal(TPhasor a, TPhasor b)
+{
+    return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s};
+}
+
+// ---- sun ----------------------------------------------------------------------------------
+
+// One planetary perturbation term of the sun: multiples J of the Earth's and K of the planet's
+// mean anomaly, power N of T (N > 0 rows reuse the argument of the row before them);
+// dL and dB in arc seconds, dR in 1e-6 AU, on the cosine (c) and sine (s) part.
+struct TSonnenTerm {
+    int J, K, N;
+    Extended DLc, DLs, DRc, DRs, DBc, DBs;
+};
+
+constexpr std::array<TSonnenTerm, 23> VenusTerme = {{
+    {1, 0, 0, -0.22L, 6892.76L, -16707.37L, -0.54L, 0, 0},
+    {1, 0, 1, -0.06L, -17.35L, 42.04L, -0.15L, 0, 0},
+    {1, 0, 2, -0.01L, -0.05L, 0.13L, -0.02L, 0, 0},
+    {2, 0, 0, 0, 71.98L, -139.57L, 0, 0, 0},
+    {2, 0, 1, 0, -0.36L, 0.70L, 0, 0, 0},
+    {3, 0, 0, 0, 1.04L, -1.75L, 0, 0, 0},
+    {0, -1, 0, 0.03L, -0.07L, -0.16L, -0.07L, 0.02L, -0.02L},
+    {1, -1, 0, 2.35L, -4.23L, -4.75L, -2.64L, 0, 0},
+    {1, -2, 0, -0.10L, 0.06L, 0.12L, 0.20L, 0.02L, 0},
+    {2, -1, 0, -0.06L, -0.03L, 0.20L, -0.01L, 0.01L, -0.09L},
+    {2, -2, 0, -4.70L, 2.90L, 8.28L, 13.42L, 0.01L, -0.01L},
+    {3, -2, 0, 1.80L, -1.74L, -1.44L, -1.57L, 0.04L, -0.06L},
+    {3, -3, 0, -0.67L, 0.03L, 0.11L, 2.43L, 0.01L, 0},
+    {4, -2, 0, 0.03L, -0.03L, 0.10L, 0.09L, 0.01L, -0.01L},
+    {4, -3, 0, 1.51L, -0.40L, -0.88L, -3.36L, 0.18L, -0.10L},
+    {4, -4, 0, -0.19L, -0.09L, -0.38L, 0.77L, 0, 0},
+    {5, -3, 0, 0.76L, -0.68L, 0.30L, 0.37L, 0.01L, 0},
+    {5, -4, 0, -0.14L, -0.04L, -0.11L, 0.43L, -0.03L, 0},
+    {5, -5, 0, -0.05L, -0.07L, -0.31L, 0.21L, 0, 0},
+    {6, -4, 0, 0.15L, -0.04L, -0.06L, -0.21L, 0.01L, 0},
+    {6, -5, 0, -0.03L, -0.03L, -0.09L, 0.09L, -0.01L, 0},
+    {6, -6, 0, 0, -0.04L, -0.18L, 0.02L, 0, 0},
+    {7, -5, 0, -0.12L, -0.03L, -0.08L, 0.31L, -0.02L, -0.01L},
+}};
+
+constexpr std::array<TSonnenTerm, 13> MarsTerme = {{
+    {1, -1, 0, -0.22L, 0.17L, -0.21L, -0.27L, 0, 0},
+    {1, -2, 0, -1.66L, 0.62L, 0.16L, 0.28L, 0, 0},
+    {2, -2, 0, 1.96L, 0.57L, -1.32L, 4.55L, 0, 0.01L},
+    {2, -3, 0, 0.40L, 0.15L, -0.17L, 0.46L, 0, 0},
+    {2, -4, 0, 0.53L, 0.26L, 0.09L, -0.22L, 0, 0},
+    {3, -3, 0, 0.05L, 0.12L, -0.35L, 0.15L, 0, 0},
+    {3, -4, 0, -0.13L, -0.48L, 1.06L, -0.29L, 0.01L, 0},
+    {3, -5, 0, -0.04L, -0.20L, 0.20L, -0.04L, 0, 0},
+    {4, -4, 0, 0, -0.03L, 0.10L, 0.04L, 0, 0},
+    {4, -5, 0, 0.05L, -0.07L, 0.20L, 0.14L, 0, 0},
+    {4, -6, 0, -0.10L, 0.11L, -0.23L, -0.22L, 0, 0},
+    {5, -7, 0, -0.05L, 0, 0.01L, -0.14L, 0, 0},
+    {5, -8, 0, 0.05L, 0.01L, -0.02L, 0.10L, 0, 0},
+}};
+
+constexpr std::array<TSonnenTerm, 12> JupiterTerme = {{
+    {-1, -1, 0, 0.01L, 0.07L, 0.18L, -0.02L, 0, -0.02L},
+    {0, -1, 0, -0.31L, 2.58L, 0.52L, 0.34L, 0.02L, 0},
+    {1, -1, 0, -7.21L, -0.06L, 0.13L, -16.27L, 0, -0.02L},
+    {1, -2, 0, -0.54L, -1.52L, 3.09L, -1.12L, 0.01L, -0.17L},
+    {1, -3, 0, -0.03L, -0.21L, 0.38L, -0.06L, 0, -0.02L},
+    {2, -1, 0, -0.16L, 0.05L, -0.18L, -0.31L, 0.01L, 0},
+    {2, -2, 0, 0.14L, -2.73L, 9.23L, 0.48L, 0, 0},
+    {2, -3, 0, 0.07L, -0.55L, 1.83L, 0.25L, 0.01L, 0},
+    {2, -4, 0, 0.02L, -0.08L, 0.25L, 0.06L, 0, 0},
+    {3, -2, 0, 0.01L, -0.07L, 0.16L, 0.04L, 0, 0},
+    {3, -3, 0, -0.16L, -0.03L, 0.08L, -0.64L, 0, 0},
+    {3, -4, 0, -0.04L, -0.01L, 0.03L, -0.17L, 0, 0},
+}};
+
+constexpr std::array<TSonnenTerm, 4> SaturnTerme = {{
+    {0, -1, 0, 0, 0.32L, 0.01L, 0, 0, 0},
+    {1, -1, 0, -0.08L, -0.41L, 0.97L, -0.18L, 0, -0.01L},
+    {1, -2, 0, 0.04L, 0.10L, -0.23L, 0.10L, 0, 0},
+    {2, -2, 0, 0.04L, 0.10L, -0.35L, 0.13L, 0, 0},
+}};
+
+// Multiples j = -1 ... 7 of the Earth's mean anomaly, stored at j + 1.
+using TErdPhasoren = std::array<TPhasor, 9>;
+
+// Adds the terms of one planet with mean anomaly mp (radians); its multiples 0 ... -kMax are
+// stored at index -k.
+template <std::size_t N, std::size_t KMax>
+void PlanetenStoerung(const std::array<TSonnenTerm, N>& terme, const TErdPhasoren& erde, Extended mp, Extended t,
+                      Extended& dl, Extended& dr, Extended& db)
+{
+    std::array<TPhasor, KMax + 1> planet{};
+    planet[0] = {1, 0};
+    planet[1] = {std::cos(mp), -std::sin(mp)};
+    for (std::size_t i = 2; i <= KMax; ++i)
+        planet[i] = Mal(planet[i - 1], planet[1]);
+
+    Extended u = 0, v = 0;
+    for (const TSonnenTerm& term : terme) {
+        if (term.N == 0) {
+            const TPhasor p = Mal(erde[static_cast<std::size_t>(term.J + 1)], planet[static_cast<std::size_t>(-term.K)]);
+            u = p.c;
+            v = p.s;
+        } else {
+            u *= t;
+            v *= t;
+        }
+        dl += term.DLc * u + term.DLs * v;
+        dr += term.DRc * u + term.DRs * v;
+        db += term.DBc * u + term.DBs * v;
+    }
+}
+
+// ---- moon ---------------------------------------------------------------------------------
+
+constexpr Extended ARC = 206264.81L;  // arc seconds per radian, as the lunar theory uses it
+
+// Phasors of multiples -max ... max of one argument, the factor entering to the power |m|.
+template <int Max>
+struct TReihe {
+    std::array<TPhasor, 2 * Max + 1> p{};
+
+    void Init(Extended arg, Extended faktor)
+    {
+        at(0) = {1, 0};
+        at(1) = {faktor * std::cos(arg), faktor * std::sin(arg)};
+        for (int m = 2; m <= Max; ++m)
+            at(m) = Mal(at(m - 1), at(1));
+        for (int m = 1; m <= Max; ++m)
+            at(-m) = {at(m).c, -at(m).s};
+    }
+    TPhasor& at(int m) { return p[static_cast<std::size_t>(m + Max)]; }
+    const TPhasor& at(int m) const { return p[static_cast<std::size_t>(m + Max)]; }
+};
+
+struct TMondArgumente {
+    TReihe<4> l;   // Moon's mean anomaly
+    TReihe<3> ls;  // Sun's mean anomaly
+    TReihe<4> f;   // argument of latitude
+    TReihe<6> d;   // mean elongation
+
+    // Product over the four tables, skipping zero multiples: (cos part, sin part).
+    TPhasor Term(int p, int q, int r, int s) const
+    {
+        TPhasor x{1, 0};
+        if (p != 0)
+            x = Mal(x, l.at(p));
+        if (q != 0)
+            x = Mal(x, ls.at(q));
+        if (r != 0)
+            x = Mal(x, f.at(r));
+        if (s != 0)
+            x = Mal(x, d.at(s));
+        return x;
+    }
+};
+
+// Rows (p, q, r, s, coefficient) of the latitude term N, on the sine part.
+struct TNTerm {
+    int P, Q, R, S;
+    Extended C;
+};
+constexpr std::array<TNTerm, 10> NTerme = {{
+    {0, 0, 1, -2, -526.069L},
+    {0, 0, 1, -4, -3.352L},
+    {1, 0, 1, -2, 44.297L},
+    {1, 0, 1, -4, -6.0L},
+    {-1, 0, 1, 0, 20.599L},
+    {-1, 0, 1, -2, -30.598L},
+    {-2, 0, 1, 0, -24.649L},
+    {-2, 0, 1, -2, -2.0L},
+    {0, 1, 1, -2, -22.571L},
+    {0, -1, 1, -2, 10.985L},
+}};
+
+// Planetary terms of the lunar longitude: coefficient (arc seconds), argument in revolutions.
+struct TRevTerm {
+    Extended C, A, B;
+};
+constexpr std::array<TRevTerm, 11> PlanetenMond = {{
+    {0.82L, 0.7736L, -62.5512L},
+    {0.31L, 0.0466L, -125.1025L},
+    {0.35L, 0.5785L, -25.1042L},
+    {0.66L, 0.4591L, 1335.8075L},
+    {0.64L, 0.3130L, -91.5680L},
+    {1.14L, 0.1480L, 1331.2898L},
+    {0.21L, 0.5918L, 1056.5859L},
+    {0.44L, 0.5784L, 1322.8595L},
+    {0.24L, 0.2275L, -5.7374L},
+    {0.28L, 0.2965L, 2.6929L},
+    {0.33L, 0.3132L, 6.3368L},
+}};
+
+}  // namespace
+
+Extended Frac(Extended x)
+{
+    Extended f = x - std::trunc(x);
+    if (f < 0)
+        f += 1;
+    if (f >= 1)  // -1e-30 + 1 rounds to 1
+        f = 0;
+    return f;
+}
+
+Extended SRev(Extended x)
+{
+    return std::sin(PI2 * Frac(x));
+}
+
+Extended ATN2(Extended y, Extended x)
+{
+    const Extended ax = std::fabs(x);
+    const Extended ay = std::fabs(y);
+    if (ax == 0 && ay == 0)
+        return 0;
+    Extended phi;
+    if (ay >= ax)
+        phi = 90 - std::atan(ax / ay) / Rad;
+    else
+        phi = std::atan(ay / ax) / Rad;
+    if (x < 0)
+        phi = 180 - phi;
+    if (y < 0)
+        phi = -phi;
+    return phi;
+}
+
+Extended ACS(Extended x)
+{
+    if (x > 1)
+        x = 1;
+    else if (x < -1)
+        x = -1;
+    if (std::fabs(x) == 1)
+        return 90 - 90 * x;
+    if (std::fabs(x) <= 1e-7L)
+        return 90 - x * (180 / Pi);
+    return 90 - std::atan(x / std::sqrt((1 - x) * (1 + x))) / Rad;
+}
+
+TKugelKoord SonneGenau(Extended t)
+{
+    // Mean anomalies of Venus, Earth, Mars, Jupiter, Saturn and the lunar arguments (radians).
+    const Extended m2 = PI2 * Frac(0.1387306L + 162.5485917L * t);
+    const Extended m3 = PI2 * Frac(0.9931266L + 99.9973604L * t);
+    const Extended m4 = PI2 * Frac(0.0543250L + 53.1666028L * t);
+    const Extended m5 = PI2 * Frac(0.0551750L + 8.4293972L * t);
+    const Extended m6 = PI2 * Frac(0.8816500L + 3.3938722L * t);
+    const Extended d = PI2 * Frac(0.8274L + 1236.8531L * t);
+    const Extended a = PI2 * Frac(0.3749L + 1325.5524L * t);
+    const Extended u = PI2 * Frac(0.2591L + 1342.2278L * t);
+
+    TErdPhasoren erde{};
+    erde[1] = {1, 0};
+    erde[2] = {std::cos(m3), std::sin(m3)};
+    erde[0] = {erde[2].c, -erde[2].s};
+    for (std::size_t j = 3; j < erde.size(); ++j)
+        erde[j] = Mal(erde[j - 1], erde[2]);
+
+    Extended dl = 0, dr = 0, db = 0;
+    PlanetenStoerung<23, 6>(VenusTerme, erde, m2, t, dl, dr, db);
+    PlanetenStoerung<13, 8>(MarsTerme, erde, m4, t, dl, dr, db);
+    PlanetenStoerung<12, 4>(JupiterTerme, erde, m5, t, dl, dr, db);
+    PlanetenStoerung<4, 2>(SaturnTerme, erde, m6, t, dl, dr, db);
+
+    // The Moon's pull on the Earth.
+    dl += 6.45L * std::sin(d) - 0.42L * std::sin(d - a) + 0.18L * std::sin(d + a) + 0.17L * std::sin(d - m3) -
+          0.06L * std::sin(d + m3);
+    dr += 30.76L * std::cos(d) - 3.06L * std::cos(d - a) + 0.85L * std::cos(d + a) - 0.58L * std::cos(d + m3) +
+          0.57L * std::cos(d - m3);
+    db += 0.576L * std::sin(u);
+
+    // Long-period terms.
+    dl += 6.40L * std::sin(PI2 * (0.6983L + 0.0561L * t)) + 1.87L * std::sin(PI2 * (0.5764L + 0.4174L * t)) +
+          0.27L * std::sin(PI2 * (0.4189L + 0.3306L * t)) + 0.20L * std::sin(PI2 * (0.3581L + 2.4814L * t));
+
+    TKugelKoord k;
+    k.Laenge = 360 * Frac(0.7859453L + m3 / PI2 + ((6191.2L + 1.1L * t) * t + dl) / 1296000);
+    k.Abstand = 1.0001398L - 0.0000007L * t + dr * 1e-6L;
+    k.Breite = db / 3600;
+    return k;
+}
+
+TKugelKoord MondGenau(Extended t)
+{
+    const Extended t2 = t * t;
+
+    // Long-period perturbations (arc seconds).
+    const Extended s1 = SRev(0.19833L + 0.05611L * t);
+    const Extended s2 = SRev(0.27869L + 0.04508L * t);
+    const Extended s3 = SRev(0.16827L - 0.36903L * t);
+    const Extended s4 = SRev(0.34734L - 5.37261L * t);
+    const Extended s5 = SRev(0.10498L - 5.37899L * t);
+    const Extended s6 = SRev(0.42681L - 0.41855L * t);
+    const Extended s7 = SRev(0.14943L - 5.37511L * t);
+    const Extended dL0 = 0.84L * s1 + 0.31L * s2 + 14.27L * s3 + 7.26L * s4 + 0.28L * s5 + 0.24L * s6;
+    const Extended dl = 2.94L * s1 + 0.31L * s2 + 14.27L * s3 + 9.34L * s4 + 1.12L * s5 + 0.83L * s6;
+    const Extended dls = -6.40L * s1 - 1.89L * s6;
+    const Extended dF = 0.21L * s1 + 0.31L * s2 + 14.27L * s3 - 88.70L * s4 - 15.30L * s5 + 0.24L * s6 - 1.86L * s7;
+    const Extended dD = dL0 - dls;
+    const Extended dGam = -3.332e-6L * SRev(0.59734L - 5.37261L * t) - 5.39e-7L * SRev(0.35498L - 5.37899L * t) -
+                          6.4e-8L * SRev(0.39943L - 5.37511L * t);
+
+    Extended dLam = 0, dS = 0, gam1c = 0;
+    Extended sinPi = 3422.7L;
+
+    // Mean arguments (radians).
+    const Extended l0 = PI2 * Frac(0.60643382L + 1336.85522467L * t - 0.00000313L * t2) + dL0 / ARC;
+    const Extended l = PI2 * Frac(0.37489701L + 1325.55240982L * t + 0.00002565L * t2) + dl / ARC;
+    const Extended ls = PI2 * Frac(0.99312619L + 99.99735956L * t - 0.00000044L * t2) + dls / ARC;
+    const Extended f = PI2 * Frac(0.25909118L + 1342.2278298L * t - 0.00000892L * t2) + dF / ARC;
+    const Extended d = PI2 * Frac(0.82736186L + 1236.85308708L * t - 0.00000397L * t2) + dD / ARC;
+
+    TMondArgumente arg;
+    arg.l.Init(l, 1.000002208L);
+    arg.ls.Init(ls, 0.997504612L - 0.002495388L * t);
+    arg.f.Init(f, 1.000002708L + 139.978L * dGam);
+    arg.d.Init(d, 1);
+
+    // Solar perturbation series.
+    for (const TStoerTerm& z : MondStoerTerme) {
+        const TPhasor x = arg.Term(z.P, z.Q, z.R, z.S);
+        dLam += z.CLambda * x.s;
+        dS += z.CS * x.s;
+        gam1c += z.CGamma * x.c;
+        sinPi += z.CPi * x.c;
+    }
+
+    // Latitude term.
+    Extended n = 0;
+    for (const TNTerm& z : NTerme)
+        n += z.C * arg.Term(z.P, z.Q, z.R, z.S).s;
+
+    // Planetary perturbations of the longitude.
+    for (const TRevTerm& z : PlanetenMond)
+        dLam += z.C * SRev(z.A + z.B * t);
+
+    TKugelKoord k;
+    k.Laenge = 360 * Frac((l0 + dLam / ARC) / PI2);
+    const Extended s = f + dS / ARC;
+    const Extended fac = 1.000002708L + 139.978L * dGam;
+    k.Breite = (fac * (18519.7L + gam1c) * std::sin(s) - 6.24L * std::sin(3 * s) + n) / 3600;
+    sinPi *= 0.999953253L;
+    k.Abstand = ARC / sinPi;
+    return k;
+}
+
+TKugelKoord Aequatorial(const TKugelKoord& ekl, Extended t)
+{
+    // Cartesian ecliptic coordinates.
+    const Extended cb = CosG(ekl.Breite);
+    const Extended x = ekl.Abstand * cb * CosG(ekl.Laenge);
+    const Extended y = ekl.Abstand * cb * SinG(ekl.Laenge);
+    const Extended z = ekl.Abstand * SinG(ekl.Breite);
+
+    // Rotation by the obliquity of the ecliptic of date.
+    const Extended eps = 23.43929111L - (46.815L + (0.00059L - 0.001813L * t) * t) * t / 3600;
+    const Extended ce = CosG(eps), se = SinG(eps);
+    const Extended y1 = ce * y - se * z;
+    const Extended z1 = se * y + ce * z;
+
+    // Nutation in longitude and obliquity (mean equator to true equator of date).
+    constexpr Extended pi2 = 6.283185307L;
+    auto bruch = [](Extended v) { return v - std::trunc(v); };
+    const Extended nls = pi2 * bruch(0.993133L + 99.997306L * t);
+    const Extended nd = pi2 * bruch(0.827362L + 1236.853087L * t);
+    const Extended nf = pi2 * bruch(0.259089L + 1342.227826L * t);
+    const Extended nn = pi2 * bruch(0.347346L - 5.372447L * t);
+    const Extended eps0 = 0.4090928L - 2.2696e-4L * t;
+    const Extended dpsi = (-17.2L * std::sin(nn) - 1.319L * std::sin(2 * (nf - nd + nn)) - 0.227L * std::sin(2 * (nf + nn)) +
+                           0.206L * std::sin(2 * nn) + 0.143L * std::sin(nls)) /
+                          206264.8062L;
+    const Extended deps = (9.203L * std::cos(nn) + 0.574L * std::cos(2 * (nf - nd + nn)) +
+                           0.098L * std::cos(2 * (nf + nn)) - 0.090L * std::cos(2 * nn)) /
+                          206264.8062L;
+    const Extended c = dpsi * std::cos(eps0);
+    const Extended s = dpsi * std::sin(eps0);
+    const Extended x2 = x - (c * y1 + s * z1);
+    const Extended y2 = y1 + c * x - deps * z1;
+    const Extended z2 = z1 + s * x + deps * y1;
+
+    TKugelKoord q;
+    const Extended rho = std::sqrt(x2 * x2 + y2 * y2);
+    q.Abstand = std::sqrt(x2 * x2 + y2 * y2 + z2 * z2);
+    q.Laenge = ATN2(y2, x2);
+    if (q.Laenge < 0)
+        q.Laenge += 360;
+    if (q.Laenge >= 360)
+        q.Laenge -= 360;
+    q.Breite = ATN2(z2, rho);
+    return q;
+}
+
+TMondBeleuchtung MondBeleuchtung(Extended breite, Extended laenge, Extended mjd)
+{
+    const Extended t = (mjd - 51544.5L) / 36525;
+
+    // The sun where it was when its light left it; both bodies referred to the equator of the
+    // instant of observation.
+    const TKugelKoord sonne = Aequatorial(SonneGenau(t - SonnenLichtzeitJHd), t);
+    const TKugelKoord mond = Aequatorial(MondGenau(t), t);
+
+    const Extended ds = sonne.Breite, dm = mond.Breite;
+    const Extended da = sonne.Laenge - mond.Laenge;
+
+    // Elongation and phase angle (distances in kilometres).
+    const Extended psi = ACS(SinG(ds) * SinG(dm) + CosG(ds) * CosG(dm) * CosG(da));
+    const Extended rSonne = sonne.Abstand * 149597870;
+    const Extended rMond = mond.Abstand * 6378.14L;
+    const Extended i = ATN2(rSonne * SinG(psi), rMond - rSonne * CosG(psi));
+
+    TMondBeleuchtung b;
+    b.Prozent = 100 * (1 + CosG(i)) / 2;
+
+    // Position angle of the bright limb: negative while it faces west, i.e. while waxing.
+    const Extended chi = ATN2(CosG(ds) * SinG(da), SinG(ds) * CosG(dm) - CosG(ds) * SinG(dm) * CosG(da));
+    b.Zunehmend = chi < 0;
+
+    // Parallactic angle from the local hour angle of the moon.
+    const Extended h = 15 * OrtsSternzeit(mjd, laenge) - mond.Laenge;
+    b.Bildwinkel = ATN2(SinG(h), CosG(dm) * std::tan(breite * Rad) - SinG(dm) * CosG(h));
+    return b;
+}
+
+}  // namespace lunoria

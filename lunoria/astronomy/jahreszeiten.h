@@ -1,0 +1,28 @@
+#pragma once
+// Start of the four seasons: the instants at which the sun's apparent ecliptic longitude passes
+// 0, 90, 180 and 270 degrees, found on a minute grid from the precise solar series.
+
+#include <array>
+
+#include "calendar/extended.h"
+
+namespace lunoria {
+
+enum TJahreszeit : int { jzFruehling, jzSommer, jzHerbst, jzWinter };
+
+// Four instants, spring, summer, autumn, winter, as MJD.
+using TJahreszeiten = std::array<Extended, 4>;
+
+// Solar longitude for the season search in degrees, -75 ... 285 (values from 285 on are taken
+// minus 360, so that the March equinox lies inside a continuous run): the precise solar
+// longitude at the instant mjd less the light time of 8.32 minutes.
+Extended JahreszeitenLaenge(Extended mjd);
+
+// Season starts of a year in the time scale of the solar series (no zone, no daylight saving).
+// Each is the first whole minute, counted from 0 h of the search's start day (17 March, June,
+// September, December; a whole number of days earlier where the season begins before the 17th,
+// as in the late Julian-calendar years), at which the longitude exceeds its target. Years far
+// from 2000 are computed by the same series without a check.
+TJahreszeiten Jahreszeiten(int jahr);
+
+}  // namespace lunoria

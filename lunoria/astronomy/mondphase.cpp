@@ -1,0 +1,115 @@
+#include "mondphase.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "koeffizienten.h"
+
+namespace lunoria {
+
+namespace {
+
+constexpr Extended GradZuRad = 3.14159265358979323846264338327950288L / 180;
+
+Extended SinGrad(Extended grad) { return std::sin(grad * GradZuRad); }
+Extended CosGrad(Extended grad) { return std::cos(grad * GradZuRad); }
+
+// Sum of a 25-term correction series for the given arguments (degrees) and E.
+Extended Reihe(const std::array<TPhasenTerm, 25>& terme, Extended e, Extended m, Extended ms, Extended f,
+               Extended om)
+{
+    Extended summe = 0;
+    for (const TPhasenTerm& t : terme) {
+        Extended faktor = t.Koeffizient;
+        for (int i = 0; i < t.EPotenz; ++i)
+            faktor *= e;
+        summe += faktor * SinGrad(t.M * m + t.MStrich * ms + t.F * f + t.Omega * om);
+    }
+    return summe;
+}
+
+// Planetary arguments A1 ... A14: constant and rate per lunation (degrees), coefficient (days).
+struct TPlanetenTerm {
+    Extended Grad, ProLunation, Koeffizient;
+};
+constexpr std::array<TPlanetenTerm, 14> PlanetenTerme = {{
+    {299.77L, 0.107408L, 0.000325L},  // A1 also carries -0.009173 T^2
+    {251.88L, 0.016321L, 0.000165L},
+    {251.83L, 26.651886L, 0.000164L},
+    {349.42L, 36.412478L, 0.000126L},
+    {84.66L, 18.206239L, 0.000110L},
+    {141.74L, 53.303771L, 0.000062L},
+    {207.14L, 2.453732L, 0.000060L},
+    {154.84L, 7.306860L, 0.000056L},
+    {34.52L, 27.261239L, 0.000047L},
+    {207.19L, 0.121824L, 0.000042L},
+    {291.34L, 1.844379L, 0.000040L},
+    {161.72L, 24.198154L, 0.000037L},
+    {239.56L, 25.513099L, 0.000035L},
+    {331.55L, 3.592518L, 0.000023L},
+}};
+
+}  // namespace
+
+TMondPhase MondPhaseZeit(Extended k, Extended t, Extended t2, Extended t3, Extended t4)
+{
+    TMondPhase ergebnis;
+    if (!std::isfinite(k)) {
+        ergebnis.MJD = std::numeric_limits<Extended>::quiet_NaN();
+        ergebnis.Typ = -1;
+        return ergebnis;
+    }
+    const Extended bruch = k - std::trunc(k);  // sign of k
+    if (bruch == 0)
+        ergebnis.Typ = mpNeumond;
+    else if (bruch == 0.25L || bruch == -0.75L)
+        ergebnis.Typ = mpErstesViertel;
+    else if (bruch == 0.5L || bruch == -0.5L)
+        ergebnis.Typ = mpVollmond;
+    else if (bruch == 0.75L || bruch == -0.25L)
+        ergebnis.Typ = mpLetztesViertel;
+    else {
+        ergebnis.MJD = std::numeric_limits<Extended>::quiet_NaN();
+        ergebnis.Typ = -1;
+        return ergebnis;
+    }
+
+    // Mean phase (Julian Ephemeris Day) and the fundamental arguments in degrees, unreduced.
+    Extended jde = 2451550.09765L + 29.530588853L * k + 0.0001337L * t2 - 0.00000015L * t3 + 0.00000000073L * t4;
+    const Extended e = 1 - 0.002516L * t - 0.0000074L * t2;
+    const Extended m = 2.5534L + 29.10535669L * k - 0.0000218L * t2 - 0.00000011L * t3;
+    const Extended ms = 201.5643L + 385.81693528L * k + 0.0107438L * t2 + 0.00001239L * t3 - 0.000000058L * t4;
+    const Extended f = 160.7108L + 390.67050274L * k - 0.0016341L * t2 - 0.00000227L * t3 + 0.000000011L * t4;
+    const Extended om = 124.7746L - 1.5637558L * k + 0.0020691L * t2 + 0.00000215L * t3;
+
+    switch (ergebnis.Typ) {
+    case mpNeumond:
+        jde += Reihe(NeumondTerme, e, m, ms, f, om);
+        break;
+    case mpVollmond:
+        jde += Reihe(VollmondTerme, e, m, ms, f, om);
+        break;
+    default: {
+        jde += Reihe(ViertelTerme, e, m, ms, f, om);
+        const Extended w = 0.00306L - 0.00038L * e * CosGrad(m) + 0.00026L * CosGrad(ms) -
+                           0.00002L * CosGrad(ms - m) + 0.00002L * CosGrad(ms + m) + 0.00002L * CosGrad(2 * f);
+        jde += ergebnis.Typ == mpErstesViertel ? w : -w;
+        break;
+    }
+    }
+
+    // Corrections by the planets, common to all phases.
+    for (std::size_t i = 0; i < PlanetenTerme.size(); ++i) {
+        const TPlanetenTerm& p = PlanetenTerme[i];
+        Extended a = p.Grad + p.ProLunation * k;
+        if (i == 0)
+            a -= 0.009173L * t2;
+        jde += p.Koeffizient * SinGrad(a);
+    }
+
+    ergebnis.MJD = jde - 2400000.5L;
+    return ergebnis;
+}
+
+}  // namespace lunoria

@@ -1,0 +1,74 @@
+// Season starts on the minute grid of the solar series.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "astronomy/jahreszeiten.h"
+#include "calendar/datumstext.h"
+#include "calendar/julian.h"
+#include "umgebung.h"
+
+namespace lunoria {
+namespace {
+
+double D(Extended x) { return static_cast<double>(x); }
+
+TEST(Jahreszeiten, Year2000InTheSeriesTimeScale)
+{
+    test::DeutschGuard deutsch;
+    const TJahreszeiten j = Jahreszeiten(2000);
+    const struct {
+        double mjd;
+        const char* datum;
+        const char* zeit;
+    } erwartet[] = {
+        {51623.3132, "20.03.2000", "07:31"},
+        {51716.0715, "21.06.2000", "01:43"},
+        {51809.7243, "22.09.2000", "17:23"},
+        {51899.5646, "21.12.2000", "13:33"},
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(D(j[i]), erwartet[i].mjd, 0.00006) << i;
+        EXPECT_EQ(MJDZuTextDatum(j[i]), erwartet[i].datum);
+        EXPECT_EQ(ZeitText(StundeVon(j[i])), erwartet[i].zeit);
+    }
+}
+
+TEST(Jahreszeiten, FirstWholeMinuteBeyondTheTarget)
+{
+    const int monate[] = {3, 6, 9, 12};
+    const Extended ziele[] = {0, 90, 180, 270};
+    for (int jahr : {1000, 1582, 1583, 1998, 2000, 2024, 4000}) {
+        const TJahreszeiten j = Jahreszeiten(jahr);
+        for (std::size_t i = 0; i < 4; ++i) {
+            const Extended start = MJDAusDatum(17, monate[i], jahr, 0);
+            const Extended minuten = (j[i] - start) * 1440;
+            EXPECT_NEAR(D(minuten), std::round(D(minuten)), 1e-5) << jahr << " " << i;
+            EXPECT_GT(JahreszeitenLaenge(j[i]), ziele[i]) << jahr << " " << i;
+            EXPECT_LE(JahreszeitenLaenge(j[i] - 1.0L / 1440), ziele[i]) << jahr << " " << i;
+        }
+    }
+}
+
+TEST(Jahreszeiten, LongitudeRunsContinuouslyThroughTheMarchEquinox)
+{
+    EXPECT_LT(JahreszeitenLaenge(MJDAusDatum(17, 3, 2000, 0)), 0);
+    EXPECT_GT(JahreszeitenLaenge(MJDAusDatum(17, 3, 2000, 0)), -5);
+    EXPECT_NEAR(D(JahreszeitenLaenge(MJDAusDatum(1, 1, 2000, 0))), 280.0, 1.5);
+    EXPECT_NEAR(D(JahreszeitenLaenge(MJDAusDatum(10, 1, 2000, 0))), 289.5 - 360, 1.5);
+}
+
+TEST(Jahreszeiten, FarYearsWithoutACheck)
+{
+    for (int jahr : {-3000, -500, 3500, 10000}) {
+        const TJahreszeiten j = Jahreszeiten(jahr);
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_TRUE(std::isfinite(j[i])) << jahr;
+        EXPECT_LT(j[0], j[1]) << jahr;
+        EXPECT_LT(j[1], j[2]) << jahr;
+        EXPECT_LT(j[2], j[3]) << jahr;
+    }
+}
+
+}  // namespace
+}  // namespace lunoria
