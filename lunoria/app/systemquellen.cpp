@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "calendar/meldung.h"
+#include "zonennamen.h"
 
 namespace lunoria {
 
@@ -60,6 +61,7 @@ TRegionaleEinstellungen EinstellungenAusLocale(const QLocale& locale)
 void InstalliereKonsolenQuellen()
 {
     SetzeRegionalQuelle(&QtRegionaleEinstellungen);
+    InstalliereZonenNamen();
 }
 
 void InstalliereSystemQuellen()

@@ -1,0 +1,35 @@
+#pragma once
+// Long names of the system zone's standard and daylight time, from Qt's time-zone data, in
+// place of the rule's abbreviations.
+
+#include <string>
+
+#include "calendar/zonenregel.h"
+
+class QLocale;
+class QTimeZone;
+
+namespace lunoria {
+
+struct TZonenNamen {
+    std::string Normalzeit;  // e.g. "Mitteleuropäische Normalzeit"; empty where Qt has no long name
+    std::string Sommerzeit;  // e.g. "Mitteleuropäische Sommerzeit"
+};
+
+// True for names that only state an offset ("GMT+01:00", "UTC-5", "+0330"): they say less
+// than the rule's abbreviation and are not taken.
+bool IstVersatzName(const std::string& name);
+
+// The zone's long names in the locale's language; the C locale asks for German, the programs'
+// own language.
+TZonenNamen QtZonenNamen(const QTimeZone& zone, const QLocale& locale);
+
+// The rule's names replaced by the long names where there are some and the zone Qt sees has the
+// rule's standard offset (so that names never belong to another zone than the rule).
+TZonenregelStand MitLangenNamen(TZonenregelStand stand, const TZonenNamen& namen, int qtNormalOffsetSekunden);
+
+// Installs the local zone's POSIX rule with the long names of QTimeZone::systemTimeZone() in
+// the language of QLocale::system() as the zone rule provider.
+void InstalliereZonenNamen();
+
+}  // namespace lunoria
