@@ -2,6 +2,7 @@
 // Display languages of the pad: weekday and month names in five languages, the pad's own words,
 // and the choice of the system's language.
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -9,8 +10,10 @@
 #include <functional>
 
 namespace deskora {
+Q_NAMESPACE
 
 enum TLanguage { laDefault, laEnglish, laGerman, laFrench, laItalian, laSpanish };
+Q_ENUM_NS(TLanguage)
 
 // The system's profile language value (a code such as "DEU", "de_DE" or "en"), read through a
 // replaceable provider. The production provider gives the name of the system locale.

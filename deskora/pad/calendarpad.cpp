@@ -1,0 +1,621 @@
+#include "calendarpad.h"
+
+#include "pad/clock.h"
+#include "pad/datehelpers.h"
+#include "pad/entryfiles.h"
+#include "pad/errors.h"
+#include "pad/padpictures.h"
+#include "pad/perpcal.h"
+#include "pad/sound.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+
+namespace deskora {
+
+namespace {
+
+// Sizes are given in points of a 96-dpi screen; the pad's layout is in pixels of that screen.
+QFont ArialFont(int points, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize((points * 96 + 36) / 72);
+    font.setBold(bold);
+    return font;
+}
+
+enum class TAlign { Left, Centre, Right };
+
+// Text with its top at y, placed by x as the alignment says, on an opaque background.
+void DrawPadText(QPainter& painter, const QString& text, int x, int y, TAlign align,
+                 const QFont& font, const QColor& color, const QColor& background)
+{
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(text);
+    const int left = align == TAlign::Centre ? x - width / 2
+                   : align == TAlign::Right  ? x - width
+                                             : x;
+    const QRect box(left, y, width, metrics.height());
+    painter.fillRect(box, background);
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+// Pointer regions of the pad, all edges inclusive.
+const QRect PriorCorner(QPoint(1, 249), QPoint(36, 269));
+const QRect NextCorner(QPoint(349, 249), QPoint(384, 269));
+const QRect DateBox(QPoint(105, 20), QPoint(165, 75));
+
+constexpr int HourLabelX = 218;
+
+int HourLabelTop(int k)
+{
+    return 14 * k + 5;
+}
+
+// Sets a field's text colour, touching the palette only when the colour changes.
+void SetTextColour(QWidget* field, const QColor& color)
+{
+    if (field->palette().color(QPalette::Text) == color)
+        return;
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text, color);
+    field->setPalette(palette);
+}
+
+// Makes a field white and opaque, so that it paints its own background.
+void MakeWhite(QWidget* field)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    field->setPalette(palette);
+    field->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+// --- notes field -------------------------------------------------------------------------
+
+TNotesField::TNotesField(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(true);
+    document()->setDocumentMargin(2);
+}
+
+QStringList TNotesField::DisplayLines() const
+{
+    // The same line breaking as the field's own layout: the field's font and text options,
+    // lines as wide as the field less the document margin on both sides.
+    const QTextDocument* doc = document();
+    const qreal lineWidth = contentsRect().width() - 2 * doc->documentMargin();
+    QStringList lines;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (text.isEmpty()) {
+            lines << QString();
+            continue;
+        }
+        QTextLayout layout(text, block.charFormat().font());
+        layout.setTextOption(doc->defaultTextOption());
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(lineWidth);
+            lines << text.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void TNotesField::SetLines(const QStringList& lines)
+{
+    QString text = lines.join(QLatin1Char('\n'));
+    // A last empty line shows as an empty paragraph after the last line end.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        text += QLatin1Char('\n');
+    setPlainText(text);
+}
+
+int TNotesField::Room() const
+{
+    const int length = document()->characterCount() - 1;
+    const QTextCursor cursor = textCursor();
+    const int selected = cursor.selectionEnd() - cursor.selectionStart();
+    return MaxLength - (length - selected);
+}
+
+void TNotesField::keyPressEvent(QKeyEvent* event)
+{
+    const bool adds = (!event->text().isEmpty() && event->text().at(0).isPrint())
+                      || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (adds && !(event->modifiers() & Qt::ControlModifier) && Room() <= 0)
+        return;
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TNotesField::insertFromMimeData(const QMimeData* source)
+{
+    const int room = Room();
+    if (room <= 0 || !source->hasText())
+        return;
+    insertPlainText(source->text().left(room));
+}
+
+// --- pad ---------------------------------------------------------------------------------
+
+TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(PadWidth, PadHeight);
+    setFont(ArialFont(8));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+
+    FMinuteTimer = new QTimer(this);
+    FMinuteTimer->setInterval(60000);
+    connect(FMinuteTimer, &QTimer::timeout, this, &TCalendarPad::RefreshHourLabels);
+    FMinuteTimer->start();
+
+    FBackground = CalendarPadBitmap();
+    FHandCursors = {PadCursor(crLeftHand), PadCursor(crRightHand), PadCursor(crTopHand)};
+
+    FNotes = new TNotesField(this);
+    FNotes->setGeometry(18, 85, 149, 160);
+    MakeWhite(FNotes);
+    FNotes->viewport()->setAutoFillBackground(true);
+    connect(FNotes, &QPlainTextEdit::textChanged, this, [this] {
+        if (!FLoading)
+            FModified = true;
+    });
+
+    QWidget* previous = FNotes;
+    for (int k = 1; k <= SlotCount; ++k) {
+        auto* slot = new QLineEdit(this);
+        slot->setGeometry(246, 14 * k + 6, 115, 16);
+        slot->setFrame(false);
+        slot->setFont(ArialFont(7));
+        slot->setMaxLength(SlotMaxLength);
+        slot->setTextMargins(0, 0, 0, 0);
+        MakeWhite(slot);
+        connect(slot, &QLineEdit::textChanged, this, [this] {
+            if (!FLoading)
+                FModified = true;
+        });
+        FSlots[static_cast<std::size_t>(k - 1)] = slot;
+        setTabOrder(previous, slot);
+        previous = slot;
+    }
+
+    FDate = WriteDate(Now().date());
+    FDirectory = QDir::toNativeSeparators(QDir::currentPath());
+    FSoundFileName = FDirectory + QDir::separator() + QStringLiteral("paper.wav");
+    ApplySlotColours();
+
+    connect(qApp, &QApplication::focusChanged, this, &TCalendarPad::FocusChanged);
+}
+
+TCalendarPad::~TCalendarPad() = default;
+
+void TCalendarPad::setBackground(const QPixmap& picture)
+{
+    FBackground = picture;
+    update();
+}
+
+void TCalendarPad::setYearColor(const QColor& color) { FYearColor = color; update(); }
+void TCalendarPad::setMonthColor(const QColor& color) { FMonthColor = color; update(); }
+void TCalendarPad::setDateColor(const QColor& color) { FDateColor = color; update(); }
+void TCalendarPad::setDayColor(const QColor& color) { FDayColor = color; update(); }
+void TCalendarPad::setDateBackgroundColor(const QColor& color)
+{
+    FDateBackgroundColor = color;
+    update();
+}
+void TCalendarPad::setDayWeekColor(const QColor& color) { FDayWeekColor = color; update(); }
+void TCalendarPad::setTimeColor(const QColor& color) { FTimeColor = color; update(); }
+void TCalendarPad::setCurrentTimeColor(const QColor& color)
+{
+    FCurrentTimeColor = color;
+    update();
+}
+
+void TCalendarPad::setTimeFieldColor(const QColor& color)
+{
+    FTimeFieldColor = color;
+    for (QLineEdit* slot : FSlots)
+        SetTextColour(slot, color);
+}
+
+void TCalendarPad::setLanguage(TLanguage language)
+{
+    FLanguage = language;
+    update();
+}
+
+void TCalendarPad::setDate(const QString& date)
+{
+    bool allowChange = true;
+    emit OnChange(this, date, allowChange);
+    if (!allowChange)
+        return;
+    FDate = date;
+    repaint();
+    // A pad that is not on screen does not paint; its fields must still not keep another
+    // day's text under the new date.
+    if (FLoadedDate != FDate) {
+        try {
+            LoadEntries();
+        } catch (const EDeskoraError&) {
+            // Painting reports it once the pad is shown.
+        }
+    }
+}
+
+void TCalendarPad::setExtensionFile(const QString& extension)
+{
+    if (extension.size() <= 3)
+        FExtensionFile = extension;
+}
+
+void TCalendarPad::setStartTime(int hour)
+{
+    if (hour >= 0 && hour <= 23)
+        FStartTime = hour;
+    update();
+}
+
+void TCalendarPad::setDestroyDelay(int days)
+{
+    if (days >= 1 && days <= 365)
+        FDestroyDelay = days;
+    update();
+}
+
+QLineEdit* TCalendarPad::SlotField(int k) const
+{
+    if (k < 1 || k > SlotCount)
+        return nullptr;
+    return FSlots[static_cast<std::size_t>(k - 1)];
+}
+
+QString TCalendarPad::NotesFilePath() const
+{
+    return EntryFilePath(FDirectory, EntryFileStem(FDate), QLatin1Char('N'), FExtensionFile);
+}
+
+QString TCalendarPad::SlotFilePath() const
+{
+    return EntryFilePath(FDirectory, EntryFileStem(FDate), QLatin1Char('T'), FExtensionFile);
+}
+
+void TCalendarPad::SaveEntries()
+{
+    const QString notesPath = NotesFilePath();
+    const QString slotPath = SlotFilePath();
+    // The notes file first: when it fails, the slot file stays untouched.
+    WriteEntryFile(notesPath, FNotes->DisplayLines());
+    QStringList slotLines;
+    for (const QLineEdit* slot : FSlots)
+        slotLines << slot->text();
+    WriteEntryFile(slotPath, slotLines);
+    FLoadedDate = FDate;
+    FModified = false;
+}
+
+void TCalendarPad::LoadEntries()
+{
+    const QString notesPath = NotesFilePath();
+    const QString slotPath = SlotFilePath();
+
+    struct TLoadingScope {
+        bool& Flag;
+        explicit TLoadingScope(bool& flag) : Flag(flag) { Flag = true; }
+        ~TLoadingScope() { Flag = false; }
+    } loading(FLoading);
+
+    std::optional<QStringList> notes, slotLines;
+    try {
+        notes = ReadEntryFile(notesPath);
+        slotLines = ReadEntryFile(slotPath);
+    } catch (const EDeskoraError&) {
+        // No text of another day may stay in the fields under this date.
+        FNotes->clear();
+        for (QLineEdit* slot : FSlots)
+            slot->clear();
+        FLoadedDate = FDate;
+        FModified = false;
+        throw;
+    }
+
+    FNotes->clear();
+    if (notes)
+        FNotes->SetLines(*notes);
+    for (int k = 1; k <= SlotCount; ++k) {
+        QLineEdit* slot = FSlots[static_cast<std::size_t>(k - 1)];
+        // A short file leaves the remaining slots empty; lines after the 17th are ignored.
+        const QString text = slotLines && k <= slotLines->size() ? slotLines->at(k - 1) : QString();
+        // A longer line from a hand-edited file is shown whole rather than cut.
+        slot->setMaxLength(std::max<int>(SlotMaxLength, static_cast<int>(text.size())));
+        slot->setText(text);
+        slot->setCursorPosition(0);
+    }
+    FLoadedDate = FDate;
+    FModified = false;
+}
+
+void TCalendarPad::RefreshEntries()
+{
+    if (FLoadedDate != FDate || !FModified)
+        LoadEntries();
+}
+
+QString TCalendarPad::HourLabel(int k) const
+{
+    int h = FStartTime;
+    QString label;
+    for (int i = 1; i <= k && i <= SlotCount; ++i) {
+        // The stored language, not the resolved one, chooses the twelve-hour dial.
+        if (FLanguage == laEnglish && h > 12)
+            h -= 12;
+        else if (h > 23)
+            h = 0;
+        label = ZeroPad(h, 2) + QStringLiteral(":00");
+        ++h;
+    }
+    return k >= 1 && k <= SlotCount ? label : QString();
+}
+
+bool TCalendarPad::IsCurrentHourSlot(int k) const
+{
+    // The slot's own hour on the 24-hour clock, whatever its label reads.
+    return k >= 1 && k <= SlotCount && (FStartTime + k - 1) % 24 == Now().time().hour();
+}
+
+QString TCalendarPad::FooterText(const QString& date, TLanguage language)
+{
+    const TPadWords words = PadWords(language);
+    return words.DayWord + QLatin1Char(' ') + QString::number(DayOfYear(date))
+           + QStringLiteral(" - ") + words.WeekWord + QLatin1Char(' ')
+           + QString::number(WeekNumber(date));
+}
+
+void TCalendarPad::ApplySlotColours()
+{
+    for (int k = 1; k <= SlotCount; ++k) {
+        SetTextColour(FSlots[static_cast<std::size_t>(k - 1)],
+                      IsCurrentHourSlot(k) ? FCurrentTimeColor : FTimeFieldColor);
+    }
+}
+
+QRect TCalendarPad::HourLabelStrip() const
+{
+    return QRect(HourLabelX, HourLabelTop(1), 28, HourLabelTop(SlotCount + 1) - HourLabelTop(1));
+}
+
+void TCalendarPad::RefreshHourLabels()
+{
+    ApplySlotColours();
+    update(HourLabelStrip());
+}
+
+template <class Action> bool TCalendarPad::Guarded(Action&& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const EDeskoraError& e) {
+        ShowErrorMessage(e.Message());
+        return false;
+    }
+}
+
+void TCalendarPad::ReportPaintError(const QString& message)
+{
+    // Every repaint would fail again, and a message box shown from inside a paint would itself
+    // cause repaints: report once per date text, after the paint.
+    if (FPaintErrorDate == FDate)
+        return;
+    FPaintErrorDate = FDate;
+    QTimer::singleShot(0, this, [message] { ShowErrorMessage(message); });
+}
+
+bool TCalendarPad::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !FShowHint) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TCalendarPad::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    if (FBackground.width() < 1 && FBackground.height() < 1)
+        FBackground = CalendarPadBitmap();
+    painter.drawPixmap(0, 0, FBackground);
+
+    QString weekday, day, month, year, footer;
+    try {
+        weekday = WeekdayName(WeekdayIndex(FDate), FLanguage);
+        day = DatePart(FDate, 0);
+        month = MonthName(DatePart(FDate, 1).toInt(), FLanguage);
+        year = DatePart(FDate, 2);
+        footer = FooterText(FDate, FLanguage);
+    } catch (const EDeskoraError& e) {
+        ReportPaintError(e.Message());
+        return;
+    }
+    FPaintErrorDate.clear();
+
+    // Date box; a 1-pixel outline covering x 100..163, y 18..75.
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(FDateBackgroundColor);
+    painter.drawRect(QRect(100, 18, 63, 57));
+
+    DrawPadText(painter, day, 133, 20, TAlign::Centre, ArialFont(28, true), FDateColor,
+                FDateBackgroundColor);
+    DrawPadText(painter, weekday, 133, 60, TAlign::Centre, ArialFont(8), FDayColor,
+                FDateBackgroundColor);
+    DrawPadText(painter, month, 60, 55, TAlign::Centre, ArialFont(11, true), FMonthColor,
+                Qt::white);
+    DrawPadText(painter, year, 60, 20, TAlign::Centre, ArialFont(20, true), FYearColor,
+                Qt::white);
+    DrawPadText(painter, footer, 165, 250, TAlign::Right, ArialFont(8), FDayWeekColor,
+                Qt::white);
+
+    ApplySlotColours();
+    for (int k = 1; k <= SlotCount; ++k) {
+        DrawPadText(painter, HourLabel(k), HourLabelX, HourLabelTop(k), TAlign::Left,
+                    ArialFont(8), IsCurrentHourSlot(k) ? FCurrentTimeColor : FTimeColor,
+                    Qt::white);
+    }
+
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(20, 80, 165, 80);
+    painter.drawLine(20, 250, 165, 250);
+
+    // The minute timer repaints only the hour labels; that is no moment to read the files.
+    if (HourLabelStrip().contains(event->rect()))
+        return;
+    try {
+        RefreshEntries();
+    } catch (const EDeskoraError& e) {
+        ReportPaintError(e.Message());
+    }
+}
+
+void TCalendarPad::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    FPriorFlag = FNextFlag = FDateFlag = false;
+    const TPadWords words = PadWords(FLanguage);
+    QString hint;
+    int cursor = 0;
+    if (PointInRect(pos.x(), pos.y(), PriorCorner)) {
+        hint = words.PriorHint;
+        cursor = crLeftHand;
+        FPriorFlag = true;
+    } else if (PointInRect(pos.x(), pos.y(), NextCorner)) {
+        hint = words.NextHint;
+        cursor = crRightHand;
+        FNextFlag = true;
+    } else if (PointInRect(pos.x(), pos.y(), DateBox)) {
+        hint = words.GoHint;
+        cursor = crTopHand;
+        FDateFlag = true;
+    }
+    if (hint != toolTip())
+        setToolTip(hint);
+    if (cursor != FCursorNumber) {
+        FCursorNumber = cursor;
+        if (cursor == crLeftHand)
+            setCursor(FHandCursors[0]);
+        else if (cursor == crRightHand)
+            setCursor(FHandCursors[1]);
+        else if (cursor == crTopHand)
+            setCursor(FHandCursors[2]);
+        else
+            unsetCursor();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void TCalendarPad::TurnPage(bool forward)
+{
+    Guarded([&] {
+        // A save that fails stops the turn: the page and its text stay.
+        SaveEntries();
+        setDate(forward ? AddDays(FDate, 1) : SubtractDays(FDate, 1));
+        // The sound plays even when OnChange kept the page.
+        if (FSoundEffect)
+            PlaySoundFile(FSoundFileName, SND_ASYNC);
+    });
+}
+
+void TCalendarPad::mouseReleaseEvent(QMouseEvent* /*event*/)
+{
+    // The corner flags stay set until the pointer moves: every release over a corner turns
+    // one more page.
+    if (FPriorFlag)
+        TurnPage(false);
+    else if (FNextFlag)
+        TurnPage(true);
+}
+
+void TCalendarPad::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (FDateFlag)
+        OpenPerpetualCalendar();
+    else
+        QWidget::mouseDoubleClickEvent(event);
+}
+
+void TCalendarPad::OpenPerpetualCalendar()
+{
+    if (!Guarded([&] { SaveEntries(); }))
+        return;
+    QString picked;
+    {
+        TPerpetualCalendarDlg dialog(this);
+        dialog.setLanguage(FLanguage);
+        dialog.setDateText(FDate.left(10));
+        dialog.move(QCursor::pos());
+        dialog.exec();
+        picked = dialog.DateText();
+    }
+    // After a cancel this is the unchanged date, and OnChange is asked all the same.
+    QPointer<TCalendarPad> self(this);
+    setDate(picked);
+    if (!self)
+        return;
+    Guarded([&] { LoadEntries(); });
+    FNotes->setFocus(Qt::OtherFocusReason);
+}
+
+bool TCalendarPad::Contains(const QWidget* widget) const
+{
+    return widget && (widget == this || isAncestorOf(widget));
+}
+
+void TCalendarPad::FocusChanged(QWidget* old, QWidget* now)
+{
+    const bool wasInside = Contains(old);
+    const bool isInside = Contains(now);
+    if (wasInside == isInside)
+        return;
+    if (isInside) {
+        // Entering from a control of the same window (or from nowhere, at the window's start);
+        // coming back from a dialog or message box is no entry.
+        if (old && old->window() != window())
+            return;
+        Guarded([&] { RefreshEntries(); });
+    } else {
+        // Only a move to another control of the same window leaves the pad; switching to
+        // another window or application does not.
+        if (!now || now->window() != window())
+            return;
+        Guarded([&] { SaveEntries(); });
+    }
+}
+
+}  // namespace deskora

@@ -1,0 +1,221 @@
+#pragma once
+// TCalendarPad: one day of a ring-binder desk pad, 387 x 278 pixels.
+//
+// The left page shows the date (year, month, day number, weekday), the notes field and a footer
+// with the day of the year and the week number; the right page shows 17 one-hour slots. The
+// lower-left and lower-right corners turn to the previous and next day, a double click on the
+// date box opens the perpetual calendar. The day's entries are kept in two files (entryfiles.h)
+// that the pad writes before a page turn, before the calendar opens and when the focus leaves
+// the pad, and reads when the page is painted, when the focus enters the pad and after the
+// calendar closed.
+//
+// Nothing typed is lost to a reload: the files are read into the fields only when the fields
+// show another day or hold nothing unsaved, so a repaint or a focus move keeps what was typed.
+
+#include "pad/language.h"
+
+#include <QColor>
+#include <QCursor>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QTimer;
+
+namespace deskora {
+
+// The notes field: a borderless multi-line field that takes at most `MaxLength` typed
+// characters; Tab moves on to the next field.
+class TNotesField : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    static constexpr int MaxLength = 32000;
+    explicit TNotesField(QWidget* parent = nullptr);
+
+    // The field's lines as it shows them: a paragraph wider than the field gives one line per
+    // display line. A last empty line does not count.
+    QStringList DisplayLines() const;
+
+    // Shows the lines, one paragraph each.
+    void SetLines(const QStringList& lines);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    int Room() const;
+};
+
+class TCalendarPad : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QPixmap Background READ Background WRITE setBackground)
+    Q_PROPERTY(QColor YearColor READ YearColor WRITE setYearColor)
+    Q_PROPERTY(QColor MonthColor READ MonthColor WRITE setMonthColor)
+    Q_PROPERTY(QColor DateColor READ DateColor WRITE setDateColor)
+    Q_PROPERTY(QColor DayColor READ DayColor WRITE setDayColor)
+    Q_PROPERTY(QColor DateBackgroundColor READ DateBackgroundColor WRITE setDateBackgroundColor)
+    Q_PROPERTY(QColor DayWeekColor READ DayWeekColor WRITE setDayWeekColor)
+    Q_PROPERTY(QColor TimeColor READ TimeColor WRITE setTimeColor)
+    Q_PROPERTY(QColor TimeFieldColor READ TimeFieldColor WRITE setTimeFieldColor)
+    Q_PROPERTY(QColor CurrentTimeColor READ CurrentTimeColor WRITE setCurrentTimeColor)
+    Q_PROPERTY(deskora::TLanguage Language READ Language WRITE setLanguage)
+    Q_PROPERTY(QString Date READ Date WRITE setDate)
+    Q_PROPERTY(QString ExtensionFile READ ExtensionFile WRITE setExtensionFile)
+    Q_PROPERTY(int StartTime READ StartTime WRITE setStartTime)
+    Q_PROPERTY(int DestroyDelay READ DestroyDelay WRITE setDestroyDelay)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)
+    Q_PROPERTY(QString Directory READ Directory WRITE setDirectory)
+    Q_PROPERTY(QString SoundFileName READ SoundFileName WRITE setSoundFileName)
+    Q_PROPERTY(bool SoundEffect READ SoundEffect WRITE setSoundEffect)
+
+public:
+    static constexpr int PadWidth = 387;
+    static constexpr int PadHeight = 278;
+    static constexpr int SlotMaxLength = 255;
+
+    explicit TCalendarPad(QWidget* parent = nullptr);
+    ~TCalendarPad() override;
+
+    QPixmap Background() const { return FBackground; }
+    void setBackground(const QPixmap& picture);
+    QColor YearColor() const { return FYearColor; }
+    void setYearColor(const QColor& color);
+    QColor MonthColor() const { return FMonthColor; }
+    void setMonthColor(const QColor& color);
+    QColor DateColor() const { return FDateColor; }
+    void setDateColor(const QColor& color);
+    QColor DayColor() const { return FDayColor; }
+    void setDayColor(const QColor& color);
+    QColor DateBackgroundColor() const { return FDateBackgroundColor; }
+    void setDateBackgroundColor(const QColor& color);
+    QColor DayWeekColor() const { return FDayWeekColor; }
+    void setDayWeekColor(const QColor& color);
+    QColor TimeColor() const { return FTimeColor; }
+    void setTimeColor(const QColor& color);
+    // Text colour of the slot fields outside the current hour; set on the fields at once.
+    QColor TimeFieldColor() const { return FTimeFieldColor; }
+    void setTimeFieldColor(const QColor& color);
+    QColor CurrentTimeColor() const { return FCurrentTimeColor; }
+    void setCurrentTimeColor(const QColor& color);
+    TLanguage Language() const { return FLanguage; }
+    void setLanguage(TLanguage language);
+
+    // The shown day as a date text. Setting it asks OnChange first, then shows the day.
+    QString Date() const { return FDate; }
+    void setDate(const QString& date);
+
+    // Extension of both entry files, at most 3 characters; a longer value is ignored.
+    QString ExtensionFile() const { return FExtensionFile; }
+    void setExtensionFile(const QString& extension);
+    // Hour of the first slot, 0..23; other values are ignored.
+    int StartTime() const { return FStartTime; }
+    void setStartTime(int hour);
+    // A number of days, 1..365, kept for the planner; other values are ignored.
+    int DestroyDelay() const { return FDestroyDelay; }
+    void setDestroyDelay(int days);
+    // Whether the hints of the corners and the date box show as tooltips.
+    bool ShowHint() const { return FShowHint; }
+    void setShowHint(bool show) { FShowHint = show; }
+    // Folder of the entry files, taken as given.
+    QString Directory() const { return FDirectory; }
+    void setDirectory(const QString& directory) { FDirectory = directory; }
+    QString SoundFileName() const { return FSoundFileName; }
+    void setSoundFileName(const QString& fileName) { FSoundFileName = fileName; }
+    bool SoundEffect() const { return FSoundEffect; }
+    void setSoundEffect(bool on) { FSoundEffect = on; }
+
+    // Writes both files of the shown day. Throws EFileError or EConvertError.
+    void SaveEntries();
+    // Fills the fields from the files of the shown day. Throws EFileError or EConvertError.
+    void LoadEntries();
+
+    // The full paths of the shown day's notes and slot files.
+    QString NotesFilePath() const;
+    QString SlotFilePath() const;
+
+    TNotesField* NotesField() const { return FNotes; }
+    // Slot field k, k = 1..17.
+    QLineEdit* SlotField(int k) const;
+
+    // The hour label of slot k, "07:00" and so on; with laEnglish on a twelve-hour dial.
+    QString HourLabel(int k) const;
+    // Whether slot k is the slot of the clock's current hour.
+    bool IsCurrentHourSlot(int k) const;
+    // "Tag 46 - Woche 7" for 15.02.02 in German.
+    static QString FooterText(const QString& date, TLanguage language);
+
+    // Recolours the hour labels and slot fields for the clock's current hour.
+    void RefreshHourLabels();
+
+signals:
+    // Asked before the date changes; a handler that sets AllowChange to false keeps the page.
+    // Connect it directly.
+    void OnChange(deskora::TCalendarPad* Sender, const QString& NewDate, bool& AllowChange);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void FocusChanged(QWidget* old, QWidget* now);
+    bool Contains(const QWidget* widget) const;
+    // LoadEntries unless that would replace unsaved text of the shown day.
+    void RefreshEntries();
+    void TurnPage(bool forward);
+    void OpenPerpetualCalendar();
+    void ApplySlotColours();
+    // Runs an action; an error it raises is shown to the user. Returns whether it succeeded.
+    template <class Action> bool Guarded(Action&& action);
+    // Shows an error raised while painting, once per date text, after the paint is over.
+    void ReportPaintError(const QString& message);
+    QRect HourLabelStrip() const;
+
+    QPixmap FBackground;
+    QColor FYearColor = Qt::black;
+    QColor FMonthColor = Qt::black;
+    QColor FDateColor = Qt::white;
+    QColor FDayColor = Qt::white;
+    QColor FDateBackgroundColor = Qt::red;
+    QColor FDayWeekColor = Qt::black;
+    QColor FTimeColor = Qt::black;
+    QColor FTimeFieldColor = Qt::black;
+    QColor FCurrentTimeColor = Qt::red;
+    TLanguage FLanguage = laDefault;
+    QString FDate;
+    QString FExtensionFile = QStringLiteral("000");
+    int FStartTime = 8;
+    int FDestroyDelay = 10;
+    bool FShowHint = false;
+    QString FDirectory;
+    QString FSoundFileName;
+    bool FSoundEffect = true;
+
+    TNotesField* FNotes = nullptr;
+    std::array<QLineEdit*, 17> FSlots{};
+    QTimer* FMinuteTimer = nullptr;
+    std::array<QCursor, 3> FHandCursors;
+
+    // Pointer over the previous-day corner, the next-day corner, the date box.
+    bool FPriorFlag = false;
+    bool FNextFlag = false;
+    bool FDateFlag = false;
+    int FCursorNumber = 0;
+
+    // The date whose files the fields show (empty before the first load), and whether the user
+    // changed the fields since they were loaded or saved.
+    QString FLoadedDate;
+    bool FModified = false;
+    bool FLoading = false;
+    QString FPaintErrorDate;
+};
+
+}  // namespace deskora

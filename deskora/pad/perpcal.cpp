@@ -1,0 +1,217 @@
+#include "perpcal.h"
+
+#include "pad/datehelpers.h"
+#include "pad/errors.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTableView>
+
+namespace deskora {
+
+namespace {
+
+// Fonts are asked for in points of a 96-dpi screen, so the layout's pixel sizes hold.
+QFont ArialFont(int points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize((points * 96 + 36) / 72);
+    return font;
+}
+
+constexpr int HeaderHeight = 14;
+constexpr int MinYear = 1981;
+constexpr int MaxYear = 2099;
+
+}  // namespace
+
+TStockCalendar::TStockCalendar(QWidget* parent) : QCalendarWidget(parent)
+{
+    setFirstDayOfWeek(Qt::Monday);
+    setNavigationBarVisible(false);
+    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The headings are painted above the grid from the process-wide names, which need not be
+    // those of any locale.
+    setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
+    setContentsMargins(0, HeaderHeight, 0, 0);
+    setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    setGridVisible(false);
+}
+
+void TStockCalendar::paintEvent(QPaintEvent* event)
+{
+    QCalendarWidget::paintEvent(event);
+    QPainter painter(this);
+    const QRect strip(0, 0, width(), HeaderHeight);
+    painter.fillRect(strip, palette().color(QPalette::Button));
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setFont(font());
+    const QStringList& names = NameSettings().ShortDayNames;
+    const int columnWidth = width() / 7;
+    for (int column = 0; column < 7; ++column) {
+        // Monday first; the name lists start with Sunday.
+        const int index = (column + 1) % 7;
+        const QString name = index < names.size() ? names.at(index) : QString();
+        const QRect cell(column * columnWidth, 0, column == 6 ? width() - 6 * columnWidth
+                                                              : columnWidth, HeaderHeight);
+        painter.drawText(cell, Qt::AlignCenter, name);
+    }
+}
+
+TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
+{
+    // FormCreate: a dialog border without any title-bar buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QStringLiteral("Kalender"));
+    setFixedSize(193, 171);
+
+    auto* panel = new QFrame(this);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setGeometry(0, 0, 193, 171);
+
+    QPalette black = palette();
+    black.setColor(QPalette::Text, Qt::black);
+    black.setColor(QPalette::WindowText, Qt::black);
+
+    Month = new QComboBox(panel);
+    Month->setGeometry(5, 5, 126, 24);
+    Month->setFont(ArialFont(10));
+    Month->setPalette(black);
+    Month->setEditable(false);
+
+    Year = new QSpinBox(panel);
+    Year->setGeometry(135, 5, 53, 24);
+    Year->setFont(ArialFont(9));
+    Year->setPalette(black);
+    Year->setRange(MinYear, MaxYear);
+    // Leaving the field clamps a typed year into the range instead of dropping it.
+    Year->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    Year->findChild<QLineEdit*>()->setMaxLength(4);
+
+    Calendar = new TStockCalendar(panel);
+    Calendar->setGeometry(5, 34, 183, 106);
+    Calendar->setFont(ArialFont(8));
+
+    BitBtn1 = new QPushButton(QStringLiteral("&OK"), panel);
+    BitBtn1->setGeometry(5, 144, 86, 22);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn1->setDefault(true);
+
+    BitBtn2 = new QPushButton(panel);
+    BitBtn2->setGeometry(95, 144, 93, 22);
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    BitBtn2->setText(CancelCaption(laEnglish));
+
+    connect(Month, &QComboBox::currentIndexChanged, this, &TPerpetualCalendarDlg::MonthChange);
+    // Every change of the text counts, intermediate numbers included.
+    connect(Year->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+            &TPerpetualCalendarDlg::YearChange);
+    connect(BitBtn1, &QPushButton::clicked, this, &TPerpetualCalendarDlg::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TPerpetualCalendarDlg::BitBtn2Click);
+}
+
+QString TPerpetualCalendarDlg::CancelCaption(TLanguage language)
+{
+    switch (ResolveLanguage(language)) {
+    case laGerman: return QStringLiteral("&Annulieren");
+    case laFrench: return QStringLiteral("&Annuler");
+    case laItalian: return QStringLiteral("&Annulare");
+    case laSpanish: return QStringLiteral("&Cancelar");
+    default: return QStringLiteral("&Cancel");
+    }
+}
+
+void TPerpetualCalendarDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TPerpetualCalendarDlg::FormShow()
+{
+    FShowing = true;
+    if (FLanguage == laDefault)
+        FLanguage = SystemLanguage();
+    ApplyLanguageNames(FLanguage);
+    Calendar->update();
+
+    Month->clear();
+    for (int month = 1; month <= 12; ++month)
+        Month->addItem(MonthName(month, FLanguage));
+
+    try {
+        const int day = DatePart(FDateText, 0).toInt();
+        const int month = DatePart(FDateText, 1).toInt();
+        const int year = DatePart(FDateText, 2).toInt();
+        Calendar->setSelectedDate(QDate(year, month, day));
+    } catch (const EDeskoraError& e) {
+        // The grid keeps its date; the caller's text stays as it was.
+        ShowErrorMessage(e.Message());
+    }
+    const QDate shown = Calendar->selectedDate();
+    Calendar->setCurrentPage(shown.year(), shown.month());
+    Month->setCurrentIndex(shown.month() - 1);
+    Year->setValue(shown.year());
+
+    BitBtn2->setText(CancelCaption(FLanguage));
+    FShowing = false;
+}
+
+void TPerpetualCalendarDlg::MoveGrid(int month, int year)
+{
+    const QDate current = Calendar->selectedDate();
+    int day = current.day();
+    if (DaysInMonth(month, year) < day)
+        day = DaysInMonth(month, year);
+    QDate target(year, month, day);
+    // The divisible-by-4 rule gives 29 February to years such as 1900 or 200 that the grid's
+    // calendar does not have; there the grid's own month length holds.
+    if (!target.isValid())
+        target = QDate(year, month, 1).addDays(QDate(year, month, 1).daysInMonth() - 1);
+    if (!target.isValid())
+        return;
+    Calendar->setSelectedDate(target);
+    Calendar->setCurrentPage(target.year(), target.month());
+}
+
+void TPerpetualCalendarDlg::MonthChange(int index)
+{
+    if (FShowing || index < 0 || index > 11)
+        return;
+    MoveGrid(index + 1, Calendar->selectedDate().year());
+}
+
+void TPerpetualCalendarDlg::YearChange(const QString& text)
+{
+    if (FShowing)
+        return;
+    bool ok = false;
+    int year = text.trimmed().toInt(&ok);
+    if (!ok)
+        year = MinYear;
+    // The grid has no year 0 (nor negative years): it keeps its year.
+    if (year < 1)
+        return;
+    MoveGrid(Calendar->selectedDate().month(), year);
+}
+
+void TPerpetualCalendarDlg::BitBtn1Click()
+{
+    FDateText = WriteDate(Calendar->selectedDate()).left(10);
+    accept();
+}
+
+void TPerpetualCalendarDlg::BitBtn2Click()
+{
+    reject();
+}
+
+}  // namespace deskora
