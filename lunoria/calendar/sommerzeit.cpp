@@ -124,7 +124,7 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
         rec.ZonenStatus = 0;
 
     rec.NormalzeitName = regel.StandardName;
-    rec.NormalzeitOffset = -static_cast<Extended>(regel.Bias + regel.StandardBias) / 60;
+    rec.NormalzeitOffset = static_cast<Extended>(-(regel.Bias + regel.StandardBias)) / 60;  // +0, never -0, for UTC
 
     if (rec.ZonenStatus == 0) {
         rec.BeginnText = KalenderText(ktKeineSommerzeit);
@@ -139,7 +139,7 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
                   {rec.EndeWochentag, rec.EndeTag, rec.EndeMonat, rec.EndeZeit, rec.EndeMJD, rec.EndeText});
 
     rec.SommerzeitName = regel.DaylightName;
-    rec.SommerzeitOffset = -static_cast<Extended>(regel.Bias + regel.DaylightBias) / 60;
+    rec.SommerzeitOffset = static_cast<Extended>(-(regel.Bias + regel.DaylightBias)) / 60;
     return rec;
 }
 

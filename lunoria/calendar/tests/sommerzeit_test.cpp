@@ -1,3 +1,4 @@
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,12 @@ TEST_F(SommerzeitTest, ZoneOhneSommerzeit)
     const TSommerzeitInfoRec r = SommerzeitInfo(kzbGerman, M_1985_03_31 + 90);
     EXPECT_EQ(r.ZonenStatus, 0);
     EXPECT_EQ(r.EndeText, "keine Sommerzeit definiert");
+
+    // UTC has offset +0, which a text shows without a minus sign.
+    ZonenregelGuard utc(std::string("UTC0"));
+    const TSommerzeitInfoRec u = SommerzeitInfo(kzbStandard, M_1998_07_01);
+    EXPECT_EQ(u.NormalzeitOffset, 0);
+    EXPECT_FALSE(std::signbit(u.NormalzeitOffset));
 }
 
 TEST_F(SommerzeitTest, IstSommerzeitVonAnfangDesBeginnTagsBisVorDenEndeTag)
