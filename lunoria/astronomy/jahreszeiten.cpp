@@ -64,4 +64,15 @@ TJahreszeiten Jahreszeiten(int jahr)
     return ergebnis;
 }
 
+TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec)
+{
+    TJahreszeiten zeiten = Jahreszeiten(jahr);
+    for (Extended& t : zeiten) {
+        const Extended offset = IstSommerzeit(rec, t) ? rec.SommerzeitOffset : rec.NormalzeitOffset;
+        t = t + offset / 24;
+        DeltaTKorrektur(t);
+    }
+    return zeiten;
+}
+
 }  // namespace lunoria

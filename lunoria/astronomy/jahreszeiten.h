@@ -5,6 +5,7 @@
 #include <array>
 
 #include "calendar/extended.h"
+#include "calendar/sommerzeit.h"
 
 namespace lunoria {
 
@@ -24,5 +25,10 @@ Extended JahreszeitenLaenge(Extended mjd);
 // as in the late Julian-calendar years), at which the longitude exceeds its target. Years far
 // from 2000 are computed by the same series without a check.
 TJahreszeiten Jahreszeiten(int jahr);
+
+// The season starts of the year in local clock time: each instant t of Jahreszeiten plus the
+// daylight-saving offset of rec when IstSommerzeit(rec, t) holds, else its standard offset,
+// then with Delta T added (DeltaTKorrektur). rec is the daylight-saving record of the year.
+TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec);
 
 }  // namespace lunoria

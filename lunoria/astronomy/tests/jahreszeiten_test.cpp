@@ -6,6 +6,7 @@
 #include "astronomy/jahreszeiten.h"
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
+#include "astronomy/sonnemond.h"
 #include "umgebung.h"
 
 namespace lunoria {
@@ -68,6 +69,31 @@ TEST(Jahreszeiten, FarYearsWithoutACheck)
         EXPECT_LT(j[1], j[2]) << jahr;
         EXPECT_LT(j[2], j[3]) << jahr;
     }
+}
+
+TEST(Jahreszeiten, LocalClockTimeWithTheZoneOfTheYearAndDeltaT)
+{
+    // 2000 under central European time: standard time (+1 h) for spring and winter, daylight
+    // time (+2 h) for summer and autumn, then Delta T of 67 s: the series instants 07:31,
+    // 01:43, 17:23 and 13:33 become 08:32:07, 03:44:07, 19:24:07 and 14:34:07.
+    test::DeutscheUmgebung umgebung;
+    TSonneMondAufUnter s(kzbStandard);
+    s.Berechnen(MJDAusDatum(1, 5, 2000, 0));
+    const TJahreszeiten lokal = JahreszeitenLokal(2000, s.SommerzeitDaten());
+    const TJahreszeiten reihe = Jahreszeiten(2000);
+    const Extended versatz[] = {1, 2, 2, 1};
+    const char* texte[] = {"20.03.2000 08:32", "21.06.2000 03:44", "22.09.2000 19:24", "21.12.2000 14:34"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(D((lokal[i] - reihe[i]) * 86400), D(versatz[i] * 3600 + 67), 0.01) << i;
+        EXPECT_EQ(MJDZuTextDatum(lokal[i]) + " " + ZeitText(StundeVon(lokal[i])), texte[i]);
+    }
+    // Without daylight saving in the year only the standard offset applies.
+    TSonneMondAufUnter g(kzbGerman);
+    g.Berechnen(MJDAusDatum(1, 5, 1970, 0));
+    const TJahreszeiten ohne = JahreszeitenLokal(1970, g.SommerzeitDaten());
+    const TJahreszeiten reihe1970 = Jahreszeiten(1970);
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_NEAR(D((ohne[i] - reihe1970[i]) * 86400), 3600 + 40.18, 0.01) << i;
 }
 
 }  // namespace

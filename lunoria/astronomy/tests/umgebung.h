@@ -7,6 +7,7 @@
 
 #include "calendar/regional.h"
 #include "calendar/uhr.h"
+#include "calendar/zonenregel.h"
 
 namespace lunoria::test {
 
@@ -40,6 +41,29 @@ public:
 
 private:
     TUhr m_Vorher;
+};
+
+// The system zone follows a POSIX rule string, evaluated for the year asked for; the default is
+// central European time.
+class ZonenGuard {
+public:
+    explicit ZonenGuard(std::string tz = "CET-1CEST,M3.5.0,M10.5.0/3")
+        : m_Vorher(SetzeZonenregelQuelle([tz](int jahr) { return ZonenregelAusText(tz, jahr); }))
+    {
+    }
+    ~ZonenGuard() { SetzeZonenregelQuelle(std::move(m_Vorher)); }
+    ZonenGuard(const ZonenGuard&) = delete;
+    ZonenGuard& operator=(const ZonenGuard&) = delete;
+
+private:
+    TZonenregelQuelle m_Vorher;
+};
+
+// German settings, central European time and a clock at noon of 23 May 1998.
+struct DeutscheUmgebung {
+    DeutschGuard deutsch;
+    ZonenGuard zone;
+    FesteUhr uhr{23, 5, 1998};
 };
 
 }  // namespace lunoria::test

@@ -1,0 +1,253 @@
+#include "sonnemond.h"
+
+#include <clocale>
+#include <cmath>
+
+#include "astrotexte.h"
+#include "calendar/datumstext.h"
+#include "calendar/julian.h"
+#include "calendar/regional.h"
+#include "calendar/zahlformat.h"
+#include "genau.h"
+#include "kurzreihen.h"
+#include "mondphase.h"
+
+namespace lunoria {
+
+namespace {
+
+constexpr Extended Rad = 3.14159265358979323846264338327950288L / 180;
+
+// A default coordinate from its two texts: whole degrees and hundredths, the hundredths
+// taking the sign of a negative degree part.
+Extended OrtAusTexten(TAstroText gradText, TAstroText hundertstelText)
+{
+    int grad = 0, hundertstel = 0;
+    TextZuZahl(AstroText(gradText), grad);
+    TextZuZahl(AstroText(hundertstelText), hundertstel);
+    const Extended bruch = static_cast<Extended>(hundertstel) / 100;
+    return grad >= 0 ? grad + bruch : grad - bruch;
+}
+
+std::string MitUhr(Extended stunden)
+{
+    return ZeitText(stunden) + " " + AstroText(atUhr);
+}
+
+// Fills one block by the two-hourly parabola search.
+void SucheObjekt(TAufUnterObjekt objekt, Extended mjd0, Extended laenge, Extended sinBreite, Extended cosBreite,
+                 Extended s0, TAufUnterBlock& block)
+{
+    block = TAufUnterBlock{};
+    int stunde = 1;
+    Extended ym = SinusHoehe(objekt, mjd0, stunde - 1, laenge, sinBreite, cosBreite) - s0;
+    block.ObenBeiStart = ym > 0;
+    do {
+        const Extended y0 = SinusHoehe(objekt, mjd0, stunde, laenge, sinBreite, cosBreite) - s0;
+        const Extended yp = SinusHoehe(objekt, mjd0, stunde + 1, laenge, sinBreite, cosBreite) - s0;
+        const TQuadInterpolation q = QuadInterpolation(ym, y0, yp);
+        if (q.n == 1) {
+            if (ym < 0) {
+                block.Aufgang = stunde + q.r1;
+                block.AufgangGefunden = true;
+            } else {
+                block.Untergang = stunde + q.r1;
+                block.UntergangGefunden = true;
+            }
+        } else if (q.n == 2) {
+            if (q.ye < 0) {
+                block.Aufgang = stunde + q.r2;
+                block.Untergang = stunde + q.r1;
+            } else {
+                block.Aufgang = stunde + q.r1;
+                block.Untergang = stunde + q.r2;
+            }
+            block.AufgangGefunden = true;
+            block.UntergangGefunden = true;
+        }
+        ym = yp;
+        stunde += 2;
+    } while (stunde != 25 && !(block.AufgangGefunden && block.UntergangGefunden));
+}
+
+}  // namespace
+
+TQuadInterpolation QuadInterpolation(Extended ym, Extended y0, Extended yp)
+{
+    TQuadInterpolation q;
+    const Extended a = (ym + yp) / 2 - y0;
+    const Extended b = (yp - ym) / 2;
+    const Extended c = y0;
+    if (a == 0) {
+        // A straight line: at most its one root.
+        q.xe = 0;
+        q.ye = c;
+        if (b != 0) {
+            const Extended r = -c / b;
+            q.r1 = q.r2 = r;
+            q.n = std::fabs(r) <= 1 ? 1 : 0;
+        }
+        return q;
+    }
+    q.xe = -b / (2 * a);
+    q.ye = (a * q.xe + b) * q.xe + c;
+    const Extended dis = b * b - 4 * a * c;
+    if (dis >= 0) {
+        const Extended dx = 0.5L * std::sqrt(dis) / std::fabs(a);
+        q.r1 = q.xe - dx;
+        q.r2 = q.xe + dx;
+        if (std::fabs(q.r1) <= 1)
+            ++q.n;
+        if (std::fabs(q.r2) <= 1)
+            ++q.n;
+        if (q.r1 < -1)
+            q.r1 = q.r2;
+    }
+    return q;
+}
+
+Extended SinusHoehe(TAufUnterObjekt objekt, Extended mjd0, Extended stunde, Extended laenge, Extended sinBreite,
+                    Extended cosBreite)
+{
+    const Extended mjd = mjd0 + stunde / 24;
+    const Extended t = (mjd - 51544.5L) / 36525;
+    const TAequatorKurz a = objekt == auoMond ? MondKurz(t) : SonneKurz(t);
+    const Extended tau = 15 * (OrtsSternzeit(mjd, laenge) - a.Rektaszension);
+    return sinBreite * std::sin(a.Deklination * Rad) + cosBreite * std::cos(a.Deklination * Rad) * std::cos(tau * Rad);
+}
+
+void AufUnterSuche(TAufUnterDaten& daten)
+{
+    const Extended s0Mond = std::sin(8.0L / 60 * Rad);
+    const Extended s0Sonne = std::sin(-50.0L / 60 * Rad);
+    const Extended mjd0 = daten.Zeitpunkt - daten.ZonenOffset / 24;
+    const Extended sinBreite = std::sin(daten.Breite * Rad);
+    const Extended cosBreite = std::cos(daten.Breite * Rad);
+    SucheObjekt(auoMond, mjd0, daten.Laenge, sinBreite, cosBreite, s0Mond, daten.Mond);
+    SucheObjekt(auoSonne, mjd0, daten.Laenge, sinBreite, cosBreite, s0Sonne, daten.Sonne);
+}
+
+std::string ZonenOffsetText(Extended stunden)
+{
+    std::string text;
+    if (stunden > 0)
+        text = "+";
+    else if (stunden < 0)
+        text = "-";
+    return text + ZeitText(std::fabs(stunden));
+}
+
+std::string MondPhasenProzentText(Extended prozent, bool zunehmend)
+{
+    std::string text = Format(AstroText(atPhasenFormat), static_cast<double>(prozent),
+                              AstroText(zunehmend ? atZunehmend : atAbnehmend));
+    // printf writes the C library's decimal point; the text shows the regional one.
+    const char* punkt = std::localeconv()->decimal_point;
+    const std::string cPunkt = punkt && *punkt ? punkt : ".";
+    const std::size_t stelle = text.find(cPunkt);
+    if (stelle != std::string::npos)
+        text.replace(stelle, cPunkt.size(), RegionaleEinstellungen().Dezimaltrenner);
+    return text;
+}
+
+void AufUnterTexte(const TAufUnterBlock& block, std::string& aufgang, std::string& untergang)
+{
+    aufgang.clear();
+    untergang.clear();
+    if (block.AufgangGefunden || block.UntergangGefunden) {
+        aufgang = block.AufgangGefunden ? MitUhr(block.Aufgang) : AstroText(atGehtNichtAuf);
+        untergang = block.UntergangGefunden ? MitUhr(block.Untergang) : AstroText(atGehtNichtUnter);
+    } else {
+        aufgang = AstroText(block.ObenBeiStart ? atImmerSichtbar : atImmerUnsichtbar);
+    }
+}
+
+TSonneMondAufUnter::TSonneMondAufUnter(TKalenderZeitBasis zeitBasis)
+    : TSonneMondAufUnter(zeitBasis, OrtAusTexten(atBreiteGrad, atBreiteHundertstel),
+                         OrtAusTexten(atLaengeGrad, atLaengeHundertstel))
+{
+}
+
+TSonneMondAufUnter::TSonneMondAufUnter(TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge)
+    : m_Laenge(laenge),
+      m_Ort("97944 Boxberg"),
+      m_Breite(breite),
+      m_Zeitpunkt(MJDHeute()),
+      m_ZeitBasis(zeitBasis)
+{
+}
+
+void TSonneMondAufUnter::setLaenge(Extended laenge)
+{
+    if (laenge == m_Laenge)
+        return;
+    m_Laenge = laenge;
+    Berechnen(m_Zeitpunkt);
+}
+
+void TSonneMondAufUnter::setBreite(Extended breite)
+{
+    if (breite == m_Breite)
+        return;
+    m_Breite = breite;
+    Berechnen(m_Zeitpunkt);
+}
+
+void TSonneMondAufUnter::setZeitBasis(TKalenderZeitBasis basis)
+{
+    m_ZeitBasis = basis;
+}
+
+void TSonneMondAufUnter::Berechnen(Extended t)
+{
+    m_Zeitpunkt = t;
+
+    // Daylight saving of the year and the zone in force at t.
+    m_Sommerzeit = SommerzeitInfo(m_ZeitBasis, t);
+    m_SommerzeitBeginn = m_Sommerzeit.BeginnText;
+    m_SommerzeitEnde = m_Sommerzeit.EndeText;
+    if (IstSommerzeit(m_Sommerzeit, t)) {
+        m_AufUnterDaten.ZonenOffset = m_Sommerzeit.SommerzeitOffset;
+        m_ZeitZone = m_Sommerzeit.SommerzeitName;
+    } else {
+        m_AufUnterDaten.ZonenOffset = m_Sommerzeit.NormalzeitOffset;
+        m_ZeitZone = m_Sommerzeit.NormalzeitName;
+    }
+    m_ZeitZoneGMT = ZonenOffsetText(m_AufUnterDaten.ZonenOffset);
+
+    m_AufUnterDaten.Zeitpunkt = t;
+    m_AufUnterDaten.Laenge = m_Laenge;
+    m_AufUnterDaten.Breite = m_Breite;
+
+    // The month's principal phases; a new or full moon on the date itself names the phase.
+    m_Ereignisse.Clear();
+    m_Ereignisse.FuelleMonat(t);
+    bool ereignis = false;
+    for (std::size_t i = 0; i < m_Ereignisse.Count(); ++i) {
+        const TEreignis& e = m_Ereignisse.Objects(i);
+        if (e.Typ != mpNeumond && e.Typ != mpVollmond)
+            continue;
+        // The day of the event counts from its own midnight, also before MJD 0.
+        const Extended tag = std::floor(e.Zeitpunkt);
+        if (tag != t)
+            continue;
+        m_MondPhase = std::string(AstroText(e.Typ == mpNeumond ? atNeumond : atVollmond)) + " (" +
+                      MitUhr((e.Zeitpunkt - tag) * 24) + ")";
+        ereignis = true;
+        break;
+    }
+    const TMondBeleuchtung b = MondBeleuchtung(m_Breite, m_Laenge, t);
+    m_AufUnterDaten.Beleuchtung = b.Prozent;
+    m_AufUnterDaten.Zunehmend = b.Zunehmend;
+    m_AufUnterDaten.Bildwinkel = b.Bildwinkel;
+    if (!ereignis)
+        m_MondPhase = MondPhasenProzentText(b.Prozent, b.Zunehmend);
+
+    AufUnterSuche(m_AufUnterDaten);
+    AufUnterTexte(m_AufUnterDaten.Sonne, m_SonnenAufgang, m_SonnenUntergang);
+    AufUnterTexte(m_AufUnterDaten.Mond, m_MondAufgang, m_MondUntergang);
+
+    m_ZeitPunktText = MJDZuTextDatum(t);
+}
+
+}  // namespace lunoria

@@ -1,0 +1,268 @@
+// Sun and moon at a place: rise and set texts, moon phase text, zone texts.
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "astronomy/kurzreihen.h"
+#include "astronomy/sonnemond.h"
+#include "calendar/datumstext.h"
+#include "calendar/julian.h"
+#include "umgebung.h"
+
+namespace lunoria {
+namespace {
+
+double D(Extended x) { return static_cast<double>(x); }
+
+class SonneMond : public ::testing::Test {
+protected:
+    test::DeutscheUmgebung umgebung;
+};
+
+TEST_F(SonneMond, DefaultPlaceOn23May1998)
+{
+    TSonneMondAufUnter s(kzbStandard);
+    s.Berechnen(MJDAusDatum(23, 5, 1998, 0));
+    EXPECT_EQ(s.MondAufgang(), "04:27 Uhr");
+    EXPECT_EQ(s.MondUntergang(), "18:03 Uhr");
+    EXPECT_EQ(s.SonnenAufgang(), "05:28 Uhr");
+    EXPECT_EQ(s.SonnenUntergang(), "21:09 Uhr");
+    EXPECT_EQ(s.MondPhase(), "11,4%, abnehmend");
+    EXPECT_EQ(s.ZeitPunkt(), "23.05.1998");
+    EXPECT_EQ(s.ZeitZoneGMT(), "+02:00");
+    EXPECT_EQ(s.ZeitZone(), s.SommerzeitDaten().SommerzeitName);
+    EXPECT_EQ(s.SommerzeitBeginn(), "letzter Sonntag (29.03.) im März um 02:00 Uhr");
+    EXPECT_EQ(s.SommerzeitEnde(), "letzter Sonntag (25.10.) im Oktober um 03:00 Uhr");
+    EXPECT_EQ(s.AufUnterDaten().ZonenOffset, 2);
+}
+
+TEST_F(SonneMond, SunOnMidsummerDay2000IsInLocalClockTime)
+{
+    for (TKalenderZeitBasis basis : {kzbGerman, kzbStandard}) {
+        TSonneMondAufUnter s(basis);
+        s.Berechnen(MJDAusDatum(21, 6, 2000, 0));
+        EXPECT_EQ(s.SonnenAufgang(), "05:15 Uhr") << basis;
+        EXPECT_EQ(s.SonnenUntergang(), "21:32 Uhr") << basis;
+        EXPECT_EQ(s.ZeitZoneGMT(), "+02:00") << basis;
+    }
+}
+
+TEST_F(SonneMond, MidnightSunAndPolarNight)
+{
+    TSonneMondAufUnter s(kzbStandard, 80, -9.65L);
+    s.Berechnen(MJDAusDatum(21, 6, 2000, 0));
+    EXPECT_EQ(s.SonnenAufgang(), "immer sichtbar");
+    EXPECT_EQ(s.SonnenUntergang(), "");
+    s.Berechnen(MJDAusDatum(21, 12, 2000, 0));
+    EXPECT_EQ(s.SonnenAufgang(), "immer unsichtbar");
+    EXPECT_EQ(s.SonnenUntergang(), "");
+}
+
+TEST_F(SonneMond, MoonThatDoesNotSetOrRiseOnTheDay)
+{
+    // Every month has a day without moonrise and one without moonset. On such a day the moon
+    // is below (no rise) or above (no set) the reference altitude at the following midnight
+    // exactly when it was so at the day's start and crossed once.
+    const Extended h0 = std::sin(8.0L / 60 * 3.14159265358979323846L / 180);
+    int ohneAuf = 0, ohneUnter = 0;
+    TSonneMondAufUnter s(kzbStandard);
+    for (int tag = 1; tag <= 31; ++tag) {
+        const Extended t = MJDAusDatum(tag, 1, 2000, 0);
+        s.Berechnen(t);
+        const TAufUnterBlock& m = s.AufUnterDaten().Mond;
+        const Extended mjd0 = t - s.AufUnterDaten().ZonenOffset / 24;
+        const Extended phi = 49.47L * 3.14159265358979323846L / 180;
+        const Extended ende = SinusHoehe(auoMond, mjd0, 24, -9.65L, std::sin(phi), std::cos(phi)) - h0;
+        if (m.AufgangGefunden && !m.UntergangGefunden) {
+            ++ohneUnter;
+            EXPECT_EQ(s.MondUntergang(), "geht nicht unter") << tag;
+            EXPECT_NE(s.MondAufgang().find(" Uhr"), std::string::npos) << tag;
+            EXPECT_GT(ende, 0) << tag;
+        }
+        if (!m.AufgangGefunden && m.UntergangGefunden) {
+            ++ohneAuf;
+            EXPECT_EQ(s.MondAufgang(), "geht nicht auf") << tag;
+            EXPECT_NE(s.MondUntergang().find(" Uhr"), std::string::npos) << tag;
+            EXPECT_LT(ende, 0) << tag;
+        }
+    }
+    EXPECT_GE(ohneAuf, 1);
+    EXPECT_GE(ohneUnter, 1);
+}
+
+TEST_F(SonneMond, RiseAndSetTexts)
+{
+    const struct {
+        TAufUnterBlock block;
+        const char* auf;
+        const char* unter;
+    } faelle[] = {
+        {{6.2L, 20.5L, true, true, false}, "06:12 Uhr", "20:30 Uhr"},
+        {{23.9999L, -1, true, false, false}, "24:00 Uhr", "geht nicht unter"},  // rounded minutes carry
+        {{-1, 23.99L, false, true, true}, "geht nicht auf", "23:59 Uhr"},
+        {{-1, -1, false, false, true}, "immer sichtbar", ""},
+        {{-1, -1, false, false, false}, "immer unsichtbar", ""},
+    };
+    for (const auto& f : faelle) {
+        std::string auf = "alt", unter = "alt";
+        AufUnterTexte(f.block, auf, unter);
+        EXPECT_EQ(auf, f.auf);
+        EXPECT_EQ(unter, f.unter);
+    }
+}
+
+TEST_F(SonneMond, MoonPhaseTextOnEventDaysAndOtherDays)
+{
+    TSonneMondAufUnter s(kzbStandard);
+    s.Berechnen(MJDAusDatum(21, 1, 2000, 0));
+    EXPECT_EQ(s.MondPhase(), "Vollmond (04:41 Uhr)");
+    EXPECT_GT(s.Beleuchtung(), 99);  // computed on event days too
+    EXPECT_TRUE(s.Zunehmend());      // at 0 h, before the full moon of 04:41
+    s.Berechnen(MJDAusDatum(6, 1, 2000, 0));
+    EXPECT_EQ(s.MondPhase(), "Neumond (18:15 Uhr)");
+    EXPECT_LT(s.Beleuchtung(), 2);
+    s.Berechnen(MJDAusDatum(28, 1, 2000, 0));
+    EXPECT_EQ(s.MondPhase(), "53,4%, abnehmend");
+    EXPECT_NEAR(D(s.Beleuchtung()), 53.4, 0.05);
+    // A quarter day keeps the percentage.
+    s.Berechnen(MJDAusDatum(14, 1, 2000, 0));
+    EXPECT_NE(s.MondPhase().find("%, zunehmend"), std::string::npos) << s.MondPhase();
+    // A time point with a day fraction never matches an event.
+    s.Berechnen(MJDAusDatum(21, 1, 2000, 0) + 0.1L);
+    EXPECT_NE(s.MondPhase().find('%'), std::string::npos) << s.MondPhase();
+}
+
+TEST_F(SonneMond, PercentageTextPadsAndUsesTheRegionalSeparator)
+{
+    EXPECT_EQ(MondPhasenProzentText(8.3L, true), " 8,3%, zunehmend");
+    EXPECT_EQ(MondPhasenProzentText(100, false), "100,0%, abnehmend");
+    EXPECT_EQ(MondPhasenProzentText(0.04L, false), " 0,0%, abnehmend");
+    EXPECT_EQ(MondPhasenProzentText(53.38L, false), "53,4%, abnehmend");
+    TRegionaleEinstellungen englisch = DeutscheEinstellungen();
+    englisch.Dezimaltrenner = ".";
+    test::DeutschGuard punkt(englisch);
+    EXPECT_EQ(MondPhasenProzentText(8.3L, true), " 8.3%, zunehmend");
+}
+
+TEST_F(SonneMond, ZoneOffsetTexts)
+{
+    EXPECT_EQ(ZonenOffsetText(1), "+01:00");
+    EXPECT_EQ(ZonenOffsetText(5.5L), "+05:30");
+    EXPECT_EQ(ZonenOffsetText(0), "00:00");
+    EXPECT_EQ(ZonenOffsetText(-5), "-05:00");
+    EXPECT_EQ(ZonenOffsetText(-3.5L), "-03:30");
+    // The same through the zone in force.
+    const struct {
+        const char* tz;
+        const char* text;
+    } zonen[] = {{"IST-5:30", "+05:30"}, {"UTC0", "00:00"}, {"EST5", "-05:00"}, {"CET-1CEST,M3.5.0,M10.5.0/3", "+01:00"}};
+    for (const auto& z : zonen) {
+        test::ZonenGuard zone(z.tz);
+        TSonneMondAufUnter s(kzbStandard);
+        s.Berechnen(MJDAusDatum(15, 1, 2000, 0));
+        EXPECT_EQ(s.ZeitZoneGMT(), z.text) << z.tz;
+    }
+}
+
+TEST_F(SonneMond, YearWithoutDaylightSavingUsesStandardTime)
+{
+    TSonneMondAufUnter s(kzbGerman);
+    s.Berechnen(MJDAusDatum(1, 7, 1965, 0));
+    EXPECT_EQ(s.ZeitZoneGMT(), "+01:00");
+    EXPECT_EQ(s.ZeitZone(), s.SommerzeitDaten().NormalzeitName);
+    EXPECT_EQ(s.SommerzeitBeginn(), "keine Sommerzeit definiert");
+    EXPECT_EQ(s.SommerzeitEnde(), "keine Sommerzeit definiert");
+}
+
+TEST_F(SonneMond, DefaultsAndSetters)
+{
+    TSonneMondAufUnter s(kzbGerman);
+    EXPECT_EQ(s.Breite(), 49 + 47 / 100.0L);
+    EXPECT_EQ(s.Laenge(), -9 - 65 / 100.0L);
+    EXPECT_EQ(s.ZeitBasis(), kzbGerman);
+    EXPECT_EQ(s.Zeitpunkt(), MJDAusDatum(23, 5, 1998, 0));  // today, from the fixed clock
+    EXPECT_FALSE(s.Ort().empty());
+    EXPECT_EQ(s.MondPhase(), "");
+    EXPECT_EQ(s.SonnenAufgang(), "");
+    EXPECT_EQ(s.ZeitPunkt(), "");
+
+    s.setBreite(s.Breite());  // the same value: nothing computed
+    s.setLaenge(s.Laenge());
+    EXPECT_EQ(s.SonnenAufgang(), "");
+    s.setBreite(50);  // a new value: computed for the stored time point
+    EXPECT_EQ(s.ZeitPunkt(), "23.05.1998");
+    EXPECT_FALSE(s.SonnenAufgang().empty());
+
+    s.Berechnen(MJDAusDatum(1, 1, 2000, 0));
+    const std::string aufgang = s.SonnenAufgang();
+    s.setLaenge(-20);  // further east: earlier sunrise, still 1 January 2000
+    EXPECT_EQ(s.ZeitPunkt(), "01.01.2000");
+    EXPECT_LT(s.AufUnterDaten().Sonne.Aufgang, 8);
+    EXPECT_NE(s.SonnenAufgang(), aufgang);
+
+    s.setZeitBasis(kzbStandard);
+    EXPECT_EQ(s.ZeitBasis(), kzbStandard);
+    EXPECT_EQ(s.ZeitPunkt(), "01.01.2000");  // not recomputed
+}
+
+TEST_F(SonneMond, WesternHemisphereHasAPositiveLongitude)
+{
+    // New York (40.71 N, 74.01 W) on 21 June 2000: sunrise 05:25, sunset 20:31 daylight time,
+    // as the published almanac tables give them.
+    test::ZonenGuard zone("EST5EDT,M4.1.0,M10.5.0");
+    TSonneMondAufUnter s(kzbStandard, 40.71L, 74.01L);
+    s.Berechnen(MJDAusDatum(21, 6, 2000, 0));
+    EXPECT_EQ(s.ZeitZoneGMT(), "-04:00");
+    EXPECT_NEAR(D(s.AufUnterDaten().Sonne.Aufgang), 5 + 25 / 60.0, 1.5 / 60);
+    EXPECT_NEAR(D(s.AufUnterDaten().Sonne.Untergang), 20 + 31 / 60.0, 1.5 / 60);
+}
+
+TEST(QuadInterpolation, RootsAndExtremum)
+{
+    const struct {
+        Extended ym, y0, yp;
+        int n;
+        Extended r1, r2, xe, ye;
+    } faelle[] = {
+        // y = x^2 - 1/4: both roots inside.
+        {0.75L, -0.25L, 0.75L, 2, -0.5L, 0.5L, 0, -0.25L},
+        // y = -(x - 0.5)(x + 1.5): root -1.5 outside, so r1 takes r2.
+        {0.75L, 0.75L, -1.25L, 1, 0.5L, 0.5L, -0.5L, 1},
+        // y = x^2 + 1: no real root.
+        {2, 1, 2, 0, 0, 0, 0, 1},
+        // A straight line through 0: one root, no division by zero.
+        {-1, 0, 1, 1, 0, 0, 0, 0},
+        // A straight line with its root beyond the interval, and a constant.
+        {1, 2, 3, 0, -2, -2, 0, 2},
+        {1, 1, 1, 0, 0, 0, 0, 1},
+    };
+    for (const auto& f : faelle) {
+        const TQuadInterpolation q = QuadInterpolation(f.ym, f.y0, f.yp);
+        EXPECT_EQ(q.n, f.n) << D(f.ym) << " " << D(f.y0) << " " << D(f.yp);
+        if (f.n > 0) {
+            EXPECT_NEAR(D(q.r1), D(f.r1), 1e-12);
+            EXPECT_NEAR(D(q.r2), D(f.r2), 1e-12);
+        }
+        EXPECT_NEAR(D(q.xe), D(f.xe), 1e-12);
+        EXPECT_NEAR(D(q.ye), D(f.ye), 1e-12);
+        EXPECT_TRUE(std::isfinite(q.xe));
+    }
+}
+
+TEST(OrtsSternzeit, PublishedSiderealTimes)
+{
+    const struct {
+        Extended mjd, laenge, stunden;
+    } faelle[] = {
+        {51544.5L, 0, 18.697374558L},                              // J2000.0, 12 h UT
+        {46895.0L, 0, 13 + 10 / 60.0L + 46.3668L / 3600},           // 10 April 1987, 0 h UT
+        {46895.0L, -15, 14 + 10 / 60.0L + 46.3668L / 3600},         // 15 degrees east: one hour later
+        {46895.0L, 90, 24 + 7 + 10 / 60.0L + 46.3668L / 3600 - 24},  // 90 degrees west
+    };
+    for (const auto& f : faelle)
+        EXPECT_NEAR(D(OrtsSternzeit(f.mjd, f.laenge)), D(f.stunden), 2e-6) << D(f.mjd) << " " << D(f.laenge);
+}
+
+}  // namespace
+}  // namespace lunoria
