@@ -1,0 +1,161 @@
+// lunoria-info: the facts of Lunoria's two tabs for one date, one "Caption value" line per
+// label, for scripts and for checking the numbers without the window.
+//
+//   lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM]
+//
+// Exit status: 0 done, 2 unreadable date or wrong call.
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "astronomy/astroinfo.h"
+#include "astronomy/sonnemond.h"
+#include "calendar/datumstext.h"
+#include "calendar/julian.h"
+#include "calendar/zahlformat.h"
+#include "systemquellen.h"
+#include "tagesinfo.h"
+
+namespace {
+
+using lunoria::Extended;
+
+constexpr const char* Aufruf =
+    "Aufruf: lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM]\n"
+    "\n"
+    "Zeigt die Angaben der Seiten \"Allgemein\" und \"Astronomie\" von Lunoria für ein Datum.\n"
+    "\n"
+    "  DATUM                      Datum im kurzen Datumsformat der Regionaleinstellungen\n"
+    "                             (ohne Angabe: heute)\n"
+    "  --zeitbasis german|standard  Sommerzeitregeln: deutsche Geschichte oder die Regel der\n"
+    "                             Systemzeitzone (Vorgabe: standard)\n"
+    "  --breite GRAD              geographische Breite, nördlich positiv (Vorgabe: 49.47)\n"
+    "  --laenge GRAD              geographische Länge, westlich positiv (Vorgabe: -9.65)\n"
+    "  --help                     diese Hilfe\n";
+
+int FalscherAufruf(const std::string& grund)
+{
+    std::fprintf(stderr, "lunoria-info: %s\n\n%s", grund.c_str(), Aufruf);
+    return 2;
+}
+
+// A finite decimal number with "." or "," as the decimal separator, nothing else around it.
+bool GradLesen(const std::string& text, Extended& wert)
+{
+    if (text.empty() || text.size() > 64)
+        return false;
+    std::string s = text;
+    for (char& c : s)
+        if (c == ',')
+            c = '.';
+    for (char c : s)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+'))
+            return false;
+    errno = 0;
+    char* ende = nullptr;
+    const long double x = std::strtold(s.c_str(), &ende);
+    if (ende == s.c_str() || *ende != '\0' || errno == ERANGE || !std::isfinite(x))
+        return false;
+    wert = x;
+    return true;
+}
+
+void Zeile(const char* caption, const std::string& wert)
+{
+    std::printf("%s %s\n", caption, wert.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    using namespace lunoria;
+
+    // The place defaults are those of the sun-and-moon object.
+    const TSonneMondAufUnter vorgabe(kzbStandard);
+    TKalenderZeitBasis zeitBasis = kzbStandard;
+    Extended breite = vorgabe.Breite();
+    Extended laenge = vorgabe.Laenge();
+    std::string datum;
+    bool datumGegeben = false;
+
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(Aufruf, stdout);
+            return 0;
+        }
+        if (arg.rfind("--", 0) == 0) {
+            std::string name = arg, wert;
+            bool wertDabei = false;
+            const std::size_t gleich = arg.find('=');
+            if (gleich != std::string::npos) {
+                name = arg.substr(0, gleich);
+                wert = arg.substr(gleich + 1);
+                wertDabei = true;
+            }
+            if (name != "--zeitbasis" && name != "--breite" && name != "--laenge")
+                return FalscherAufruf("unbekannte Option \"" + name + "\"");
+            if (!wertDabei) {
+                if (i + 1 >= argc)
+                    return FalscherAufruf("zu \"" + name + "\" fehlt der Wert");
+                wert = argv[++i];
+            }
+            if (name == "--zeitbasis") {
+                if (wert == "german")
+                    zeitBasis = kzbGerman;
+                else if (wert == "standard")
+                    zeitBasis = kzbStandard;
+                else
+                    return FalscherAufruf("Zeitbasis \"" + wert + "\" ist weder german noch standard");
+            } else {
+                Extended grad = 0;
+                if (!GradLesen(wert, grad))
+                    return FalscherAufruf("\"" + wert + "\" ist keine Zahl");
+                (name == "--breite" ? breite : laenge) = grad;
+            }
+            continue;
+        }
+        if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9'))
+            return FalscherAufruf("unbekannte Option \"" + arg + "\"");
+        if (datumGegeben)
+            return FalscherAufruf("mehr als ein Datum angegeben");
+        datum = arg;
+        datumGegeben = true;
+    }
+
+    // Regional settings and zone names of the system, as Lunoria uses them.
+    InstalliereKonsolenQuellen();
+
+    Extended mjd = MJDHeute();
+    if (datumGegeben) {
+        int fehler = 0;
+        mjd = TextDatumZuMJD(datum, fehler);
+        if (fehler != 0) {
+            std::fprintf(stderr, "Das eingegebene Textdatum kann nicht aufgelöst werden\n");
+            return 2;
+        }
+    }
+
+    // "Allgemein": the day facts for weeks that start on Monday.
+    const Tagesinfo tag = TagesinfoBerechnen(mjd, 1);
+    Zeile("Wochentag:", tag.Wochentagname);
+    Zeile("Monat:", tag.Monatsname);
+    Zeile("Jahr:", Format("%d", tag.Jahr));
+    Zeile("langes Datum:", tag.LangesDatum);
+    const bool woche = tag.KWBeginn != -1;
+    Zeile("Kalenderwoche:", woche ? Format("%d", tag.KW) : std::string());
+    Zeile("beginnt am:", woche ? MJDZuTextDatum(tag.KWBeginn) : std::string());
+    Zeile("Tage seit 1.1.:", Format("%d", tag.TageSeit));
+    Zeile("Tage bis 31.12.:", Format("%d", tag.TageBis));
+    Zeile("Schaltjahr:", tag.Schaltjahr ? "Ja" : "Nein");
+
+    // "Astronomie".
+    const Astroinfo info = AstroinfoBerechnen(mjd, zeitBasis, breite, laenge);
+    for (const TAstroinfoZeile& z : AstroinfoZeilen(AstroinfoTexte(info)))
+        Zeile(z.Caption, z.Wert);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}

@@ -1,0 +1,96 @@
+#include "astroinfo.h"
+
+#include "calendar/datumstext.h"
+#include "calendar/julian.h"
+#include "calendar/zahlformat.h"
+#include "sonnemond.h"
+
+namespace lunoria {
+
+namespace {
+
+std::string SommerzeitLabel(int tag, int monat, Extended zeit)
+{
+    if (tag == 0 || monat == 0)
+        return "nicht definiert";
+    // "%.2d": at least two digits, as the label picture "am %0.2d.%0.2d. um %s Uhr" asks.
+    return Format("am %.2d.%.2d. um %s Uhr", tag, monat, ZeitText(zeit).c_str());
+}
+
+std::string JahreszeitLabel(Extended t)
+{
+    return MJDZuTextDatum(t) + "  " + ZeitText(StundeVon(t)) + " Uhr";
+}
+
+}  // namespace
+
+Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge)
+{
+    TSonneMondAufUnter sm(zeitBasis, breite, laenge);
+    sm.Berechnen(mjd);
+
+    Astroinfo info;
+    info.JD = JulDatAusMJD(mjd);
+    info.MJD = mjd;
+    info.JHd = JHdAusMJD(mjd);
+    info.SonnenAufgang = sm.SonnenAufgang();
+    info.SonnenUntergang = sm.SonnenUntergang();
+    info.MondAufgang = sm.MondAufgang();
+    info.MondUntergang = sm.MondUntergang();
+    info.MondPhase = sm.MondPhase();
+    info.ZeitZoneGMT = sm.ZeitZoneGMT();
+    info.ZeitZone = sm.ZeitZone();
+    info.Sommerzeit = sm.SommerzeitDaten();
+    info.Jahreszeiten = JahreszeitenLokal(JahrVon(mjd), sm.SommerzeitDaten());
+    info.Beleuchtung = sm.Beleuchtung();
+    info.Bildwinkel = sm.Bildwinkel();
+    info.Zunehmend = sm.Zunehmend();
+    return info;
+}
+
+TAstroinfoTexte AstroinfoTexte(const Astroinfo& info)
+{
+    TAstroinfoTexte t;
+    t.lbJD = FormatFloat("#,#0.0000", info.JD);
+    t.lbMJD = FormatFloat("#,#0.0000", info.MJD);
+    t.lbJHd = FormatFloat("#,#0.000000", info.JHd);
+    t.lbSonneAuf = info.SonnenAufgang;
+    t.lbSonneUnter = info.SonnenUntergang;
+    t.lbMondAuf = info.MondAufgang;
+    t.lbMondUnter = info.MondUntergang;
+    t.lbMondPhase = info.MondPhase;
+    t.lbGMT = info.ZeitZoneGMT;
+    t.lbZeitzone = info.ZeitZone;
+    const TSommerzeitInfoRec& s = info.Sommerzeit;
+    t.lbStartSommerzeit = SommerzeitLabel(s.BeginnTag, s.BeginnMonat, s.BeginnZeit);
+    t.lbEndeSommerzeit = SommerzeitLabel(s.EndeTag, s.EndeMonat, s.EndeZeit);
+    t.lbFruehling = JahreszeitLabel(info.Jahreszeiten[jzFruehling]);
+    t.lbSommer = JahreszeitLabel(info.Jahreszeiten[jzSommer]);
+    t.lbHerbst = JahreszeitLabel(info.Jahreszeiten[jzHerbst]);
+    t.lbWinter = JahreszeitLabel(info.Jahreszeiten[jzWinter]);
+    return t;
+}
+
+std::array<TAstroinfoZeile, 16> AstroinfoZeilen(const TAstroinfoTexte& t)
+{
+    return {{
+        {"Julianisches Datum (JD):", t.lbJD},
+        {"Modifiziertes Julianisches Datum (MJD):", t.lbMJD},
+        {"Julianische Jahrhunderte (JHd):", t.lbJHd},
+        {"Mondphase:", t.lbMondPhase},
+        {"Sonnenaufgang:", t.lbSonneAuf},
+        {"Sonnenuntergang:", t.lbSonneUnter},
+        {"Mondaufgang:", t.lbMondAuf},
+        {"Monduntergang:", t.lbMondUnter},
+        {"GMT:", t.lbGMT},
+        {"Zeitzone:", t.lbZeitzone},
+        {"Sommerzeitanfang,", t.lbStartSommerzeit},
+        {"Sommerzeitende,", t.lbEndeSommerzeit},
+        {"Frühlingsanfang:", t.lbFruehling},
+        {"Sommeranfang:", t.lbSommer},
+        {"Herbstanfang:", t.lbHerbst},
+        {"Winteranfang:", t.lbWinter},
+    }};
+}
+
+}  // namespace lunoria

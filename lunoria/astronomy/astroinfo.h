@@ -1,0 +1,74 @@
+#pragma once
+// The astronomical data of one date as the "Astronomie" tab shows them, gathered without a
+// window, and their label texts.
+
+#include <array>
+#include <string>
+
+#include "calendar/extended.h"
+#include "calendar/sommerzeit.h"
+#include "jahreszeiten.h"
+
+namespace lunoria {
+
+struct Astroinfo {
+    Extended JD = 0;   // Julian Date
+    Extended MJD = 0;  // Modified Julian Date
+    Extended JHd = 0;  // Julian centuries since J2000.0
+    // Outputs of the sun-and-moon object for the date.
+    std::string SonnenAufgang;
+    std::string SonnenUntergang;
+    std::string MondAufgang;
+    std::string MondUntergang;
+    std::string MondPhase;
+    std::string ZeitZoneGMT;
+    std::string ZeitZone;
+    TSommerzeitInfoRec Sommerzeit;  // daylight saving of the date's year under the time basis
+    TJahreszeiten Jahreszeiten{};   // season starts of the date's year, local clock time
+    // The moon's illumination for the moon picture.
+    Extended Beleuchtung = 0;  // percent
+    Extended Bildwinkel = 0;   // degrees
+    bool Zunehmend = false;
+};
+
+// Computes the data of the date mjd for the time basis and the place (degrees; longitude
+// positive west).
+Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge);
+
+// The value labels of the "Astronomie" tab, one per field, named after the labels.
+struct TAstroinfoTexte {
+    std::string lbJD;
+    std::string lbMJD;
+    std::string lbJHd;
+    std::string lbMondPhase;
+    std::string lbSonneAuf;
+    std::string lbSonneUnter;
+    std::string lbMondAuf;
+    std::string lbMondUnter;
+    std::string lbGMT;
+    std::string lbZeitzone;
+    std::string lbStartSommerzeit;
+    std::string lbEndeSommerzeit;
+    std::string lbFruehling;
+    std::string lbSommer;
+    std::string lbHerbst;
+    std::string lbWinter;
+};
+
+// The label texts of the data under the regional settings in force: JD and MJD as
+// "#,#0.0000", JHd as "#,#0.000000"; the daylight-saving start and end as
+// "am 29.03. um 02:00 Uhr" or "nicht definiert"; each season as its date, two blanks, the
+// clock time and " Uhr".
+TAstroinfoTexte AstroinfoTexte(const Astroinfo& info);
+
+// One caption of the tab with its value.
+struct TAstroinfoZeile {
+    const char* Caption;
+    std::string Wert;
+};
+
+// The labels in the order of the tab: JD, MJD, JHd, moon phase, sun and moon rise and set,
+// GMT offset, zone, daylight-saving start and end, the four seasons.
+std::array<TAstroinfoZeile, 16> AstroinfoZeilen(const TAstroinfoTexte& texte);
+
+}  // namespace lunoria
