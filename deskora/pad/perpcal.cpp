@@ -110,9 +110,14 @@ TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
     BitBtn2->setText(CancelCaption(laEnglish));
 
     connect(Month, &QComboBox::currentIndexChanged, this, &TPerpetualCalendarDlg::MonthChange);
-    // Every change of the text counts, intermediate numbers included.
+    // Every change of the text counts: typed text, intermediate numbers included, and the
+    // values set by the spin buttons or by the correction when the field is left.
     connect(Year->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
             &TPerpetualCalendarDlg::YearChange);
+    connect(Year, &QSpinBox::valueChanged, this,
+            [this](int year) { YearChange(QString::number(year)); });
+    // Leaving the field corrects the text without a signal of its line edit.
+    connect(Year, &QSpinBox::editingFinished, this, [this] { YearChange(Year->text()); });
     connect(BitBtn1, &QPushButton::clicked, this, &TPerpetualCalendarDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TPerpetualCalendarDlg::BitBtn2Click);
 }

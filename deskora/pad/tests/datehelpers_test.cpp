@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "printers.h"
+
 namespace deskora {
 namespace {
 

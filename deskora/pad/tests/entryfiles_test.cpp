@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "printers.h"
+
 namespace deskora {
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "printers.h"
+
 namespace deskora {
 namespace {
 
