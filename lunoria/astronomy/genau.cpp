@@ -112,7 +112,8 @@ void PlanetenStoerung(const std::array<TSonnenTerm, N>& terme, const TErdPhasore
 {
     std::array<TPhasor, KMax + 1> planet{};
     planet[0] = {1, 0};
-    planet[1] = {std::cos(mp), -std::sin(mp)};
+    sincosl(mp, &planet[1].s, &planet[1].c);
+    planet[1].s = -planet[1].s;
     for (std::size_t i = 2; i <= KMax; ++i)
         planet[i] = Mal(planet[i - 1], planet[1]);
 
@@ -274,7 +275,7 @@ TKugelKoord SonneGenau(Extended t)
 
     TErdPhasoren erde{};
     erde[1] = {1, 0};
-    erde[2] = {std::cos(m3), std::sin(m3)};
+    sincosl(m3, &erde[2].s, &erde[2].c);
     erde[0] = {erde[2].c, -erde[2].s};
     for (std::size_t j = 3; j < erde.size(); ++j)
         erde[j] = Mal(erde[j - 1], erde[2]);
@@ -285,11 +286,18 @@ TKugelKoord SonneGenau(Extended t)
     PlanetenStoerung<12, 4>(JupiterTerme, erde, m5, t, dl, dr, db);
     PlanetenStoerung<4, 2>(SaturnTerme, erde, m6, t, dl, dr, db);
 
-    // The Moon's pull on the Earth.
-    dl += 6.45L * std::sin(d) - 0.42L * std::sin(d - a) + 0.18L * std::sin(d + a) + 0.17L * std::sin(d - m3) -
-          0.06L * std::sin(d + m3);
-    dr += 30.76L * std::cos(d) - 3.06L * std::cos(d - a) + 0.85L * std::cos(d + a) - 0.58L * std::cos(d + m3) +
-          0.57L * std::cos(d - m3);
+    // The Moon's pull on the Earth; the combined arguments by the addition theorems from the
+    // phasors of D, A and M3.
+    TPhasor pd, pa;
+    sincosl(d, &pd.s, &pd.c);
+    sincosl(a, &pa.s, &pa.c);
+    const TPhasor& pm3 = erde[2];
+    const TPhasor dMinusA = Mal(pd, {pa.c, -pa.s});
+    const TPhasor dPlusA = Mal(pd, pa);
+    const TPhasor dMinusM3 = Mal(pd, {pm3.c, -pm3.s});
+    const TPhasor dPlusM3 = Mal(pd, pm3);
+    dl += 6.45L * pd.s - 0.42L * dMinusA.s + 0.18L * dPlusA.s + 0.17L * dMinusM3.s - 0.06L * dPlusM3.s;
+    dr += 30.76L * pd.c - 3.06L * dMinusA.c + 0.85L * dPlusA.c - 0.58L * dPlusM3.c + 0.57L * dMinusM3.c;
     db += 0.576L * std::sin(u);
 
     // Long-period terms.

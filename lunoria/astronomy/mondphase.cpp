@@ -13,18 +13,49 @@ namespace {
 constexpr Extended GradZuRad = 3.14159265358979323846264338327950288L / 180;
 
 Extended SinGrad(Extended grad) { return std::sin(grad * GradZuRad); }
-Extended CosGrad(Extended grad) { return std::cos(grad * GradZuRad); }
 
-// Sum of a 25-term correction series for the given arguments (degrees) and E.
-Extended Reihe(const std::array<TPhasenTerm, 25>& terme, Extended e, Extended m, Extended ms, Extended f,
-               Extended om)
+// Cosine and sine of an angle; products add angles.
+struct TWinkel {
+    Extended c = 1, s = 0;
+    TWinkel operator*(const TWinkel& b) const { return {c * b.c - s * b.s, s * b.c + c * b.s}; }
+    TWinkel Konjugiert() const { return {c, -s}; }
+};
+
+TWinkel WinkelGrad(Extended grad)
+{
+    TWinkel w;
+    sincosl(grad * GradZuRad, &w.s, &w.c);
+    return w;
+}
+
+// Multiples -4 ... 4 of one angle.
+struct TVielfache {
+    std::array<TWinkel, 9> w{};
+    explicit TVielfache(Extended grad)
+    {
+        w[4] = {1, 0};
+        w[5] = WinkelGrad(grad);
+        for (std::size_t i = 6; i < 9; ++i)
+            w[i] = w[i - 1] * w[5];
+        for (std::size_t i = 0; i < 4; ++i)
+            w[i] = w[8 - i].Konjugiert();
+    }
+    // Multiples beyond the table do not occur in the published series; they count as 0.
+    const TWinkel& operator[](int n) const { return w[static_cast<std::size_t>(n >= -4 && n <= 4 ? n + 4 : 4)]; }
+};
+
+// Sum of a 25-term correction series. The sine of each combined argument is formed from the
+// multiples of M, M', F and Omega by the addition theorems: four sine-cosine pairs instead of
+// 25 sines of large arguments.
+Extended Reihe(const std::array<TPhasenTerm, 25>& terme, Extended e, const TVielfache& m, const TVielfache& ms,
+               const TVielfache& f, const TVielfache& om)
 {
     Extended summe = 0;
     for (const TPhasenTerm& t : terme) {
         Extended faktor = t.Koeffizient;
         for (int i = 0; i < t.EPotenz; ++i)
             faktor *= e;
-        summe += faktor * SinGrad(t.M * m + t.MStrich * ms + t.F * f + t.Omega * om);
+        summe += faktor * (m[t.M] * ms[t.MStrich] * f[t.F] * om[t.Omega]).s;
     }
     return summe;
 }
@@ -83,17 +114,18 @@ TMondPhase MondPhaseZeit(Extended k, Extended t, Extended t2, Extended t3, Exten
     const Extended f = 160.7108L + 390.67050274L * k - 0.0016341L * t2 - 0.00000227L * t3 + 0.000000011L * t4;
     const Extended om = 124.7746L - 1.5637558L * k + 0.0020691L * t2 + 0.00000215L * t3;
 
+    const TVielfache vm(m), vms(ms), vf(f), vom(om);
     switch (ergebnis.Typ) {
     case mpNeumond:
-        jde += Reihe(NeumondTerme, e, m, ms, f, om);
+        jde += Reihe(NeumondTerme, e, vm, vms, vf, vom);
         break;
     case mpVollmond:
-        jde += Reihe(VollmondTerme, e, m, ms, f, om);
+        jde += Reihe(VollmondTerme, e, vm, vms, vf, vom);
         break;
     default: {
-        jde += Reihe(ViertelTerme, e, m, ms, f, om);
-        const Extended w = 0.00306L - 0.00038L * e * CosGrad(m) + 0.00026L * CosGrad(ms) -
-                           0.00002L * CosGrad(ms - m) + 0.00002L * CosGrad(ms + m) + 0.00002L * CosGrad(2 * f);
+        jde += Reihe(ViertelTerme, e, vm, vms, vf, vom);
+        const Extended w = 0.00306L - 0.00038L * e * vm[1].c + 0.00026L * vms[1].c - 0.00002L * (vms[1] * vm[-1]).c +
+                           0.00002L * (vms[1] * vm[1]).c + 0.00002L * vf[2].c;
         jde += ergebnis.Typ == mpErstesViertel ? w : -w;
         break;
     }

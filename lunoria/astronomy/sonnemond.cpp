@@ -113,7 +113,9 @@ Extended SinusHoehe(TAufUnterObjekt objekt, Extended mjd0, Extended stunde, Exte
     const Extended t = (mjd - 51544.5L) / 36525;
     const TAequatorKurz a = objekt == auoMond ? MondKurz(t) : SonneKurz(t);
     const Extended tau = 15 * (OrtsSternzeit(mjd, laenge) - a.Rektaszension);
-    return sinBreite * std::sin(a.Deklination * Rad) + cosBreite * std::cos(a.Deklination * Rad) * std::cos(tau * Rad);
+    Extended sinDekl, cosDekl;
+    sincosl(a.Deklination * Rad, &sinDekl, &cosDekl);
+    return sinBreite * sinDekl + cosBreite * cosDekl * std::cos(tau * Rad);
 }
 
 void AufUnterSuche(TAufUnterDaten& daten)
