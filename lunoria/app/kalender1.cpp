@@ -1,5 +1,7 @@
 #include "kalender1.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,6 +11,9 @@
 
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
+#include "calendar/regional.h"
+#include "astronomy/sonnemond.h"
+#include "controls/kalenderctrl.h"
 #include "tagesinfo.h"
 
 namespace lunoria {
@@ -27,8 +32,9 @@ constexpr const char* InfoCaptions[] = {
 constexpr int InfoZeilenAbstand = 22;
 constexpr int InfoErsteZeile = 22;
 constexpr int InfoCaptionX = 10;
-constexpr int InfoWertX = 100;
-constexpr int InfoBreite = 270;
+constexpr int InfoWertX = 96;
+constexpr int InfoLinks = 278;
+constexpr int InfoBreite = 250;
 
 QString Q(const std::string& text)
 {
@@ -75,7 +81,7 @@ TKalender1::TKalender1(QWidget* parent)
 
     gbInfo = new QGroupBox(QStringLiteral(" Allgemeine Info's: "), TabSheet1);
     gbInfo->setObjectName(QStringLiteral("gbInfo"));
-    gbInfo->setGeometry(258, 8, InfoBreite, 22 + 9 * InfoZeilenAbstand + 6);
+    gbInfo->setGeometry(InfoLinks, 8, InfoBreite, 22 + 9 * InfoZeilenAbstand + 6);
     for (int zeile = 0; zeile < 9; ++zeile) {
         auto* caption = new QLabel(QString::fromUtf8(InfoCaptions[zeile]), gbInfo);
         caption->setGeometry(InfoCaptionX, InfoErsteZeile + zeile * InfoZeilenAbstand, InfoWertX - InfoCaptionX, 18);
@@ -89,6 +95,44 @@ TKalender1::TKalender1(QWidget* parent)
     lbTageseit = WerteLabel(gbInfo, "lbTageseit", 6);
     lbTagebis = WerteLabel(gbInfo, "lbTagebis", 7);
     lbSchaltjahr = WerteLabel(gbInfo, "lbSchaltjahr", 8);
+
+    // The month grid with its stored settings, applied through the setters in stored order.
+    KalenderCtrl1 = new TKalenderCtrl(TabSheet1);
+    KalenderCtrl1->setObjectName(QStringLiteral("KalenderCtrl1"));
+    KalenderCtrl1->move(8, 8);
+    QFont gitterSchrift;
+    gitterSchrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    gitterSchrift.setPixelSize(19);
+    KalenderCtrl1->setFont(gitterSchrift);
+    QPalette gitterFarben = KalenderCtrl1->palette();
+    gitterFarben.setColor(QPalette::WindowText, Qt::yellow);
+    KalenderCtrl1->setPalette(gitterFarben);
+    KalenderCtrl1->setStartWochentag(1);
+    KalenderCtrl1->setZeitBasis(kzbGerman);
+    KalenderCtrl1->setAussehen(kst_win95);
+    KalenderCtrl1->setShowCaption(true);
+    KalenderCtrl1->setUseDefaultDatum(false);
+    KalenderCtrl1->SonneMondAufUnter().setBreite(49.47L);
+    KalenderCtrl1->SonneMondAufUnter().setLaenge(-9.65L);
+    connect(KalenderCtrl1, &TKalenderCtrl::OnDatumChange, this, &TKalender1::KalenderCtrl1DatumChange);
+
+    cbKalenderwoche = CheckBox(TabSheet1, "cbKalenderwoche", "Kalenderwoche zeigen", 0, true);
+    cbKalenderwoche->move(8, 250);
+    cbTagesmarker = CheckBox(TabSheet1, "cbTagesmarker", "Tagesmarker", 1, false);
+    cbTagesmarker->move(8, 272);
+    cbSysDatBmp = CheckBox(TabSheet1, "cbSysDatBmp", "SysDatBmp", 2, false);
+    cbSysDatBmp->move(120, 272);
+    cbShowCaption = CheckBox(TabSheet1, "cbShowCaption", "ShowCaption", 4, false);
+    cbShowCaption->move(8, 294);
+    lbStartWochentag = new QLabel(QStringLiteral("Start Wochentag:"), TabSheet1);
+    lbStartWochentag->setObjectName(QStringLiteral("lbStartWochentag"));
+    lbStartWochentag->setGeometry(InfoLinks, 240, 90, 18);
+    lbStartWochentag->hide();
+    ComboBox1 = new QComboBox(TabSheet1);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(InfoLinks + 92, 238, 120, 22);
+    ComboBox1->hide();
+    connect(ComboBox1, &QComboBox::activated, this, &TKalender1::ComboBox1Change);
 
     SpeedButton1 = SchliessenKnopf(TabSheet1, "SpeedButton1");
     SpeedButton2 = SchliessenKnopf(TabSheet2, "SpeedButton2");
@@ -116,16 +160,68 @@ QLabel* TKalender1::WerteLabel(QWidget* eltern, const char* name, int zeile)
     return label;
 }
 
+QCheckBox* TKalender1::CheckBox(QWidget* eltern, const char* name, const char* text, int tag, bool sichtbar)
+{
+    auto* box = new QCheckBox(QString::fromUtf8(text), eltern);
+    box->setObjectName(QLatin1String(name));
+    box->setProperty("Tag", tag);
+    box->adjustSize();
+    box->setVisible(sichtbar);
+    // Bound like a click: it also runs when the program changes the state.
+    connect(box, &QCheckBox::toggled, this, [this, box] { CheckBoxClick(box); });
+    return box;
+}
+
 void TKalender1::FormCreate()
 {
-    // The grid's go-to-today: the facts of today's date.
-    m_Datum = MJDHeute();
+    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    for (const std::string& name : e.LangeTagNamen)
+        ComboBox1->addItem(Q(name));
+    KalenderCtrl1->ZumSystemDatum();
+    KalenderCtrl1->setDefaultDatum(MJDAusDatum(1, 1, KalenderCtrl1->Jahr(), 0));
+    ComboBox1->setCurrentIndex(KalenderCtrl1->StartWochentag());
+    cbTagesmarker->setChecked(KalenderCtrl1->ShowTagesMarker());
+    cbSysDatBmp->setChecked(KalenderCtrl1->ShowSysDatBmp());
+    cbKalenderwoche->setChecked(KalenderCtrl1->ShowKalenderWoche());
+    cbShowCaption->setChecked(KalenderCtrl1->ShowCaption());
+}
+
+void TKalender1::CheckBoxClick(QCheckBox* box)
+{
+    const bool an = box->isChecked();
+    switch (box->property("Tag").toInt()) {
+    case 0:
+        KalenderCtrl1->setShowKalenderWoche(an);
+        break;
+    case 1:
+        KalenderCtrl1->setShowTagesMarker(an);
+        break;
+    case 2:
+        KalenderCtrl1->setShowSysDatBmp(an);
+        break;
+    case 4:
+        KalenderCtrl1->setShowCaption(an);
+        break;
+    default:
+        break;
+    }
+}
+
+void TKalender1::ComboBox1Change()
+{
+    KalenderCtrl1->setStartWochentag(ComboBox1->currentIndex());
+    if (cbKalenderwoche->isChecked())
+        cbKalenderwoche->setChecked(false);
+    // Calendar weeks are defined for weeks that start on Monday only.
+    cbKalenderwoche->setEnabled(KalenderCtrl1->StartWochentag() == 1);
     KalenderCtrl1DatumChange();
 }
 
 void TKalender1::KalenderCtrl1DatumChange()
 {
-    const Tagesinfo info = TagesinfoBerechnen(m_Datum, m_StartWochentag);
+    if (!lbSchaltjahr)
+        return;  // the grid reports dates while the window is still being built
+    const Tagesinfo info = TagesinfoBerechnen(KalenderCtrl1->ModJulDat(), KalenderCtrl1->StartWochentag());
     lbTextWochentag->setText(Q(info.Wochentagname));
     lbTextMonat->setText(Q(info.Monatsname));
     lbJahr->setText(QString::number(info.Jahr));

@@ -5,6 +5,8 @@
 
 #include "calendar/extended.h"
 
+class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QTabWidget;
@@ -12,19 +14,21 @@ class QToolButton;
 
 namespace lunoria {
 
+class TKalenderCtrl;
+
 class TKalender1 : public QWidget {
     Q_OBJECT
 
 public:
     explicit TKalender1(QWidget* parent = nullptr);
 
-    // The date and start weekday whose facts the "Allgemein" tab shows.
-    Extended Datum() const { return m_Datum; }
-    int StartWochentag() const { return m_StartWochentag; }
-
 public Q_SLOTS:
-    // Shows the facts of the current date in the "Allgemein" labels.
+    // Shows the facts of the month grid's date in the "Allgemein" labels.
     void KalenderCtrl1DatumChange();
+    // Switches the grid option that the clicked box's tag names.
+    void CheckBoxClick(QCheckBox* box);
+    // Rows of the grid start on the chosen weekday.
+    void ComboBox1Change();
     // Closes the window, which ends the program.
     void SpeedButton1Click();
 
@@ -34,6 +38,8 @@ protected:
 private:
     void FormCreate();
     QLabel* WerteLabel(QWidget* eltern, const char* name, int zeile);
+
+    QCheckBox* CheckBox(QWidget* eltern, const char* name, const char* text, int tag, bool sichtbar);
 
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
@@ -48,11 +54,15 @@ private:
     QLabel* lbTageseit = nullptr;
     QLabel* lbTagebis = nullptr;
     QLabel* lbSchaltjahr = nullptr;
+    TKalenderCtrl* KalenderCtrl1 = nullptr;
+    QCheckBox* cbKalenderwoche = nullptr;
+    QCheckBox* cbTagesmarker = nullptr;
+    QCheckBox* cbSysDatBmp = nullptr;
+    QCheckBox* cbShowCaption = nullptr;
+    QLabel* lbStartWochentag = nullptr;
+    QComboBox* ComboBox1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
-
-    Extended m_Datum = 0;
-    int m_StartWochentag = 1;
 };
 
 }  // namespace lunoria

@@ -7,7 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "calendar/julian.h"
 #include "calendar/tests/testquellen.h"
+#include "calendar/tests/zonenregelguard.h"
+#include "controls/kalenderctrl.h"
 #include "app/kalender1.h"
 #include "app/systemquellen.h"
 
@@ -23,6 +29,7 @@ QString LabelText(const QWidget& fenster, const char* name)
 TEST(Kalender1, FrameAndTabs)
 {
     test::RegionalGuard r;
+    test::ZonenregelGuard zone;
     test::UhrGuard uhr(2005, 1, 1);
     TKalender1 fenster;
     EXPECT_EQ(fenster.windowTitle(), QStringLiteral(" Brinvale Kalender"));
@@ -42,6 +49,7 @@ TEST(Kalender1, FrameAndTabs)
 TEST(Kalender1, AllgemeinLabelsShowTheFactsOfToday)
 {
     test::RegionalGuard r;
+    test::ZonenregelGuard zone;
     const struct {
         int jahr, monat, tag;
         const char* werte[9];
@@ -67,6 +75,7 @@ TEST(Kalender1, AllgemeinLabelsShowTheFactsOfToday)
 TEST(Kalender1, EachCloseButtonClosesTheWindow)
 {
     test::RegionalGuard r;
+    test::ZonenregelGuard zone;
     for (const char* name : {"SpeedButton1", "SpeedButton2"}) {
         TKalender1 fenster;
         fenster.show();
@@ -79,6 +88,70 @@ TEST(Kalender1, EachCloseButtonClosesTheWindow)
         QTest::mouseClick(knopf, Qt::LeftButton);
         EXPECT_FALSE(fenster.isVisible()) << name;
     }
+}
+
+TEST(Kalender1, TheFactsFollowTheGrid)
+{
+    test::RegionalGuard r;
+    test::ZonenregelGuard zone;
+    test::UhrGuard uhr(2000, 12, 20);
+    TKalender1 fenster;
+    fenster.show();
+    auto* seiten = fenster.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    seiten->setCurrentIndex(0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    auto* gitter = fenster.findChild<TKalenderCtrl*>(QStringLiteral("KalenderCtrl1"));
+    ASSERT_NE(gitter, nullptr);
+    EXPECT_EQ(gitter->Aussehen(), kst_win95);
+    EXPECT_EQ(gitter->DefaultDatum(), MJDAusDatum(1, 1, 2000, 0));
+    EXPECT_TRUE(gitter->isVisible());
+
+    // Sunday 31 December 2000 stands at column 7 of row 6.
+    TKalenderZelle z;
+    z.Spalte = 7;
+    z.Zeile = 6;
+    ASSERT_EQ(gitter->Zelle(7, 6).Wert, 31);
+    const QPoint mitte = gitter->ZellenUrsprung(z) + QPoint(gitter->ZellenBreite() / 2, gitter->ZellenHoehe() / 2);
+    QTest::mouseClick(gitter, Qt::LeftButton, Qt::NoModifier, mitte);
+    EXPECT_EQ(LabelText(fenster, "lbTagebis"), QStringLiteral("0"));
+    EXPECT_EQ(LabelText(fenster, "lbTageseit"), QStringLiteral("366"));
+    EXPECT_EQ(LabelText(fenster, "lbTextWochentag"), QStringLiteral("Sonntag"));
+    EXPECT_EQ(LabelText(fenster, "lbKalWoche"), QStringLiteral("52"));
+    QTest::keyClick(gitter, Qt::Key_Up);
+    EXPECT_EQ(LabelText(fenster, "lbDatumLang"), QStringLiteral("Sonntag, 24. Dezember 2000"));
+    auto* rechts = gitter->findChild<QToolButton*>(QStringLiteral("KnopfRechts"));
+    QTest::mouseClick(rechts, Qt::LeftButton);
+    EXPECT_EQ(LabelText(fenster, "lbDatumLang"), QStringLiteral("Mittwoch, 24. Januar 2001"));
+    EXPECT_EQ(LabelText(fenster, "lbSchaltjahr"), QStringLiteral("Nein"));
+
+    auto* woche = fenster.findChild<QCheckBox*>(QStringLiteral("cbKalenderwoche"));
+    ASSERT_NE(woche, nullptr);
+    EXPECT_TRUE(woche->isVisible());
+    EXPECT_EQ(woche->text(), QStringLiteral("Kalenderwoche zeigen"));
+    QTest::mouseClick(woche, Qt::LeftButton);
+    EXPECT_TRUE(gitter->ShowKalenderWoche());
+    for (const char* versteckt : {"cbTagesmarker", "cbSysDatBmp", "cbShowCaption"}) {
+        auto* box = fenster.findChild<QCheckBox*>(QLatin1String(versteckt));
+        ASSERT_NE(box, nullptr);
+        EXPECT_FALSE(box->isVisible()) << versteckt;
+    }
+    auto* start = fenster.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    ASSERT_NE(start, nullptr);
+    ASSERT_EQ(start->count(), 7);
+    EXPECT_EQ(start->itemText(0), QStringLiteral("Sonntag"));
+    EXPECT_EQ(start->currentIndex(), 1);
+    start->setCurrentIndex(0);
+    Q_EMIT start->activated(0);
+    EXPECT_EQ(gitter->StartWochentag(), 0);
+    EXPECT_FALSE(woche->isChecked());
+    EXPECT_FALSE(woche->isEnabled());
+    EXPECT_FALSE(gitter->ShowKalenderWoche());
+    EXPECT_EQ(LabelText(fenster, "lbKalWoche"), QString());
+    EXPECT_EQ(LabelText(fenster, "lbKWStart"), QString());
+    start->setCurrentIndex(1);
+    Q_EMIT start->activated(1);
+    EXPECT_TRUE(woche->isEnabled());
+    EXPECT_EQ(LabelText(fenster, "lbKalWoche"), QStringLiteral("4"));
 }
 
 TEST(SystemQuellen, RegionalSettingsFromQtLocales)

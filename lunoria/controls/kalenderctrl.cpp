@@ -1,0 +1,1033 @@
+#include "kalenderctrl.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QIcon>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+#include "astronomy/jahreszeiten.h"
+#include "astronomy/sonnemond.h"
+#include "calendar/datumstext.h"
+#include "calendar/julian.h"
+#include "calendar/regional.h"
+#include "meldungsbox.h"
+
+// The pictures live in this static library's resources, which the linker keeps only when
+// something refers to them.
+static void SteuerRessourcenLaden()
+{
+    static const bool geladen = [] {
+        Q_INIT_RESOURCE(controls);
+        return true;
+    }();
+    (void)geladen;
+}
+
+namespace lunoria {
+
+namespace {
+
+constexpr Extended ErsterGregorianischerTag = -115858;  // 15 October 1582 as a date value
+constexpr double DatumWertMax = 65380;                 // 31 December 2078 as a spreadsheet day
+
+const QColor Navy(0, 0, 128);
+const QColor Grau(128, 128, 128);
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+bool IstTag(TKalenderZellenArt art)
+{
+    return art == kza_Tag || art == kza_Samstag || art == kza_Sonntag;
+}
+
+QPixmap BildMitSchluessel(const QString& pfad, const QColor& schluessel)
+{
+    QPixmap bild(pfad);
+    if (!bild.isNull())
+        bild.setMask(bild.createMaskFromColor(schluessel, Qt::MaskInColor));
+    return bild;
+}
+
+// A line in the manner of a pen that moves from a to b: the end point itself stays unpainted.
+void LinieBis(QPainter& p, QPoint a, QPoint b)
+{
+    if (a == b)
+        return;
+    QPoint ende = b;
+    if (a.x() == b.x())
+        ende.ry() += (b.y() > a.y()) ? -1 : 1;
+    else if (a.y() == b.y())
+        ende.rx() += (b.x() > a.x()) ? -1 : 1;
+    p.drawLine(a, ende);
+}
+
+// A one-pixel frame on the edge of the rectangle (left, top) to (right, bottom), right and
+// bottom exclusive: top and left edge in colour a, right and bottom edge in colour b.
+void Rahmen3D(QPainter& p, int links, int oben, int rechts, int unten, const QColor& a, const QColor& b)
+{
+    if (rechts - links < 1 || unten - oben < 1)
+        return;
+    p.setPen(a);
+    p.drawLine(links, oben, rechts - 1, oben);
+    p.drawLine(links, oben, links, unten - 1);
+    p.setPen(b);
+    p.drawLine(rechts - 1, oben, rechts - 1, unten - 1);
+    p.drawLine(links, unten - 1, rechts - 1, unten - 1);
+}
+
+}  // namespace
+
+TGitterMasse GitterMasse(int breiteMo, int hoeheM, bool showCaption, bool showKalenderWoche)
+{
+    const int bw = breiteMo + 4;
+    const int bh = hoeheM + 4;
+    TGitterMasse m{};
+    m.Breite = 8 * bw;
+    m.Hoehe = (showCaption ? 8 : 7) * bh + 1;
+    m.ZellenBreite = showKalenderWoche ? m.Breite / 8 : m.Breite / 7;
+    m.ZellenHoehe = showCaption ? m.Hoehe / 8 : m.Hoehe / 7;
+    return m;
+}
+
+TKalenderCtrl::TKalenderCtrl(QWidget* parent)
+    : TBasisKalenderClass(parent)
+{
+    m_AktDatum = MJDHeute();
+    QFont schrift(QStringLiteral("MS Sans Serif"));
+    schrift.setPointSize(8);
+    setFont(schrift);
+    setFocusPolicy(Qt::ClickFocus);  // not a tab stop; a click takes the focus
+    m_ZeitBasis = kzbGerman;
+    m_SonneMondAufUnter = std::make_unique<TSonneMondAufUnter>(static_cast<TKalenderZeitBasis>(m_ZeitBasis));
+    SteuerRessourcenLaden();
+    m_DefaultDatumBild = BildMitSchluessel(QStringLiteral(":/lunoria/controls/DEFAULTDATUMBMP.xpm"), Qt::blue);
+    m_SysDatumBild = BildMitSchluessel(QStringLiteral(":/lunoria/controls/SYSTEMZEITBMP.xpm"), Qt::blue);
+    m_TagAngeklickt = true;
+    m_ShowCaption = true;
+    m_ShowTagesMarker = true;
+    m_ShowKalenderWoche = false;
+    m_StartWochentag = 1;
+    m_MaxJahr = MaxJahrStandard;
+    m_MinJahr = MinJahrStandard;
+    m_Aussehen = kst_Standard;
+    Extended stunden;
+    Caldat(m_AktDatum, m_Day, m_Monat, m_Jahr, stunden);
+}
+
+TKalenderCtrl::~TKalenderCtrl() = default;
+
+void TKalenderCtrl::FensterErzeugen()
+{
+    if (m_FensterDa)
+        return;
+    m_FensterDa = true;
+    m_MarkerZelle.Wert = -2;
+    m_Farben.setBesitzer(this);
+    const auto knopf = [this](const char* name, const QString& glyphe, int tag) {
+        auto* k = new QToolButton(this);
+        k->setObjectName(QLatin1String(name));
+        k->setAutoRaise(true);
+        k->setFocusPolicy(Qt::NoFocus);
+        k->setIcon(QIcon(QPixmap(glyphe)));
+        k->setIconSize(QSize(13, 13));
+        k->move(1, 1);
+        k->hide();
+        connect(k, &QToolButton::clicked, this, [this, tag] { MonatBlaettern(tag); });
+        return k;
+    };
+    m_KnopfLinks = knopf("KnopfLinks", QStringLiteral(":/lunoria/controls/KALSPINLEFT.xpm"), 0);
+    m_KnopfRechts = knopf("KnopfRechts", QStringLiteral(":/lunoria/controls/KALSPINRIGHT.xpm"), 1);
+    KopfzeileAufbauen();
+    DatumUebernehmen();
+    GroesseBerechnen();
+    DatumAnzeigen(this);
+    m_DefaultModus = false;
+}
+
+void TKalenderCtrl::showEvent(QShowEvent* event)
+{
+    FensterErzeugen();
+    TBasisKalenderClass::showEvent(event);
+}
+
+// ---- layout -------------------------------------------------------------------------------
+
+void TKalenderCtrl::GroesseBerechnen()
+{
+    if (!m_FensterDa || !m_KnopfLinks || !m_KnopfRechts)
+        return;
+    const QFontMetrics fm(font());
+    const TGitterMasse ziel =
+        GitterMasse(fm.horizontalAdvance(QStringLiteral("Mo")), fm.height(), m_ShowCaption, m_ShowKalenderWoche);
+    if (width() != ziel.Breite || height() != ziel.Hoehe)
+        resize(ziel.Breite, ziel.Hoehe);
+    m_ZellenBreite = BerechneZellenBreite();
+    m_ZellenHoehe = BerechneZellenHoehe();
+    m_Puffer = QPixmap(ziel.Breite, ziel.Hoehe);
+    m_PufferAktuell = false;
+    if (m_ShowCaption) {
+        m_KnopfLinks->setGeometry(1, 1, m_ZellenBreite, m_ZellenHoehe - 1);
+        const int rechts = m_Aussehen == kst_3D ? (m_ShowKalenderWoche ? 7 : 6) * m_ZellenBreite + 1
+                                                : width() - m_ZellenBreite;
+        m_KnopfRechts->setGeometry(rechts, 1, m_ZellenBreite, m_ZellenHoehe - 1);
+    } else {
+        m_KnopfLinks->resize(0, 0);
+        m_KnopfRechts->resize(0, 0);
+    }
+    m_KnopfLinks->setVisible(m_ShowCaption);
+    m_KnopfRechts->setVisible(m_ShowCaption);
+}
+
+int TKalenderCtrl::BerechneZellenBreite() const
+{
+    return m_ShowKalenderWoche ? width() / 8 : width() / 7;
+}
+
+int TKalenderCtrl::BerechneZellenHoehe() const
+{
+    return m_ShowCaption ? height() / 8 : height() / 7;
+}
+
+QPoint TKalenderCtrl::ZellenUrsprung(const TKalenderZelle& zelle) const
+{
+    const int x = (m_ShowKalenderWoche ? zelle.Spalte : zelle.Spalte - 1) * m_ZellenBreite;
+    const int y = (m_ShowCaption ? zelle.Zeile : zelle.Zeile - 1) * m_ZellenHoehe;
+    return {x, y};
+}
+
+const TKalenderZelle& TKalenderCtrl::Zelle(int spalte, int zeile) const
+{
+    return m_Zellen[static_cast<std::size_t>(std::clamp(spalte, 0, 7))][static_cast<std::size_t>(std::clamp(zeile, 0, 7))];
+}
+
+void TKalenderCtrl::KopfzeileAufbauen()
+{
+    auto& z = m_Zellen;
+    z[0][0].Spalte = 0, z[0][0].Zeile = 0;
+    z[7][0].Spalte = 7, z[7][0].Zeile = 0;
+    z[0][1] = TKalenderZelle{-1, QString(), kza_Kopf, 0, 1, false};
+    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    for (int i = 1; i <= 7; ++i) {
+        int d = m_StartWochentag + i;  // 1 = Sunday ... 7 = Saturday
+        if (d > 7)
+            d -= 7;
+        const QString name = Q(e.KurzeTagNamen[static_cast<std::size_t>(d - 1)]).left(2);
+        z[static_cast<std::size_t>(i)][1] = TKalenderZelle{-1, name, kza_Kopf, i, 1, false};
+    }
+    z[7][7] = TKalenderZelle{-1, QString(), kza_SysDatum, 7, 7, false};
+    z[6][7] = TKalenderZelle{-1, QString(), kza_DefaultDatum, 6, 7, false};
+}
+
+int TKalenderCtrl::TageImAktMonat() const
+{
+    return TageImMonat(m_Monat, m_Jahr);
+}
+
+void TKalenderCtrl::MonatAufbauen()
+{
+    const int laenge = TageImAktMonat();
+    const Extended m1 = MJDAusDatum(1, m_Monat, m_Jahr, 0);
+    const int w = Wochentag(0, m1);
+    int q = w - m_StartWochentag + 1;
+    if (q <= 0)
+        q += 7;
+    // The marker goes to the day of the requested date; floor keeps dates before 1858 on their day.
+    const Extended markerTag = std::floor(m_NeuDatum);
+
+    // Leading days of the previous month.
+    int vorTag = TagVon(m1 - (q - 1));
+    for (int s = 1; s < q; ++s, ++vorTag)
+        m_Zellen[static_cast<std::size_t>(s)][2] = TKalenderZelle{vorTag, QString::number(vorTag), kza_Ungueltig, s, 2, false};
+
+    int spalte = q;
+    int zeile = 2;
+    for (Extended p = m1; !(spalte == 6 && zeile == 7); p += 1) {
+        int d, m, j;
+        Extended h;
+        if (!Caldat(p, d, m, j, h))
+            break;
+        TKalenderZelle zelle{d, QString::number(d), kza_Ungueltig, spalte, zeile, false};
+        if (!(d > laenge || m != m_Monat)) {
+            const int iso = Wochentag(1, p);
+            zelle.Art = iso == 6 ? kza_Samstag : (iso == 7 ? kza_Sonntag : kza_Tag);
+        }
+        zelle.Heute = (p == m_SysDatum);
+        m_Zellen[static_cast<std::size_t>(spalte)][static_cast<std::size_t>(zeile)] = zelle;
+        if (p == markerTag)
+            m_MarkerZelle = zelle;
+        if (++spalte > 7) {
+            spalte = 1;
+            ++zeile;
+        }
+    }
+
+    // Week column; its numbers assume rows that start on Monday.
+    Extended k = KalenderwocheStart(m1);
+    for (int j = 2; j <= 7; ++j, k += 7) {
+        TKalenderZelle& zelle = m_Zellen[0][static_cast<std::size_t>(j)];
+        zelle.Spalte = 0;
+        zelle.Zeile = j;
+        zelle.Heute = false;
+        zelle.Art = kza_Ungueltig;
+        zelle.Text.clear();  // a row without a day of the month shows no week
+        if (j == 2 || IstTag(m_Zellen[1][static_cast<std::size_t>(j)].Art)) {
+            zelle.Art = kza_KW;
+            zelle.Text = QString::number(Kalenderwoche(k));
+        }
+    }
+}
+
+// ---- drawing -------------------------------------------------------------------------------
+
+void TKalenderCtrl::AllesZeichnen()
+{
+    m_PufferAktuell = false;
+    update();
+}
+
+void TKalenderCtrl::paintEvent(QPaintEvent*)
+{
+    if (!m_FensterDa || m_Puffer.isNull())
+        return;
+    if (!m_PufferAktuell)
+        PufferZeichnen();
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_Puffer, 0, 0, width(), height() + 1);
+    p.setFont(font());
+    MarkerZeichnen(p, m_MarkerZelle, !m_ShowTagesMarker);
+}
+
+void TKalenderCtrl::PufferZeichnen()
+{
+    m_Puffer.fill(FarbeZuQColor(COLOR_BTNFACE));
+    QPainter p(&m_Puffer);
+    p.setFont(font());
+    KopfZeichnen(p);
+    TageZeichnen(p);
+    if (m_ShowCaption)
+        TitelZeichnen(p);
+    LinienZeichnen(p);
+    m_PufferAktuell = true;
+}
+
+void TKalenderCtrl::KopfZeichnen(QPainter& p)
+{
+    const int y = m_ZellenHoehe * (m_ShowCaption ? 1 : 0);
+    p.fillRect(0, y, width(), m_ZellenHoehe, FarbeZuQColor(m_Farben.FarbeBkText()));
+    for (int c = m_ShowKalenderWoche ? 0 : 1; c <= 7; ++c)
+        ZelleZeichnen(p, m_Zellen[static_cast<std::size_t>(c)][1]);
+}
+
+void TKalenderCtrl::TageZeichnen(QPainter& p)
+{
+    const int oben = (m_ShowCaption ? 2 : 1) * m_ZellenHoehe;
+    p.fillRect(0, oben, width(), std::max(0, m_Puffer.height() - oben), FarbeZuQColor(m_Farben.FarbeBkTage()));
+    if (m_ShowKalenderWoche)
+        for (int r = 2; r <= 7; ++r)
+            ZelleZeichnen(p, m_Zellen[0][static_cast<std::size_t>(r)]);
+    for (int r = 2; r <= 6; ++r)
+        for (int c = 1; c <= 7; ++c)
+            ZelleZeichnen(p, m_Zellen[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]);
+    for (int c = 1; c <= 7; ++c)
+        ZelleZeichnen(p, m_Zellen[static_cast<std::size_t>(c)][7]);
+}
+
+void TKalenderCtrl::TitelZeichnen(QPainter& p)
+{
+    p.fillRect(0, 0, width(), m_ZellenHoehe, FarbeZuQColor(m_Farben.FarbeBkCaption()));
+    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const QString name = (m_Monat >= 1 && m_Monat <= 12) ? Q(e.LangeMonatsNamen[static_cast<std::size_t>(m_Monat - 1)]) : QString();
+    const QString text = QStringLiteral("%1 %2").arg(name).arg(m_Jahr);
+    QFont fett = font();
+    fett.setBold(true);
+    p.setFont(fett);
+    const QFontMetrics fm(fett);
+    const int x = (width() - fm.horizontalAdvance(text)) / 2;
+    const int y = (m_ZellenHoehe - fm.height()) / 2;
+    p.setPen(FarbeZuQColor(m_Farben.FarbeCaption()));
+    p.drawText(x, y + fm.ascent(), text);
+    p.setFont(font());
+}
+
+void TKalenderCtrl::ZelleZeichnen(QPainter& p, const TKalenderZelle& zelle)
+{
+    const QPoint ursprung = ZellenUrsprung(zelle);
+    int x = ursprung.x();
+    const int y = ursprung.y();
+    const int w = m_ZellenBreite;
+    const int h = m_ZellenHoehe;
+
+    if (zelle.Art == kza_SysDatum || zelle.Art == kza_DefaultDatum) {
+        const bool zeigen = zelle.Art == kza_SysDatum ? m_ShowSysDatBmp : m_ShowDefaultDatumBmp;
+        const QPixmap& bild = zelle.Art == kza_SysDatum ? m_SysDatumBild : m_DefaultDatumBild;
+        if (!zeigen || bild.isNull())
+            return;
+        const int bx = (m_Aussehen == kst_3D || m_ShowKalenderWoche) ? x + (w - bild.width()) / 2
+                                                                     : x + w - bild.width() - 2;
+        p.drawPixmap(bx, y + (h - bild.height()) / 2, bild);
+        return;
+    }
+
+    TColor farbe = m_Farben.FarbeTage();
+    switch (zelle.Art) {
+    case kza_KW: farbe = m_Farben.FarbeKW(); break;
+    case kza_Tag: farbe = m_Farben.FarbeTage(); break;
+    case kza_Samstag: farbe = m_Farben.FarbeSamstag(); break;
+    case kza_Sonntag: farbe = m_Farben.FarbeSonntag(); break;
+    case kza_Ungueltig: farbe = m_Farben.FarbeUngueltig(); break;
+    case kza_Kopf: farbe = m_Farben.FarbeText(); break;
+    default: break;
+    }
+    const QFontMetrics fm(p.font());
+    const int tw = fm.horizontalAdvance(zelle.Text);
+    int dx = 1;
+    if (zelle.Art == kza_Kopf) {
+        x += (w - tw) / 2;
+        dx = m_ShowKalenderWoche ? -1 : 0;
+    } else {
+        x += w - tw - 5;
+    }
+    QColor stift = FarbeZuQColor(farbe);
+    if (zelle.Heute && zelle.Art != kza_Ungueltig)
+        stift = m_Aussehen == kst_win95 ? Navy : QColor(Qt::white);
+    p.setPen(stift);
+    p.drawText(x + dx, y + (h - fm.height()) / 2 + fm.ascent(), zelle.Text);
+}
+
+void TKalenderCtrl::LinienZeichnen(QPainter& p)
+{
+    const int w = m_ZellenBreite;
+    const int h = m_ZellenHoehe;
+    const int breite = width();
+    const int hoehe = height();
+    const QColor linien = FarbeZuQColor(m_Farben.FarbeLinien());
+    const int tageOben = (m_ShowCaption ? 2 : 1) * h;
+    switch (m_Aussehen) {
+    case kst_Standard: {
+        p.setPen(linien);
+        LinieBis(p, {0, h}, {breite, h});
+        if (m_ShowCaption) {
+            LinieBis(p, {breite, h}, {breite, 0});
+            LinieBis(p, {breite, 0}, {0, 0});
+            LinieBis(p, {0, 0}, {0, 2 * h});
+            LinieBis(p, {0, 2 * h}, {breite, 2 * h});
+        }
+        if (m_ShowKalenderWoche)
+            LinieBis(p, {w, tageOben}, {w, hoehe});
+        Rahmen3D(p, 0, 0, breite, hoehe, linien, linien);
+        break;
+    }
+    case kst_3D: {
+        for (int r = 1; r <= 7; ++r)
+            for (int c = m_ShowKalenderWoche ? 0 : 1; c <= 7; ++c) {
+                const QPoint o = ZellenUrsprung(m_Zellen[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]);
+                Rahmen3D(p, o.x(), o.y(), o.x() + w, o.y() + h, Qt::white, Grau);
+            }
+        if (m_ShowCaption) {
+            const int rechts = ZellenUrsprung(m_Zellen[7][0]).x();
+            Rahmen3D(p, 0, 0, w, h, Qt::white, Grau);
+            Rahmen3D(p, rechts, 0, rechts + w, h, Qt::white, Grau);
+            Rahmen3D(p, w, 0, rechts, h, Qt::white, Grau);
+        }
+        break;
+    }
+    case kst_win95: {
+        p.setPen(linien);
+        if (m_ShowKalenderWoche)
+            LinieBis(p, {w, tageOben}, {w, hoehe});
+        Rahmen3D(p, 0, 0, breite, hoehe, Grau, Qt::white);
+        Rahmen3D(p, 1, 1, breite - 1, hoehe - 1, Qt::black, FarbeZuQColor(COLOR_BTNFACE));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+QRect TKalenderCtrl::MarkerRechteck(const TKalenderZelle& zelle) const
+{
+    const QPoint o = ZellenUrsprung(zelle);
+    return QRect(o.x() - 2, o.y() - 2, m_ZellenBreite + 5, m_ZellenHoehe + 5);
+}
+
+void TKalenderCtrl::MarkerNeuZeichnen(const TKalenderZelle& zelle)
+{
+    if (zelle.Wert >= 1)
+        update(MarkerRechteck(zelle));
+}
+
+void TKalenderCtrl::MarkerZeichnen(QPainter& p, const TKalenderZelle& zelle, bool loeschen)
+{
+    if (zelle.Wert < 1)
+        return;  // no day cell chosen yet
+    const QPoint o = ZellenUrsprung(zelle);
+    int x = o.x();
+    int y = o.y();
+    const int w = m_ZellenBreite;
+    const int h = m_ZellenHoehe;
+    switch (m_Aussehen) {
+    case kst_Standard: {
+        p.setPen(loeschen ? FarbeZuQColor(m_Farben.FarbeBkTage()) : QColor(Qt::black));
+        if (zelle.Spalte == 7)
+            x -= 1;
+        if (zelle.Spalte == 1)
+            x += 1;
+        if (zelle.Zeile == 2)
+            y += 1;
+        if (zelle.Zeile == 7)
+            y -= 1;
+        const QPoint punkte[] = {{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}, {x, y}};
+        p.drawPolyline(punkte, 5);
+        break;
+    }
+    case kst_3D:
+        if (loeschen)
+            Rahmen3D(p, x, y, x + w, y + h, Qt::white, Grau);
+        else
+            Rahmen3D(p, x, y, x + w, y + h, Grau, Qt::white);
+        break;
+    case kst_win95: {
+        const QFontMetrics fm(p.font());
+        const int th = fm.height();
+        const int tw = fm.horizontalAdvance(zelle.Text);
+        const int y0 = y + (h - th - 2) / 2;
+        const int unten = y0 + th + 3 - (zelle.Zeile == 7 ? 1 : 0);
+        const QRect feld(QPoint(x + w - tw - 6, y0), QPoint(x + w - 4 - 1, unten - 1));
+        p.fillRect(feld, loeschen ? FarbeZuQColor(m_Farben.FarbeBkTage()) : Navy);
+        QColor text = Qt::yellow;
+        if (loeschen) {
+            text = p.pen().color();
+            if (zelle.Art == kza_Tag)
+                text = FarbeZuQColor(m_Farben.FarbeTage());
+            else if (zelle.Art == kza_Samstag)
+                text = FarbeZuQColor(m_Farben.FarbeSamstag());
+            else if (zelle.Art == kza_Sonntag)
+                text = FarbeZuQColor(m_Farben.FarbeSonntag());
+        }
+        p.setPen(text);
+        p.drawText(x + w - tw - 5, y0 + 1 + fm.ascent(), zelle.Text);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TKalenderCtrl::MarkerSetzen()
+{
+    for (int c = m_ShowKalenderWoche ? 0 : 1; c <= 7; ++c)
+        for (int r = 1; r <= 7; ++r) {
+            const TKalenderZelle& zelle = m_Zellen[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
+            if (zelle.Art != kza_Ungueltig && zelle.Wert == m_Day)
+                m_MarkerZelle = zelle;
+        }
+    MarkerNeuZeichnen(m_MarkerZelle);
+}
+
+void TKalenderCtrl::DatumAnzeigen(QObject* quelle)
+{
+    MonatAufbauen();
+    AllesZeichnen();
+    if (m_KnopfLinks)
+        m_KnopfLinks->update();
+    if (m_KnopfRechts)
+        m_KnopfRechts->update();
+    TBasisKalenderClass::DatumAnzeigen(quelle);
+}
+
+void TKalenderCtrl::changeEvent(QEvent* event)
+{
+    TBasisKalenderClass::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        GroesseBerechnen();
+        DatumAnzeigen(this);
+    }
+}
+
+// ---- layout setters ------------------------------------------------------------------------
+
+void TKalenderCtrl::setStartWochentag(int wert)
+{
+    if (wert == m_StartWochentag)
+        return;
+    if (wert < 0 || wert > 6)
+        wert = 1;
+    m_StartWochentag = wert;
+    if (wert != 1)
+        m_ShowKalenderWoche = false;  // calendar weeks exist only for rows starting on Monday
+    GroesseBerechnen();
+    KopfzeileAufbauen();
+    DatumAnzeigen(this);
+}
+
+void TKalenderCtrl::setShowKalenderWoche(bool wert)
+{
+    if (m_StartWochentag != 1 || wert == m_ShowKalenderWoche)
+        return;
+    m_ShowKalenderWoche = wert;
+    GroesseBerechnen();
+    AllesZeichnen();
+}
+
+void TKalenderCtrl::setAussehen(int wert)
+{
+    if (wert == m_Aussehen)
+        return;
+    m_Aussehen = wert;
+    GroesseBerechnen();
+    m_PufferAktuell = false;
+    m_Farben.FarbSchema(wert);
+}
+
+void TKalenderCtrl::setShowCaption(bool wert)
+{
+    m_ShowCaption = wert;
+    GroesseBerechnen();
+    AllesZeichnen();
+}
+
+void TKalenderCtrl::setShowTagesMarker(bool wert)
+{
+    if (wert == m_ShowTagesMarker)
+        return;
+    m_ShowTagesMarker = wert;
+    MarkerNeuZeichnen(m_MarkerZelle);
+}
+
+void TKalenderCtrl::SetGesperrt(bool wert)
+{
+    TBasisKalenderClass::SetGesperrt(wert);
+}
+
+// ---- date state ----------------------------------------------------------------------------
+
+void TKalenderCtrl::DatumUebernehmen()
+{
+    if (m_Fehler == 3 || m_Fehler == 4 || m_Fehler == 5)
+        m_NeuDatum = m_SysDatum;
+    Extended stunden;
+    if (Caldat(m_NeuDatum, m_Day, m_Monat, m_Jahr, stunden)) {
+        m_AktDatum = m_NeuDatum;
+    } else {
+        m_AktDatum = m_SysDatum;
+        m_Fehler = 3;
+        Caldat(m_SysDatum, m_Day, m_Monat, m_Jahr, stunden);  // keep day, month and year usable
+    }
+    m_SonneMondAufUnter->setZeitBasis(static_cast<TKalenderZeitBasis>(m_ZeitBasis));
+    m_SonneMondAufUnter->Berechnen(m_AktDatum);
+    m_SommerzeitBeginn = Q(m_SonneMondAufUnter->SommerzeitBeginn());
+    m_SommerzeitEnde = Q(m_SonneMondAufUnter->SommerzeitEnde());
+    DatumGeaendert();
+}
+
+void TKalenderCtrl::DatumGeaendert()
+{
+    Q_EMIT OnDatumChange(this);
+}
+
+int TKalenderCtrl::JahrBegrenzen()
+{
+    // The year of NeuDatum against the limits, compared as MJDs so that no value needs a split.
+    if (m_NeuDatum >= MJDAusDatum(31, 12, m_MaxJahr, 0) + 1) {
+        m_NeuDatum = MJDAusDatum(31, 12, m_MaxJahr, 0);
+        m_Fehler = 6;
+    } else if (m_NeuDatum < MJDAusDatum(1, 1, m_MinJahr, 0)) {
+        m_NeuDatum = MJDAusDatum(1, 1, m_MinJahr, 0);
+        m_Fehler = 7;
+    } else {
+        m_Fehler = 0;
+    }
+    return m_Fehler;
+}
+
+void TKalenderCtrl::ModJulDatSetzen(Extended mjd)
+{
+    int t, m, j;
+    Extended h;
+    if (Caldat(mjd, t, m, j, h)) {
+        m_NeuDatum = mjd;
+        m_Fehler = JahrBegrenzen();
+    } else {
+        m_NeuDatum = m_AktDatum;
+        m_Fehler = 3;
+    }
+    DatumUebernehmen();
+    DatumAnzeigen(this);
+}
+
+Extended TKalenderCtrl::JulDat() const
+{
+    return m_AktDatum + 2400000.5L;
+}
+
+void TKalenderCtrl::setJulDat(Extended jd)
+{
+    ModJulDatSetzen(jd - 2400000.5L);
+}
+
+Extended TKalenderCtrl::JulJHd() const
+{
+    return JHdAusMJD(m_AktDatum);
+}
+
+void TKalenderCtrl::setJulJHd(Extended jhd)
+{
+    ModJulDatSetzen(MJDAusJHd(jhd));
+}
+
+TDateTime TKalenderCtrl::DatumZeit()
+{
+    m_Fehler = 0;
+    if (m_Jahr < 1 || m_Jahr > 9999) {
+        m_Fehler = 5;
+        return DateTimeAusMJD(MJDHeute());
+    }
+    return DateTimeAusMJD(MJDAusDatum(m_Day, m_Monat, m_Jahr, 0));
+}
+
+void TKalenderCtrl::setDatumZeit(TDateTime wert)
+{
+    Extended mjd = MJDAusDateTime(std::isnan(wert) ? wert : std::max<double>(wert, ErsterGregorianischerTag));
+    int t, m, j;
+    Extended h;
+    if (std::isfinite(mjd) && Caldat(mjd, t, m, j, h))
+        mjd = MJDAusDatum(t, m, j, 0);  // the calendar date, time of day dropped
+    ModJulDatSetzen(mjd);
+}
+
+double TKalenderCtrl::DatumWert()
+{
+    m_Fehler = 0;
+    Extended mjd = m_AktDatum;
+    if (m_Jahr < 1900) {
+        mjd = MJDAusDatum(1, 1, 1900, 0);
+        m_Fehler = 8;
+    } else if (m_Jahr > 2078) {
+        mjd = MJDAusDatum(31, 12, 2078, 0);
+        m_Fehler = 8;
+    }
+    // The spreadsheet count has a 29 February 1900: days before 1 March 1900 count one less.
+    Extended wert = mjd - 15018;
+    if (mjd < MJDAusDatum(1, 3, 1900, 0))
+        wert -= 1;
+    return static_cast<double>(wert);
+}
+
+void TKalenderCtrl::setDatumWert(double wert)
+{
+    if (!(wert >= 1))
+        wert = 1;  // also NaN
+    if (wert > DatumWertMax)
+        wert = DatumWertMax;
+    Extended neu = static_cast<Extended>(wert) + 15018;
+    if (wert < 61)
+        neu += 1;
+    ModJulDatSetzen(neu);
+}
+
+QString TKalenderCtrl::TextDatum() const
+{
+    return Q(MJDZuTextDatum(m_AktDatum));
+}
+
+void TKalenderCtrl::setTextDatum(const QString& text)
+{
+    const Extended x = TextDatumZuMJD(text.toStdString(), m_Fehler);
+    if (m_Fehler != 0) {
+        ZeigeMeldung(window(), QStringLiteral("vexKalender - Lunoria Kalenderkomponenten"),
+                     QStringLiteral("Das eingegebene Textdatum kann nicht aufgelöst werden"), TMeldungsArt::Warnung);
+        return;
+    }
+    m_NeuDatum = x;
+    m_Fehler = JahrBegrenzen();
+    DatumUebernehmen();
+    DatumAnzeigen(this);
+}
+
+void TKalenderCtrl::AltenFehlerVergessen()
+{
+    // A failure of an earlier operation (unreadable text, unsplittable value, a date value that
+    // fell back) must not send the user's next pick to today's date.
+    if (m_Fehler == 3 || m_Fehler == 4 || m_Fehler == 5)
+        m_Fehler = 0;
+}
+
+void TKalenderCtrl::setDay(int tag)
+{
+    if (tag == m_Day)
+        return;
+    MarkerNeuZeichnen(m_MarkerZelle);
+    tag = std::clamp(tag, 1, std::max(1, TageImAktMonat()));
+    AltenFehlerVergessen();
+    m_NeuDatum = MJDAusDatum(tag, m_Monat, m_Jahr, 0);
+    DatumUebernehmen();
+    MarkerSetzen();
+    TBasisKalenderClass::DatumAnzeigen(this);
+}
+
+void TKalenderCtrl::setMonat(int monat)
+{
+    if (monat == m_Monat)
+        return;
+    monat = std::clamp(monat, 1, 12);
+    const int tag = std::min(m_Day, TageImMonat(monat, m_Jahr));
+    ModJulDatSetzen(MJDAusDatum(tag, monat, m_Jahr, 0));
+}
+
+void TKalenderCtrl::setJahr(int jahr)
+{
+    if (jahr == m_Jahr)
+        return;
+    m_NeuDatum = MJDAusDatum(m_Day, m_Monat, jahr, 0);
+    m_Fehler = JahrBegrenzen();
+    DatumUebernehmen();
+    DatumAnzeigen(this);
+}
+
+void TKalenderCtrl::setZeitBasis(int basis)
+{
+    if (basis == m_ZeitBasis)
+        return;
+    m_ZeitBasis = basis;
+    DatumUebernehmen();
+}
+
+Extended TKalenderCtrl::ZeitZonenOffset() const
+{
+    return ZeitZonenOffsetAm(m_AktDatum);
+}
+
+void TKalenderCtrl::setDatumEdit(TKalBasisEdit* edit)
+{
+    TBasisKalenderClass::setDatumEdit(edit);
+    if (edit)
+        edit->setText(TextDatum());
+}
+
+// ---- selection and input -------------------------------------------------------------------
+
+bool TKalenderCtrl::ZelleUnter(int x, int y, int& spalte, int& zeile) const
+{
+    if (m_ZellenBreite <= 0 || m_ZellenHoehe <= 0 || x < 0 || y < 0)
+        return false;
+    spalte = x / m_ZellenBreite;
+    if (!m_ShowKalenderWoche && spalte < 7)
+        spalte += 1;
+    zeile = y / m_ZellenHoehe;
+    if (!m_ShowCaption)
+        zeile += 1;
+    return spalte >= 0 && spalte <= 7 && zeile >= 0 && zeile <= 7;
+}
+
+void TKalenderCtrl::ZelleAuswaehlen(const TKalenderZelle& zelle)
+{
+    MarkerNeuZeichnen(m_MarkerZelle);
+    m_MarkerZelle = zelle;
+    m_ShowTagesMarker = true;  // a picked day is always marked
+    MarkerNeuZeichnen(m_MarkerZelle);
+    AltenFehlerVergessen();
+    m_NeuDatum = MJDAusDatum(zelle.Wert, m_Monat, m_Jahr, 0);
+    DatumUebernehmen();
+    TBasisKalenderClass::DatumAnzeigen(this);
+}
+
+void TKalenderCtrl::ZelleWaehlen(int x, int y)
+{
+    int c, r;
+    if (!ZelleUnter(x, y, c, r) || !IstTag(m_Zellen[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)].Art)) {
+        m_TagAngeklickt = false;
+        return;
+    }
+    ZelleAuswaehlen(m_Zellen[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)]);
+    m_TagAngeklickt = true;
+}
+
+void TKalenderCtrl::mousePressEvent(QMouseEvent* event)
+{
+    TBasisKalenderClass::mousePressEvent(event);
+}
+
+void TKalenderCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    TBasisKalenderClass::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
+        return;
+    if (m_Gesperrt)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    ZelleWaehlen(event->position().toPoint().x(), event->position().toPoint().y());
+    Q_EMIT OnClick();
+}
+
+void TKalenderCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || event->buttons() != Qt::LeftButton || m_Gesperrt)
+        return;
+    int c, r;
+    if (ZelleUnter(event->position().toPoint().x(), event->position().toPoint().y(), c, r)) {
+        const TKalenderZellenArt art = m_Zellen[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)].Art;
+        if (art == kza_SysDatum && m_ShowSysDatBmp) {
+            ZumSystemDatum();
+        } else if (art == kza_DefaultDatum && m_ShowDefaultDatumBmp) {
+            m_DefaultModus = true;
+            ZumSystemDatum();
+            m_DefaultModus = false;
+        }
+    }
+    Q_EMIT OnDblClick();
+}
+
+bool TKalenderCtrl::event(QEvent* event)
+{
+    // Tab and Backtab stay with the grid: it never hands keys on to the window's focus chain.
+    if (event->type() == QEvent::KeyPress && !m_Gesperrt) {
+        auto* taste = static_cast<QKeyEvent*>(event);
+        if (taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) {
+            keyPressEvent(taste);
+            return true;
+        }
+    }
+    return TBasisKalenderClass::event(event);
+}
+
+void TKalenderCtrl::keyPressEvent(QKeyEvent* event)
+{
+    if (m_Gesperrt) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    int c = m_MarkerZelle.Spalte;
+    int r = m_MarkerZelle.Zeile;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        if (--c < 1) {
+            c = 7;
+            if (r > 1)
+                --r;
+        }
+        break;
+    case Qt::Key_Right:
+        if (++c > 7) {
+            c = 1;
+            if (r < 7)
+                ++r;
+        }
+        break;
+    case Qt::Key_Up:
+        if (r > 1)
+            --r;
+        break;
+    case Qt::Key_Down:
+        if (r < 7)
+            ++r;
+        break;
+    default:
+        return;
+    }
+    if (c < 0 || c > 7 || r < 0 || r > 7)
+        return;
+    const TKalenderZelle& ziel = m_Zellen[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
+    if (IstTag(ziel.Art))
+        ZelleAuswaehlen(ziel);
+}
+
+void TKalenderCtrl::MonatBlaettern(int tag)
+{
+    Extended ziel = m_AktDatum;
+    if (tag == 0)
+        ziel = MJDAusDatum(1, m_Monat - 1, m_Jahr, 0);
+    else if (tag == 1)
+        ziel = MJDAusDatum(1, m_Monat + 1, m_Jahr, 0);
+    const int monat = MonatVon(ziel);
+    const int jahr = JahrVon(ziel);
+    const int tagImMonat = std::min(m_Day, TageImMonat(monat, jahr));
+    ModJulDatSetzen(MJDAusDatum(tagImMonat, monat, jahr, 0));
+}
+
+void TKalenderCtrl::ZumSystemDatum()
+{
+    AltenFehlerVergessen();
+    if (m_DefaultModus) {
+        m_NeuDatum = m_DefaultDatum + (MJDJetzt() - MJDHeute());
+    } else {
+        m_SysDatum = MJDHeute();
+        m_NeuDatum = m_SysDatum;
+    }
+    DatumUebernehmen();
+    DatumAnzeigen(this);
+}
+
+// ---- facts for the information window ------------------------------------------------------
+
+QString TKalenderCtrl::LangDatum() const
+{
+    return Q(MJDZuLangDatum(m_AktDatum));
+}
+
+int TKalenderCtrl::KalenderWoche()
+{
+    m_Fehler = 0;
+    if (m_StartWochentag != 1) {
+        m_Fehler = 2;
+        return -1;
+    }
+    return Kalenderwoche(m_AktDatum);
+}
+
+Extended TKalenderCtrl::KalenderWocheStart()
+{
+    m_Fehler = 0;
+    if (m_StartWochentag != 1) {
+        m_Fehler = 2;
+        return -1;
+    }
+    return KalenderwocheStart(m_AktDatum);
+}
+
+int TKalenderCtrl::TageImJahr() const
+{
+    return TagDesJahres(MJDAusDatum(31, 12, m_Jahr, 0));
+}
+
+bool TKalenderCtrl::IstSchaltjahr() const
+{
+    return Schaltjahr(m_Jahr);
+}
+
+int TKalenderCtrl::TagImJahr() const
+{
+    return TagDesJahres(m_AktDatum);
+}
+
+QString TKalenderCtrl::WochentagName() const
+{
+    return Q(RegionaleEinstellungen().LangeTagNamen[static_cast<std::size_t>(Wochentag(0, m_AktDatum))]);
+}
+
+QString TKalenderCtrl::MonatName() const
+{
+    if (m_Monat < 1 || m_Monat > 12)
+        return {};
+    return Q(RegionaleEinstellungen().LangeMonatsNamen[static_cast<std::size_t>(m_Monat - 1)]);
+}
+
+void TKalenderCtrl::SommerzeitDaten(TSommerzeitInfoRec& rec) const
+{
+    rec = m_SonneMondAufUnter->SommerzeitDaten();
+}
+
+void TKalenderCtrl::JahreszeitenLokal(int jahr, std::array<Extended, 4>& zeiten) const
+{
+    zeiten = lunoria::JahreszeitenLokal(jahr, m_SonneMondAufUnter->SommerzeitDaten());
+}
+
+}  // namespace lunoria

@@ -1,0 +1,43 @@
+#pragma once
+// Common set-up of the control tests: German settings, central European time, a fixed clock,
+// and message boxes recorded instead of shown.
+
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include "calendar/tests/testquellen.h"
+#include "calendar/tests/zonenregelguard.h"
+#include "controls/meldungsbox.h"
+
+namespace lunoria::test {
+
+class MeldungsboxRecorder {
+public:
+    MeldungsboxRecorder()
+        : m_Vorher(SetzeMeldungsBox([this](QWidget*, const QString& titel, const QString& text, TMeldungsArt art) {
+              Titel << titel;
+              Texte << text;
+              Arten.push_back(art);
+          }))
+    {
+    }
+    ~MeldungsboxRecorder() { SetzeMeldungsBox(std::move(m_Vorher)); }
+    QStringList Titel;
+    QStringList Texte;
+    std::vector<TMeldungsArt> Arten;
+
+private:
+    TMeldungsBox m_Vorher;
+};
+
+class SteuerTest : public ::testing::Test {
+protected:
+    RegionalGuard m_Regional;
+    ZonenregelGuard m_Zone;
+    UhrGuard m_Uhr{1998, 5, 23, 12, 0};  // Saturday 23 May 1998, noon
+    MeldungsboxRecorder m_Boxen;
+    MeldungsRecorder m_Meldungen;
+};
+
+}  // namespace lunoria::test
