@@ -11,6 +11,7 @@
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QStyle>
+#include <QHeaderView>
 #include <QTableView>
 
 namespace deskora {
@@ -42,6 +43,16 @@ TStockCalendar::TStockCalendar(QWidget* parent) : QCalendarWidget(parent)
     setContentsMargins(0, HeaderHeight, 0, 0);
     setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     setGridVisible(false);
+    // Typing digits into the grid would open Qt's own date editor over it; the year field is
+    // the place for typing.
+    setDateEditEnabled(false);
+    // Six week rows must fit into the small grid: let the rows shrink below the style's
+    // usual minimum.
+    if (auto* view = findChild<QTableView*>()) {
+        view->verticalHeader()->setMinimumSectionSize(8);
+        view->horizontalHeader()->setMinimumSectionSize(8);
+        view->setFrameStyle(QFrame::NoFrame);
+    }
 }
 
 void TStockCalendar::paintEvent(QPaintEvent* event)
