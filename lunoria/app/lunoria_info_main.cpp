@@ -28,13 +28,13 @@ constexpr const char* Aufruf =
     "\n"
     "Zeigt die Angaben der Seiten \"Allgemein\" und \"Astronomie\" von Lunoria für ein Datum.\n"
     "\n"
-    "  DATUM                      Datum im kurzen Datumsformat der Regionaleinstellungen\n"
-    "                             (ohne Angabe: heute)\n"
-    "  --zeitbasis german|standard  Sommerzeitregeln: deutsche Geschichte oder die Regel der\n"
-    "                             Systemzeitzone (Vorgabe: standard)\n"
-    "  --breite GRAD              geographische Breite, nördlich positiv (Vorgabe: 49.47)\n"
-    "  --laenge GRAD              geographische Länge, westlich positiv (Vorgabe: -9.65)\n"
-    "  --help                     diese Hilfe\n";
+    "  DATUM                         Datum im kurzen Datumsformat der Regionaleinstellungen\n"
+    "                                (ohne Angabe: heute)\n"
+    "  --zeitbasis german|standard   Sommerzeitregeln: deutsche Geschichte oder die Regel der\n"
+    "                                Systemzeitzone (Vorgabe: standard)\n"
+    "  --breite GRAD                 geographische Breite, nördlich positiv (Vorgabe: 49.47)\n"
+    "  --laenge GRAD                 geographische Länge, westlich positiv (Vorgabe: -9.65)\n"
+    "  --help                        diese Hilfe\n";
 
 int FalscherAufruf(const std::string& grund)
 {
