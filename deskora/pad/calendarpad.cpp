@@ -213,7 +213,15 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     connect(qApp, &QApplication::focusChanged, this, &TCalendarPad::FocusChanged);
 }
 
-TCalendarPad::~TCalendarPad() = default;
+TCalendarPad::~TCalendarPad()
+{
+    // The fields are deleted by QWidget after this part of the pad is gone; the focus moves
+    // and text changes of that moment must not reach it.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(FNotes, nullptr, this, nullptr);
+    for (QLineEdit* slot : FSlots)
+        disconnect(slot, nullptr, this, nullptr);
+}
 
 void TCalendarPad::setBackground(const QPixmap& picture)
 {

@@ -133,6 +133,17 @@ TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
     connect(BitBtn2, &QPushButton::clicked, this, &TPerpetualCalendarDlg::BitBtn2Click);
 }
 
+TPerpetualCalendarDlg::~TPerpetualCalendarDlg()
+{
+    // The children outlive this part of the dialog while QWidget deletes them, and the year
+    // field still reports its correction when it loses the focus then.
+    disconnect(Month, nullptr, this, nullptr);
+    disconnect(Year, nullptr, this, nullptr);
+    disconnect(Year->findChild<QLineEdit*>(), nullptr, this, nullptr);
+    disconnect(BitBtn1, nullptr, this, nullptr);
+    disconnect(BitBtn2, nullptr, this, nullptr);
+}
+
 QString TPerpetualCalendarDlg::CancelCaption(TLanguage language)
 {
     switch (ResolveLanguage(language)) {

@@ -31,6 +31,7 @@ class TPerpetualCalendarDlg : public QDialog {
     Q_PROPERTY(QString DateText READ DateText WRITE setDateText)
 public:
     explicit TPerpetualCalendarDlg(QWidget* parent = nullptr);
+    ~TPerpetualCalendarDlg() override;
 
     // Language of month names, weekday headings and the cancel button; laDefault is resolved
     // when the dialog is shown.
