@@ -140,18 +140,5 @@ TEST(MondBeleuchtung, WaxingFlagFlipsAtNewAndFullMoon)
     }
 }
 
-TEST(MondBeleuchtung, PictureAngleIsTheParallacticAngle)
-{
-    // On the meridian (hour angle 0) the parallactic angle is 0 or 180 degrees; east of it
-    // negative, west of it positive. Only its sign pattern is independent of the series.
-    const Extended mjd = 51556.0L;
-    const TMondBeleuchtung b = MondBeleuchtung(49.47L, -9.65L, mjd);
-    const Extended t = (mjd - 51544.5L) / 36525;
-    const TKugelKoord m = Aequatorial(MondGenau(t), t);
-    Extended h = 15 * OrtsSternzeit(mjd, -9.65L) - m.Laenge;
-    h = std::fmod(h + 720, 360.0L);
-    EXPECT_EQ(h < 180, b.Bildwinkel > 0) << D(h);
-}
-
 }  // namespace
 }  // namespace lunoria
