@@ -115,15 +115,17 @@ TEST_F(SonneMond, RiseAndSetTexts)
 TEST_F(SonneMond, MoonPhaseTextOnEventDaysAndOtherDays)
 {
     TSonneMondAufUnter s(kzbStandard);
+    s.Berechnen(MJDAusDatum(6, 1, 2000, 0));
+    EXPECT_EQ(s.MondPhase(), "Neumond (18:15 Uhr)");
+    EXPECT_LT(s.Beleuchtung(), 2);
     s.Berechnen(MJDAusDatum(21, 1, 2000, 0));
     EXPECT_EQ(s.MondPhase(), "Vollmond (04:41 Uhr)");
     EXPECT_GT(s.Beleuchtung(), 99);  // computed on event days too
     EXPECT_TRUE(s.Zunehmend());      // at 0 h, before the full moon of 04:41
-    s.Berechnen(MJDAusDatum(6, 1, 2000, 0));
-    EXPECT_EQ(s.MondPhase(), "Neumond (18:15 Uhr)");
-    EXPECT_LT(s.Beleuchtung(), 2);
+    const Extended winkelVollmond = s.Bildwinkel();
     s.Berechnen(MJDAusDatum(28, 1, 2000, 0));
     EXPECT_EQ(s.MondPhase(), "53,4%, abnehmend");
+    EXPECT_NE(s.Bildwinkel(), winkelVollmond);
     EXPECT_NEAR(D(s.Beleuchtung()), 53.4, 0.05);
     // A quarter day keeps the percentage.
     s.Berechnen(MJDAusDatum(14, 1, 2000, 0));
