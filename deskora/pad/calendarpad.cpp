@@ -368,6 +368,7 @@ void TCalendarPad::LoadEntries()
     }
     FLoadedDate = FDate;
     FModified = false;
+    FLoadErrorDate.clear();
 }
 
 void TCalendarPad::RefreshEntries()
@@ -503,12 +504,16 @@ void TCalendarPad::paintEvent(QPaintEvent* event)
     painter.drawLine(20, 250, 165, 250);
 
     // The minute timer repaints only the hour labels; that is no moment to read the files.
-    if (HourLabelStrip().contains(event->rect()))
+    // Files that could not be read are tried again when the focus enters the pad or the
+    // date changes, not at every paint.
+    if (HourLabelStrip().contains(event->rect()) || FLoadErrorDate == FDate)
         return;
     try {
         RefreshEntries();
     } catch (const EDeskoraError& e) {
-        ReportPaintError(e.Message());
+        FLoadErrorDate = FDate;
+        const QString message = e.Message();
+        QTimer::singleShot(0, this, [message] { ShowErrorMessage(message); });
     }
 }
 

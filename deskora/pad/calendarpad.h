@@ -215,7 +215,10 @@ private:
     QString FLoadedDate;
     bool FModified = false;
     bool FLoading = false;
+    // The date whose unreadable date text, or whose unreadable files, painting has reported:
+    // every later paint would fail the same way, so it reports and retries no more.
     QString FPaintErrorDate;
+    QString FLoadErrorDate;
 };
 
 }  // namespace deskora

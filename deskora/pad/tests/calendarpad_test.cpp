@@ -465,7 +465,7 @@ TEST_F(Pad, NotesAreStoredAsTheirDisplayLines)
     EXPECT_EQ(FPad->NotesField()->blockCount(), lines.size());
 }
 
-TEST_F(Pad, AnUnreadableDateIsReportedOnceAndKept)
+TEST_F(Pad, UnreadableDatesAndFilesAreReportedOnceNotAtEveryPaint)
 {
     FPad->setDate(QStringLiteral("32.13.04"));
     FPad->repaint();
@@ -473,6 +473,19 @@ TEST_F(Pad, AnUnreadableDateIsReportedOnceAndKept)
     QTest::qWait(20);
     EXPECT_EQ(FErrors, QStringList({QStringLiteral("'32.13.04' ist kein gültiges Datum")}));
     EXPECT_EQ(FPad->Date(), QLatin1String("32.13.04"));
+
+    // A notes "file" that is a folder cannot be opened; the page shows empty fields.
+    FErrors.clear();
+    ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("050304N.000")));
+    PutBytes(File("050304T.000"), "Kino\r\n");
+    FPad->SlotField(1)->setText(QStringLiteral("vom Vortag"));
+    FPad->setDate(QStringLiteral("05.03.04"));
+    FPad->repaint();
+    FPad->repaint();
+    QTest::qWait(20);
+    EXPECT_EQ(FErrors, QStringList({QStringLiteral("Datei %1 kann nicht geöffnet werden")
+                                        .arg(File("050304N.000"))}));
+    EXPECT_EQ(FPad->SlotField(1)->text(), QString());
 }
 
 }  // namespace

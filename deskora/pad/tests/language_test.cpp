@@ -76,14 +76,5 @@ TEST_F(Languages, ApplyLanguageNamesReplacesTheProcessWideNames)
     EXPECT_EQ(NameSettings().LongMonthNames.at(11), QStringLiteral("Dicembre"));
 }
 
-TEST_F(Languages, PadWordsPerLanguage)
-{
-    EXPECT_EQ(PadWords(laGerman).NextHint, QStringLiteral("Folgendtag"));
-    EXPECT_EQ(PadWords(laFrench).GoHint, QStringLiteral("Aller à"));
-    EXPECT_EQ(PadWords(laSpanish).DayWord, QStringLiteral("Diario"));
-    EXPECT_EQ(PadWords(laItalian).WeekWord, QStringLiteral("Settimana"));
-    EXPECT_EQ(PadWords(laEnglish).PriorHint, QStringLiteral("prior"));
-}
-
 }  // namespace
 }  // namespace deskora
