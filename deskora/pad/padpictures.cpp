@@ -111,6 +111,7 @@ QPixmap UpHand()
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath hand;
+    hand.setFillRule(Qt::WindingFill);
     // Index finger.
     hand.addRoundedRect(QRectF(9.5, 1, 5, 16), 2.5, 2.5);
     // Folded fingers and the palm.
@@ -128,6 +129,10 @@ QPixmap UpHand()
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::white);
     p.drawPath(hand.simplified());
+    // The gaps between the folded fingers.
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(QPointF(18.7, 13), QPointF(18.7, 18));
+    p.drawLine(QPointF(23.2, 14.5), QPointF(23.2, 19));
     // Cuff.
     p.fillRect(QRectF(11, 27.5, 15, 4), Qt::black);
     return pixmap;
