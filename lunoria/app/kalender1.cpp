@@ -12,8 +12,11 @@
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
 #include "calendar/regional.h"
+#include "astronomy/astroinfo.h"
 #include "astronomy/sonnemond.h"
+#include "controls/kalenderbtn.h"
 #include "controls/kalenderctrl.h"
+#include "controls/kalenderedit.h"
 #include "tagesinfo.h"
 
 namespace lunoria {
@@ -134,6 +137,8 @@ TKalender1::TKalender1(QWidget* parent)
     ComboBox1->hide();
     connect(ComboBox1, &QComboBox::activated, this, &TKalender1::ComboBox1Change);
 
+    AstronomieAufbauen();
+
     SpeedButton1 = SchliessenKnopf(TabSheet1, "SpeedButton1");
     SpeedButton2 = SchliessenKnopf(TabSheet2, "SpeedButton2");
     connect(SpeedButton1, &QToolButton::clicked, this, &TKalender1::SpeedButton1Click);
@@ -160,6 +165,99 @@ QLabel* TKalender1::WerteLabel(QWidget* eltern, const char* name, int zeile)
     return label;
 }
 
+QLabel* TKalender1::AstroLabel(const char* caption, const char* name, int x, int y, int captionBreite, int wertBreite,
+                               Qt::Alignment ausrichtung)
+{
+    auto* c = new QLabel(QString::fromUtf8(caption), TabSheet2);
+    c->setGeometry(x, y, captionBreite, 16);
+    auto* wert = new QLabel(TabSheet2);
+    wert->setObjectName(QLatin1String(name));
+    wert->setGeometry(x + captionBreite, y, wertBreite, 16);
+    wert->setAlignment(ausrichtung | Qt::AlignVCenter);
+    QPalette farben = wert->palette();
+    farben.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy
+    wert->setPalette(farben);
+    return wert;
+}
+
+void TKalender1::AstronomieAufbauen()
+{
+    KalenderEdit1 = new TKalenderEdit(TabSheet2);
+    KalenderEdit1->setObjectName(QStringLiteral("KalenderEdit1"));
+    KalenderEdit1->setGeometry(10, 10, 80, 22);
+    KalenderEdit1->setMaxLength(10);
+    KalenderBtn1 = new TKalenderBtn(TabSheet2);
+    KalenderBtn1->setObjectName(QStringLiteral("KalenderBtn1"));
+    KalenderBtn1->setGeometry(92, 9, 23, 23);
+    KalenderBtn1->setDatumEdit(KalenderEdit1);
+    KalenderBtn1->setZeitBasis(kzbStandard);
+    KalenderBtn1->setShowSystemDatum(true);
+    KalenderBtn1->setShowKalenderWoche(false);
+    KalenderBtn1->setShowJD_JHd(false);
+    KalenderBtn1->setShowMJDEdit(false);
+    KalenderBtn1->setStartWochentag(1);
+    KalenderBtn1->setMinJahr(-4712);
+    KalenderBtn1->setMaxJahr(5879490);
+    KalenderBtn1->SonneMondAufUnter().setBreite(49.47L);
+    KalenderBtn1->SonneMondAufUnter().setLaenge(-9.65L);
+    KalenderEdit1->setKalender(KalenderBtn1);
+    connect(KalenderEdit1, &QLineEdit::textChanged, this, &TKalender1::KalenderEdit1Change);
+
+    constexpr int links = 10;
+    constexpr int zeile = 18;
+    lbJD = AstroLabel("Julianisches Datum (JD):", "lbJD", links, 44, 210, 96, Qt::AlignRight);
+    lbMJD = AstroLabel("Modifiziertes Julianisches Datum (MJD):", "lbMJD", links, 44 + zeile, 210, 96, Qt::AlignRight);
+    lbJHd = AstroLabel("Julianische Jahrhunderte (JHd):", "lbJHd", links, 44 + 2 * zeile, 210, 96, Qt::AlignRight);
+    const int sonne = 108;
+    lbSonneAuf = AstroLabel("Sonnenaufgang:", "lbSonneAuf", links, sonne, 110, 110);
+    lbSonneUnter = AstroLabel("Sonnenuntergang:", "lbSonneUnter", links, sonne + zeile, 110, 110);
+    lbMondAuf = AstroLabel("Mondaufgang:", "lbMondAuf", links, sonne + 2 * zeile, 110, 110);
+    lbMondUnter = AstroLabel("Monduntergang:", "lbMondUnter", links, sonne + 3 * zeile, 110, 110);
+    lbMondPhase = AstroLabel("Mondphase:", "lbMondPhase", links, sonne + 4 * zeile, 110, 160);
+    const int zone = sonne + 5 * zeile + 8;
+    lbGMT = AstroLabel("GMT:", "lbGMT", links, zone, 110, 110);
+    lbZeitzone = AstroLabel("Zeitzone:", "lbZeitzone", links, zone + zeile, 110, 200);
+    lbStartSommerzeit = AstroLabel("Sommerzeitanfang,", "lbStartSommerzeit", links, zone + 2 * zeile, 110, 200);
+    lbEndeSommerzeit = AstroLabel("Sommerzeitende,", "lbEndeSommerzeit", links, zone + 3 * zeile, 110, 200);
+
+    const int rechts = 330;
+    auto* jahreszeiten = new QLabel(QStringLiteral("Jahreszeiten:"), TabSheet2);
+    jahreszeiten->setGeometry(rechts, 150, 120, 16);
+    QFont fett = jahreszeiten->font();
+    fett.setBold(true);
+    jahreszeiten->setFont(fett);
+    lbFruehling = AstroLabel("Frühlingsanfang:", "lbFruehling", rechts, 150 + zeile, 88, 118);
+    lbSommer = AstroLabel("Sommeranfang:", "lbSommer", rechts, 150 + 2 * zeile, 88, 118);
+    lbHerbst = AstroLabel("Herbstanfang:", "lbHerbst", rechts, 150 + 3 * zeile, 88, 118);
+    lbWinter = AstroLabel("Winteranfang:", "lbWinter", rechts, 150 + 4 * zeile, 88, 118);
+}
+
+void TKalender1::KalenderEdit1Change()
+{
+    if (!KalenderBtn1 || !lbWinter)
+        return;
+    const TSonneMondAufUnter& ort = KalenderBtn1->SonneMondAufUnter();
+    const Astroinfo info = AstroinfoBerechnen(KalenderBtn1->ModJulDat(), static_cast<TKalenderZeitBasis>(KalenderBtn1->ZeitBasis()),
+                                              ort.Breite(), ort.Laenge());
+    const TAstroinfoTexte t = AstroinfoTexte(info);
+    lbJD->setText(Q(t.lbJD));
+    lbMJD->setText(Q(t.lbMJD));
+    lbJHd->setText(Q(t.lbJHd));
+    lbSonneAuf->setText(Q(t.lbSonneAuf));
+    lbSonneUnter->setText(Q(t.lbSonneUnter));
+    lbMondAuf->setText(Q(t.lbMondAuf));
+    lbMondUnter->setText(Q(t.lbMondUnter));
+    lbMondPhase->setText(Q(t.lbMondPhase));
+    lbGMT->setText(Q(t.lbGMT));
+    lbZeitzone->setText(Q(t.lbZeitzone));
+    lbStartSommerzeit->setText(Q(t.lbStartSommerzeit));
+    lbEndeSommerzeit->setText(Q(t.lbEndeSommerzeit));
+    lbFruehling->setText(Q(t.lbFruehling));
+    lbSommer->setText(Q(t.lbSommer));
+    lbHerbst->setText(Q(t.lbHerbst));
+    lbWinter->setText(Q(t.lbWinter));
+}
+
 QCheckBox* TKalender1::CheckBox(QWidget* eltern, const char* name, const char* text, int tag, bool sichtbar)
 {
     auto* box = new QCheckBox(QString::fromUtf8(text), eltern);
@@ -184,6 +282,8 @@ void TKalender1::FormCreate()
     cbSysDatBmp->setChecked(KalenderCtrl1->ShowSysDatBmp());
     cbKalenderwoche->setChecked(KalenderCtrl1->ShowKalenderWoche());
     cbShowCaption->setChecked(KalenderCtrl1->ShowCaption());
+    KalenderBtn1->ZumSystemDatum();
+    KalenderEdit1Change();
 }
 
 void TKalender1::CheckBoxClick(QCheckBox* box)

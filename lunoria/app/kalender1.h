@@ -14,7 +14,9 @@ class QToolButton;
 
 namespace lunoria {
 
+class TKalenderBtn;
 class TKalenderCtrl;
+class TKalenderEdit;
 
 class TKalender1 : public QWidget {
     Q_OBJECT
@@ -29,6 +31,8 @@ public Q_SLOTS:
     void CheckBoxClick(QCheckBox* box);
     // Rows of the grid start on the chosen weekday.
     void ComboBox1Change();
+    // Shows the astronomical data of the drop-down button's date on the "Astronomie" tab.
+    void KalenderEdit1Change();
     // Closes the window, which ends the program.
     void SpeedButton1Click();
 
@@ -38,6 +42,9 @@ protected:
 private:
     void FormCreate();
     QLabel* WerteLabel(QWidget* eltern, const char* name, int zeile);
+    QLabel* AstroLabel(const char* caption, const char* name, int x, int y, int captionBreite, int wertBreite,
+                       Qt::Alignment ausrichtung = Qt::AlignLeft);
+    void AstronomieAufbauen();
 
     QCheckBox* CheckBox(QWidget* eltern, const char* name, const char* text, int tag, bool sichtbar);
 
@@ -61,6 +68,24 @@ private:
     QCheckBox* cbShowCaption = nullptr;
     QLabel* lbStartWochentag = nullptr;
     QComboBox* ComboBox1 = nullptr;
+    TKalenderEdit* KalenderEdit1 = nullptr;
+    TKalenderBtn* KalenderBtn1 = nullptr;
+    QLabel* lbJD = nullptr;
+    QLabel* lbMJD = nullptr;
+    QLabel* lbJHd = nullptr;
+    QLabel* lbMondPhase = nullptr;
+    QLabel* lbSonneAuf = nullptr;
+    QLabel* lbSonneUnter = nullptr;
+    QLabel* lbMondAuf = nullptr;
+    QLabel* lbMondUnter = nullptr;
+    QLabel* lbGMT = nullptr;
+    QLabel* lbZeitzone = nullptr;
+    QLabel* lbStartSommerzeit = nullptr;
+    QLabel* lbEndeSommerzeit = nullptr;
+    QLabel* lbFruehling = nullptr;
+    QLabel* lbSommer = nullptr;
+    QLabel* lbHerbst = nullptr;
+    QLabel* lbWinter = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
 };

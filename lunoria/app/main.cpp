@@ -1,5 +1,6 @@
 // Lunoria: the calendar and astronomy information window.
 #include <QApplication>
+#include <clocale>
 
 #include "kalender1.h"
 #include "systemquellen.h"
@@ -7,6 +8,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Numbers are formatted with the regional separators by the program itself; the C library
+    // keeps the neutral decimal point that parsing and formatting code expects.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Lunoria"));
     lunoria::InstalliereSystemQuellen();
     lunoria::TKalender1 fenster;

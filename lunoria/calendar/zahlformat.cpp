@@ -41,9 +41,14 @@ std::string FormatFloat(const std::string& muster, Extended wert)
     const Extended faktor = std::pow(10.0L, nachkomma);
     const Extended gerundet = std::round(std::fabs(wert) * faktor) / faktor;
     const std::string ziffern = Format("%.*Lf", nachkomma, gerundet);
-    const std::size_t trenn = ziffern.find('.');
+    // The C library writes its own locale's decimal point: take whatever follows the digits.
+    const std::size_t trenn = ziffern.find_first_not_of("0123456789");
     const std::string ganz = ziffern.substr(0, trenn);
-    const std::string bruch = trenn == std::string::npos ? std::string() : ziffern.substr(trenn + 1);
+    std::string bruch;
+    if (trenn != std::string::npos) {
+        const std::size_t start = ziffern.find_first_of("0123456789", trenn);
+        bruch = start == std::string::npos ? std::string() : ziffern.substr(start);
+    }
 
     const TRegionaleEinstellungen einst = RegionaleEinstellungen();
     std::string text;

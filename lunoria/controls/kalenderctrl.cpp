@@ -16,17 +16,7 @@
 #include "calendar/julian.h"
 #include "calendar/regional.h"
 #include "meldungsbox.h"
-
-// The pictures live in this static library's resources, which the linker keeps only when
-// something refers to them.
-static void SteuerRessourcenLaden()
-{
-    static const bool geladen = [] {
-        Q_INIT_RESOURCE(controls);
-        return true;
-    }();
-    (void)geladen;
-}
+#include "ressourcen.h"
 
 namespace lunoria {
 

@@ -365,24 +365,24 @@ TEST_F(KalenderCtrl, DoubleClicksOnThePictureCells)
 {
     auto k = Gitter(MJDAusDatum(3, 3, 2001, 0));
     QSignalSpy doppel(k.get(), &TKalenderCtrl::OnDblClick);
-    QTest::mouseDClick(k.get(), Qt::LeftButton, Qt::NoModifier, Mitte(*k, 7, 7));
+    test::DoppelKlick(k.get(), Mitte(*k, 7, 7));
     EXPECT_EQ(k->ModJulDat(), 50956);
     EXPECT_EQ(doppel.count(), 1);
 
     k->setDefaultDatum(MJDAusDatum(1, 1, 2000, 0));
-    QTest::mouseDClick(k.get(), Qt::LeftButton, Qt::NoModifier, Mitte(*k, 6, 7));
+    test::DoppelKlick(k.get(), Mitte(*k, 6, 7));
     EXPECT_EQ(k->ModJulDat(), 50956);  // default-date cell hidden: nothing
     k->setUseDefaultDatum(true);
-    QTest::mouseDClick(k.get(), Qt::LeftButton, Qt::NoModifier, Mitte(*k, 6, 7));
+    test::DoppelKlick(k.get(), Mitte(*k, 6, 7));
     EXPECT_NEAR(static_cast<double>(k->ModJulDat()), 51544.5, 1e-9);  // with the time of day, 12:00
     EXPECT_EQ(k->TextDatum(), QStringLiteral("01.01.2000"));
 
     k->setShowSysDatBmp(false);
-    QTest::mouseDClick(k.get(), Qt::LeftButton, Qt::NoModifier, Mitte(*k, 7, 7));
+    test::DoppelKlick(k.get(), Mitte(*k, 7, 7));
     EXPECT_EQ(k->TextDatum(), QStringLiteral("01.01.2000"));
     k->setShowSysDatBmp(true);
     k->SetGesperrt(true);
-    QTest::mouseDClick(k.get(), Qt::LeftButton, Qt::NoModifier, Mitte(*k, 7, 7));
+    test::DoppelKlick(k.get(), Mitte(*k, 7, 7));
     EXPECT_EQ(k->TextDatum(), QStringLiteral("01.01.2000"));
     EXPECT_EQ(doppel.count(), 4);
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "calendar/tests/testquellen.h"
@@ -30,6 +31,14 @@ public:
 private:
     TMeldungsBox m_Vorher;
 };
+
+// A double click as the window system delivers it: press, release, double click, release.
+inline void DoppelKlick(QWidget* w, QPoint pos, Qt::KeyboardModifiers mod = Qt::NoModifier)
+{
+    QTest::mouseClick(w, Qt::LeftButton, mod, pos);
+    QTest::mouseDClick(w, Qt::LeftButton, mod, pos);
+    QTest::mouseRelease(w, Qt::LeftButton, mod, pos);
+}
 
 class SteuerTest : public ::testing::Test {
 protected:

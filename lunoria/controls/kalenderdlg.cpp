@@ -1,0 +1,370 @@
+#include "kalenderdlg.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "calendar/datumstext.h"
+#include "calendar/julian.h"
+#include "calendar/regional.h"
+#include "calendar/zahlformat.h"
+#include "kalenderctrl.h"
+#include "meldungsbox.h"
+#include "spinbutton.h"
+
+namespace lunoria {
+
+namespace {
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text, QRect lage, Qt::Alignment ausrichtung)
+{
+    auto* l = new QLabel(text, eltern);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    l->setGeometry(lage);
+    l->setAlignment(ausrichtung);
+    return l;
+}
+
+// A whole number as typed into the year field: the conversion's message on failure.
+bool GanzeZahl(const QString& text, int& wert, QString& meldung)
+{
+    if (TextZuZahl(text.toStdString(), wert))
+        return true;
+    meldung = QStringLiteral("'%1' ist kein gültiger ganzzahliger Wert").arg(text);
+    return false;
+}
+
+// A number as typed into the MJD field.
+bool Zahl(const QString& text, Extended& wert, QString& meldung)
+{
+    const std::string s = text.toStdString();
+    char* ende = nullptr;
+    errno = 0;
+    const long double x = std::strtold(s.c_str(), &ende);
+    if (s.empty() || ende != s.c_str() + s.size() || errno == ERANGE || !std::isfinite(x)) {
+        meldung = QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text);
+        return false;
+    }
+    wert = x;
+    return true;
+}
+
+}  // namespace
+
+TvexKalenderDlg::TvexKalenderDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("vexKalenderDlg"));
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    schrift.setPointSize(8);
+    setFont(schrift);
+    setToolTip(QStringLiteral("Kalender"));
+    setModal(true);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(158, 5, 81, 23);
+    OKBtn->setToolTip(QStringLiteral("Datum übernehmen"));
+    OKBtn->setAutoDefault(false);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(158, 29, 81, 23);
+    CancelBtn->setToolTip(QStringLiteral("Kalender ohne Datum beenden"));
+    CancelBtn->setAutoDefault(false);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    MonatCombo = new QComboBox(this);
+    MonatCombo->setObjectName(QStringLiteral("MonatCombo"));
+    MonatCombo->setGeometry(2, 5, 91, 21);
+    MonatCombo->setMaxVisibleItems(12);
+    MonatCombo->setToolTip(QStringLiteral("Monat ändern"));
+    edJahr = new QLineEdit(this);
+    edJahr->setObjectName(QStringLiteral("edJahr"));
+    edJahr->setGeometry(98, 5, 42, 21);
+    edJahr->setMaxLength(9);
+    edJahr->setProperty("Tag", 0);
+    edJahr->setToolTip(QStringLiteral("Jahr"));
+    edJahr->installEventFilter(this);
+
+    KalenderCtrl1 = new TKalenderCtrl(this);
+    KalenderCtrl1->setObjectName(QStringLiteral("KalenderCtrl1"));
+    KalenderCtrl1->move(2, 31);
+    KalenderCtrl1->setFont(schrift);
+    KalenderCtrl1->setAussehen(kst_win95);
+    KalenderCtrl1->setStartWochentag(1);
+    KalenderCtrl1->setZeitBasis(kzbGerman);
+    KalenderCtrl1->setUseDefaultDatum(false);
+    connect(KalenderCtrl1, &TKalenderCtrl::OnDatumChange, this, &TvexKalenderDlg::Aktualisieren);
+    connect(KalenderCtrl1, &TKalenderCtrl::OnDblClick, this, &TvexKalenderDlg::KalenderCtrl1DblClick);
+
+    ShowSysDatumPanel = new QFrame(this);
+    ShowSysDatumPanel->setObjectName(QStringLiteral("ShowSysDatumPanel"));
+    ShowSysDatumPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ShowSysDatumPanel->resize(81, 57);
+    ShowSysDatumPanel->setToolTip(QStringLiteral("Systemdatum"));
+    lbSysTag = Beschriftung(ShowSysDatumPanel, "lbSysTag", {}, {2, 2, 77, 13}, Qt::AlignCenter);
+    lbtag = Beschriftung(ShowSysDatumPanel, "lbtag", {}, {2, 14, 77, 16}, Qt::AlignCenter);
+    QFont fett = schrift;
+    fett.setBold(true);
+    lbtag->setFont(fett);
+    lbmonatjahr = Beschriftung(ShowSysDatumPanel, "lbmonatjahr", {}, {2, 29, 77, 13}, Qt::AlignCenter);
+    lbtagvon = Beschriftung(ShowSysDatumPanel, "lbtagvon", {}, {2, 42, 77, 13}, Qt::AlignCenter);
+
+    ShowMJDPanel = new QFrame(this);
+    ShowMJDPanel->setObjectName(QStringLiteral("ShowMJDPanel"));
+    ShowMJDPanel->setGeometry(159, 55, 83, 35);
+    Beschriftung(ShowMJDPanel, nullptr, QStringLiteral("ModJulDat:"), {0, 0, 80, 13}, Qt::AlignLeft | Qt::AlignVCenter);
+    edMJD = new QLineEdit(ShowMJDPanel);
+    edMJD->setObjectName(QStringLiteral("edMJD"));
+    edMJD->setGeometry(0, 13, 66, 21);
+    edMJD->setMaxLength(9);
+    edMJD->setProperty("Tag", 1);
+    edMJD->setToolTip(QStringLiteral("Modifiziertes Julianisches Datum"));
+    edMJD->installEventFilter(this);
+
+    ShowMJD2Panel = new QFrame(this);
+    ShowMJD2Panel->setObjectName(QStringLiteral("ShowMJD2Panel"));
+    ShowMJD2Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ShowMJD2Panel->resize(81, 55);
+    ShowMJD2Panel->setToolTip(QStringLiteral("Modifiziertes Datum und Julianische Jahrhunderte seit 01.01.2000"));
+    Beschriftung(ShowMJD2Panel, nullptr, QStringLiteral("JulDat:"), {3, 2, 75, 13}, Qt::AlignLeft | Qt::AlignVCenter);
+    lbJD = Beschriftung(ShowMJD2Panel, "lbJD", {}, {3, 14, 75, 13}, Qt::AlignRight | Qt::AlignVCenter);
+    Beschriftung(ShowMJD2Panel, nullptr, QStringLiteral("JulJHd:"), {3, 27, 75, 13}, Qt::AlignLeft | Qt::AlignVCenter);
+    lbJHd = Beschriftung(ShowMJD2Panel, "lbJHd", {}, {3, 39, 75, 13}, Qt::AlignRight | Qt::AlignVCenter);
+
+    connect(MonatCombo, &QComboBox::activated, this, &TvexKalenderDlg::MonatComboChange);
+    FormCreate();
+}
+
+TvexKalenderDlg::~TvexKalenderDlg() = default;
+
+void TvexKalenderDlg::FormCreate()
+{
+    setWindowTitle(QStringLiteral("Kalender"));
+    setFixedSize(Breite, Hoehe);  // not resizable
+
+    KalenderCtrl1->FensterErzeugen();
+    KalenderCtrl1->setShowCaption(false);
+    KalenderCtrl1->ZumSystemDatum();
+
+    // The system-date panel shows the date of creation.
+    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const Extended d = KalenderCtrl1->ModJulDat();
+    const int monat = KalenderCtrl1->Monat();
+    lbSysTag->setText(Q(e.LangeTagNamen[static_cast<std::size_t>(Wochentag(0, d))]));
+    lbtag->setText(QStringLiteral("%1.").arg(KalenderCtrl1->Day()));
+    QPalette tagFarbe = lbtag->palette();
+    tagFarbe.setColor(QPalette::WindowText, Wochentag(0, d) == 0 ? QColor(128, 0, 0) : QColor(0, 0, 128));
+    lbtag->setPalette(tagFarbe);
+    const int seit = TagDesJahres(d);
+    lbtagvon->setText(QStringLiteral("%1 - %2").arg(seit).arg(TagDesJahres(MJDAusDatum(31, 12, KalenderCtrl1->Jahr(), 0)) - seit));
+    const QString lang = Q(e.LangeMonatsNamen[static_cast<std::size_t>(monat - 1)]);
+    if (lang.size() <= 5)
+        lbmonatjahr->setText(QStringLiteral("%1 %2").arg(lang).arg(KalenderCtrl1->Jahr()));
+    else
+        lbmonatjahr->setText(QStringLiteral("%1. %2").arg(Q(e.KurzeMonatsNamen[static_cast<std::size_t>(monat - 1)]))
+                                 .arg(KalenderCtrl1->Jahr()));
+
+    m_ShowMJDEdit = false;
+    ShowMJDPanel->hide();
+    m_ShowJD_JHd = false;
+    ShowMJD2Panel->hide();
+    ShowMJD2Panel->move(158, 94);
+    m_ShowSystemDatum = true;
+    ShowSysDatumPanel->show();
+    ShowSysDatumPanel->move(158, 94);
+
+    for (const std::string& name : e.LangeMonatsNamen)
+        MonatCombo->addItem(Q(name));
+
+    JahrSpin = new TSpinButton(this);
+    JahrSpin->setObjectName(QStringLiteral("JahrSpin"));
+    JahrSpin->setGeometry(140, 5, 13, 21);
+    JahrSpin->setFocusControl(this);
+    connect(JahrSpin, &TSpinButton::OnUpClick, this, &TvexKalenderDlg::JahrHoch);
+    connect(JahrSpin, &TSpinButton::OnDownClick, this, &TvexKalenderDlg::JahrRunter);
+    MJDSpin = new TSpinButton(ShowMJDPanel);
+    MJDSpin->setObjectName(QStringLiteral("MJDSpin"));
+    MJDSpin->setGeometry(66, 13, 13, 21);
+    MJDSpin->setFocusControl(ShowMJDPanel);
+    connect(MJDSpin, &TSpinButton::OnUpClick, this, &TvexKalenderDlg::MJDHoch);
+    connect(MJDSpin, &TSpinButton::OnDownClick, this, &TvexKalenderDlg::MJDRunter);
+    Aktualisieren();
+}
+
+void TvexKalenderDlg::Aktualisieren()
+{
+    if (!MonatCombo || !edMJD || !lbJHd)
+        return;
+    MonatCombo->setCurrentIndex(KalenderCtrl1->Monat() - 1);
+    m_JahrAnzeige = KalenderCtrl1->Jahr();
+    edJahr->setText(QString::number(m_JahrAnzeige));
+    m_MJDAnzeige = KalenderCtrl1->ModJulDat();
+    edMJD->setText(Q(FormatFloat("#0", m_MJDAnzeige)));
+    lbJD->setText(Q(FormatFloat("#,#0.000", KalenderCtrl1->JulDat())));
+    lbJHd->setText(Q(FormatFloat("#,#0.00000000", KalenderCtrl1->JulJHd())));
+}
+
+void TvexKalenderDlg::MonatComboChange()
+{
+    KalenderCtrl1->setMonat(MonatCombo->currentIndex() + 1);
+}
+
+void TvexKalenderDlg::JahrHoch()
+{
+    if (m_JahrAnzeige < KalenderCtrl1->MaxJahr()) {
+        ++m_JahrAnzeige;
+        KalenderCtrl1->setJahr(m_JahrAnzeige);
+    }
+}
+
+void TvexKalenderDlg::JahrRunter()
+{
+    if (m_JahrAnzeige > KalenderCtrl1->MinJahr()) {
+        --m_JahrAnzeige;
+        KalenderCtrl1->setJahr(m_JahrAnzeige);
+    }
+}
+
+void TvexKalenderDlg::MJDHoch()
+{
+    m_MJDAnzeige += 1;
+    KalenderCtrl1->setModJulDat(m_MJDAnzeige);
+}
+
+void TvexKalenderDlg::MJDRunter()
+{
+    m_MJDAnzeige -= 1;
+    KalenderCtrl1->setModJulDat(m_MJDAnzeige);
+}
+
+void TvexKalenderDlg::KalenderCtrl1DblClick()
+{
+    if (KalenderCtrl1->TagAngeklickt())
+        accept();
+}
+
+bool TvexKalenderDlg::eventFilter(QObject* objekt, QEvent* event)
+{
+    auto* feld = qobject_cast<QLineEdit*>(objekt);
+    if (!feld || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(objekt, event);
+    auto* taste = static_cast<QKeyEvent*>(event);
+    if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+        EingabeUebernehmen(feld);
+        return true;
+    }
+    const QString zeichen = taste->text();
+    if (zeichen.size() != 1 || taste->key() == Qt::Key_Backspace || !zeichen[0].isPrint())
+        return QDialog::eventFilter(objekt, event);
+    const QChar c = zeichen[0];
+    // Only digits and a leading minus sign can be typed.
+    if (c == QLatin1Char('-')) {
+        const qsizetype minus = feld->text().indexOf(QLatin1Char('-'));
+        if (minus >= 1)
+            return true;
+        return QDialog::eventFilter(objekt, event);
+    }
+    if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+        return true;
+    return QDialog::eventFilter(objekt, event);
+}
+
+void TvexKalenderDlg::EingabeUebernehmen(QLineEdit* feld)
+{
+    const QString text = feld->text();
+    if (text.isEmpty() || text == QStringLiteral("-"))
+        return;
+    QString meldung;
+    if (feld == edJahr) {
+        int jahr = 0;
+        if (GanzeZahl(text, jahr, meldung)) {
+            m_JahrAnzeige = std::clamp(jahr, KalenderCtrl1->MinJahr(), KalenderCtrl1->MaxJahr());
+            KalenderCtrl1->setJahr(m_JahrAnzeige);
+        } else {
+            ZeigeMeldung(this, windowTitle(), QStringLiteral("KalenderCtrl:\n\r\n\r%1.").arg(meldung), TMeldungsArt::Fehler);
+            m_JahrAnzeige = KalenderCtrl1->Jahr();
+            KalenderCtrl1->setJahr(m_JahrAnzeige);
+            Aktualisieren();
+        }
+    } else {
+        Extended x = 0;
+        if (Zahl(text, x, meldung)) {
+            Extended ganz;
+            m_MJDAnzeige = std::modf(m_MJDAnzeige, &ganz) + x;  // the time of day stays
+            KalenderCtrl1->setModJulDat(m_MJDAnzeige);
+        } else {
+            ZeigeMeldung(this, windowTitle(), QStringLiteral("KalenderCtrl:\n\r\n\r%1.").arg(meldung), TMeldungsArt::Fehler);
+            m_MJDAnzeige = KalenderCtrl1->ModJulDat();
+            KalenderCtrl1->setModJulDat(m_MJDAnzeige);
+        }
+    }
+    feld->selectAll();
+}
+
+void TvexKalenderDlg::Positionieren(QPoint p, int editBreite, int editHoehe)
+{
+    QRect schirm(0, 0, 1 << 20, 1 << 20);
+    if (const QScreen* s = QGuiApplication::screenAt(p) ? QGuiApplication::screenAt(p) : QGuiApplication::primaryScreen())
+        schirm = s->availableGeometry();
+    int links = p.x();
+    int oben = p.y();
+    if (schirm.x() + schirm.width() < p.x() + Breite)
+        links = p.x() + editBreite + 22 - Breite;  // right edge 22 pixels right of the edit's
+    if (schirm.y() + schirm.height() < p.y() + Hoehe + 2)
+        oben = p.y() - editHoehe - Hoehe;  // above the edit
+    setGeometry(links, oben, Breite, Hoehe);
+}
+
+void TvexKalenderDlg::SystemDatumZeigen(bool an)
+{
+    if (an == m_ShowSystemDatum)
+        return;
+    m_ShowSystemDatum = an;
+    ShowSysDatumPanel->setVisible(an);
+    JDJHdZeigen(false);
+}
+
+void TvexKalenderDlg::MJDEditZeigen(bool an)
+{
+    if (an == m_ShowMJDEdit)
+        return;
+    m_ShowMJDEdit = an;
+    ShowMJDPanel->setVisible(an);
+}
+
+void TvexKalenderDlg::JDJHdZeigen(bool an)
+{
+    if (an == m_ShowJD_JHd)
+        return;
+    m_ShowJD_JHd = an && !m_ShowSystemDatum;  // the two panels share one place
+    ShowMJD2Panel->setVisible(m_ShowJD_JHd);
+}
+
+void TvexKalenderDlg::SetGesperrt(bool an)
+{
+    KalenderCtrl1->SetGesperrt(an);
+    MonatCombo->setEnabled(!an);
+    edJahr->setEnabled(MonatCombo->isEnabled());
+    JahrSpin->setEnabled(MonatCombo->isEnabled());
+    MJDSpin->setEnabled(MonatCombo->isEnabled());
+}
+
+}  // namespace lunoria

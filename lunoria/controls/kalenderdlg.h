@@ -1,0 +1,85 @@
+#pragma once
+// The date-picker dialog that the drop-down calendar button opens: a month grid with a month
+// list, a year field, an optional MJD field, the system-date panel and an optional panel with
+// Julian Date and Julian centuries.
+
+#include <QDialog>
+
+#include "calendar/extended.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lunoria {
+
+class TKalenderCtrl;
+class TSpinButton;
+
+class TvexKalenderDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int Breite = 250;
+    static constexpr int Hoehe = 180;
+
+    explicit TvexKalenderDlg(QWidget* parent = nullptr);
+    ~TvexKalenderDlg() override;
+
+    TKalenderCtrl* KalenderCtrl1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QComboBox* MonatCombo = nullptr;
+    QLineEdit* edJahr = nullptr;
+    QLineEdit* edMJD = nullptr;
+    QFrame* ShowSysDatumPanel = nullptr;
+    QFrame* ShowMJDPanel = nullptr;
+    QFrame* ShowMJD2Panel = nullptr;
+    QLabel* lbSysTag = nullptr;
+    QLabel* lbtag = nullptr;
+    QLabel* lbmonatjahr = nullptr;
+    QLabel* lbtagvon = nullptr;
+    QLabel* lbJD = nullptr;
+    QLabel* lbJHd = nullptr;
+    TSpinButton* JahrSpin = nullptr;
+    TSpinButton* MJDSpin = nullptr;
+
+    int JahrAnzeige() const { return m_JahrAnzeige; }
+    Extended MJDAnzeige() const { return m_MJDAnzeige; }
+    bool ShowSystemDatum() const { return m_ShowSystemDatum; }
+    bool ShowJD_JHd() const { return m_ShowJD_JHd; }
+    bool ShowMJDEdit() const { return m_ShowMJDEdit; }
+
+    // Places the dialog at the screen point p, under an edit of the given width and height
+    // (0 without edit); it moves left or above where the screen ends.
+    void Positionieren(QPoint p, int editBreite = 0, int editHoehe = 0);
+    void SystemDatumZeigen(bool an);
+    void JDJHdZeigen(bool an);
+    void MJDEditZeigen(bool an);
+    void SetGesperrt(bool an);
+
+public Q_SLOTS:
+    void Aktualisieren();
+    void MonatComboChange();
+    void JahrHoch();
+    void JahrRunter();
+    void MJDHoch();
+    void MJDRunter();
+    void KalenderCtrl1DblClick();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void EingabeUebernehmen(QLineEdit* feld);
+
+    int m_JahrAnzeige = 0;
+    Extended m_MJDAnzeige = 0;
+    bool m_ShowSystemDatum = true;
+    bool m_ShowJD_JHd = false;
+    bool m_ShowMJDEdit = false;
+};
+
+}  // namespace lunoria

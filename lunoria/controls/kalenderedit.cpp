@@ -1,0 +1,200 @@
+#include "kalenderedit.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "calendar/datumstext.h"
+#include "calendar/julian.h"
+#include "kalenderbtn.h"
+#include "kalenderctrl.h"
+#include "meldungsbox.h"
+
+namespace lunoria {
+
+namespace {
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+bool IstTrenner(QChar c)
+{
+    return c == QLatin1Char('#') || c == QLatin1Char(',') || c == QLatin1Char('.') || c == QLatin1Char('/') ||
+           c == QLatin1Char(';');
+}
+
+}  // namespace
+
+TKalenderEdit::TKalenderEdit(QWidget* parent)
+    : TKalBasisEdit(parent)
+{
+    resize(75, height());
+    setMaxLength(10);
+    QLineEdit::setText(Q(MJDZuTextDatum(MJDHeute())));
+    m_DefaultDatum = MJDHeute();
+    m_UseDefaultDatum = false;
+}
+
+void TKalenderEdit::setKalender(TBasisKalenderClass* kalender)
+{
+    if (m_Kalender)
+        disconnect(m_Kalender, nullptr, this, nullptr);
+    m_Kalender = kalender;
+    m_IstKalenderCtrl = false;
+    if (!kalender)
+        return;
+    connect(kalender, &QObject::destroyed, this, [this] { setKalender(nullptr); });
+    m_IstKalenderCtrl = qobject_cast<TKalenderCtrl*>(kalender) != nullptr;
+    setText(KalenderText());
+    if (kalender->ShowDefaultDatumBmp())
+        m_DefaultDatum = kalender->DefaultDatum();
+}
+
+void TKalenderEdit::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    int status = 0;
+    TextDatumZuMJD(text.toStdString(), status);
+    if (status == 4) {
+        FehlerMelden();
+        selectAll();
+        setFocus();
+    }
+}
+
+Extended TKalenderEdit::ModJulDat() const
+{
+    int status = 0;
+    const Extended mjd = TextDatumZuMJD(text().toStdString(), status);
+    return status == 0 ? mjd : MJDJetzt();
+}
+
+void TKalenderEdit::setModJulDat(Extended mjd)
+{
+    setText(Q(MJDZuTextDatum(mjd)));
+}
+
+TDateTime TKalenderEdit::DatumZeit() const
+{
+    int status = 0;
+    const Extended mjd = TextDatumZuMJD(text().toStdString(), status);
+    return DateTimeAusMJD(status == 0 ? mjd : MJDHeute());
+}
+
+void TKalenderEdit::setDatumZeit(TDateTime wert)
+{
+    // Date values exist for the years 1 ... 9999.
+    const Extended mjd = MJDAusDateTime(wert);
+    if (std::isfinite(wert) && mjd >= MJDAusDatum(1, 1, 1, 0) && mjd < MJDAusDatum(1, 1, 10000, 0))
+        setText(Q(MJDZuTextDatum(mjd)));
+    else if (m_UseDefaultDatum)
+        setText(Q(MJDZuTextDatum(m_DefaultDatum)));
+    else
+        setText(Q(TextDatumHeute()));
+}
+
+QString TKalenderEdit::KalenderText() const
+{
+    if (auto* gitter = qobject_cast<TKalenderCtrl*>(m_Kalender.data()))
+        return gitter->TextDatum();
+    if (auto* knopf = qobject_cast<TKalenderBtn*>(m_Kalender.data()))
+        return knopf->TextDatum();
+    return Q(TextDatumHeute());
+}
+
+void TKalenderEdit::FehlerMelden()
+{
+    ZeigeMeldung(window(), objectName(), QStringLiteral("Das eingebene Datum ist nicht korrekt."), TMeldungsArt::Warnung);
+}
+
+bool TKalenderEdit::DatumPruefen()
+{
+    m_Pruefend = true;
+    int status = 0;
+    const Extended mjd = TextDatumZuMJD(text().toStdString(), status);
+    const bool ok = status == 0;
+    const QString normal = Q(MJDZuTextDatum(mjd));
+    if (!ok) {
+        FehlerMelden();
+    } else if (m_Kalender) {
+        if (auto* gitter = qobject_cast<TKalenderCtrl*>(m_Kalender.data()))
+            gitter->setTextDatum(text());
+        else if (auto* knopf = qobject_cast<TKalenderBtn*>(m_Kalender.data()))
+            knopf->setTextDatum(text());
+    } else {
+        QLineEdit::setText(normal);
+    }
+    m_Pruefend = false;
+    return ok;
+}
+
+void TKalenderEdit::DatumEditiert()
+{
+    Q_EMIT AfterDatumEdit(this);
+}
+
+void TKalenderEdit::FokusZurueck()
+{
+    QTimer::singleShot(0, this, [this] {
+        setFocus(Qt::OtherFocusReason);
+        selectAll();
+    });
+}
+
+void TKalenderEdit::keyPressEvent(QKeyEvent* event)
+{
+    const int taste = event->key();
+    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+        if (!DatumPruefen())
+            setFocus();
+        selectAll();
+        event->accept();
+        DatumEditiert();
+        return;
+    }
+    if (taste == Qt::Key_Escape) {
+        QLineEdit::setText(m_UseDefaultDatum ? Q(MJDZuTextDatum(m_DefaultDatum)) : KalenderText());
+        selectAll();
+        event->accept();
+        DatumEditiert();
+        return;
+    }
+    const QString zeichen = event->text();
+    if (taste == Qt::Key_Backspace || taste == Qt::Key_Tab || zeichen.isEmpty() || !zeichen[0].isPrint()) {
+        TKalBasisEdit::keyPressEvent(event);  // editing and moving keys
+        return;
+    }
+    const QChar c = zeichen[0];
+    const int i = cursorPosition();  // characters before the caret
+    const QChar davor = i > 0 && i <= text().size() ? text()[i - 1] : QChar();
+    if (c.isDigit() && c.unicode() < 128) {
+        TKalBasisEdit::keyPressEvent(event);
+        return;
+    }
+    if (IstTrenner(c)) {
+        if (i > 5 || davor == c)
+            return;
+        TKalBasisEdit::keyPressEvent(event);
+        return;
+    }
+    if (c == QLatin1Char('-')) {
+        // A minus sign may only start the year part.
+        if (i < 4 || text().contains(QLatin1Char('-')) || davor.isDigit())
+            return;
+        TKalBasisEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();  // every other character is dropped
+}
+
+void TKalenderEdit::focusOutEvent(QFocusEvent* event)
+{
+    TKalBasisEdit::focusOutEvent(event);
+    if (m_Pruefend || event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    if (!DatumPruefen())
+        FokusZurueck();
+}
+
+}  // namespace lunoria

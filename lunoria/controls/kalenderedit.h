@@ -1,0 +1,58 @@
+#pragma once
+// A one-line field for a numeric date that filters what is typed, checks the date on Enter and
+// when the focus leaves, restores a date on Esc and hands accepted dates to a bound calendar.
+
+#include <QPointer>
+
+#include "basiskalender.h"
+
+namespace lunoria {
+
+class TKalenderEdit : public TKalBasisEdit {
+    Q_OBJECT
+public:
+    explicit TKalenderEdit(QWidget* parent = nullptr);
+
+    TBasisKalenderClass* Kalender() const { return m_Kalender; }
+    void setKalender(TBasisKalenderClass* kalender);
+    bool IstKalenderCtrl() const { return m_IstKalenderCtrl; }
+
+    Extended DefaultDatum() const { return m_DefaultDatum; }
+    void setDefaultDatum(Extended mjd) { m_DefaultDatum = mjd; }
+    bool UseDefaultDatum() const { return m_UseDefaultDatum; }
+    void setUseDefaultDatum(bool an) { m_UseDefaultDatum = an; }
+    QString Version() const { return m_Version; }
+    void setVersion(const QString& v) { m_Version = v; }
+
+    // Writing the text warns when it is no readable date.
+    void setText(const QString& text);
+    Extended ModJulDat() const;
+    void setModJulDat(Extended mjd);
+    TDateTime DatumZeit() const;
+    void setDatumZeit(TDateTime wert);
+    // The bound calendar's date text, or today's without a calendar.
+    QString KalenderText() const;
+
+    void FehlerMelden();
+    bool DatumPruefen();
+
+Q_SIGNALS:
+    void AfterDatumEdit(QObject* sender);
+
+protected:
+    virtual void DatumEditiert();
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void FokusZurueck();
+
+    QPointer<TBasisKalenderClass> m_Kalender;
+    bool m_IstKalenderCtrl = false;
+    Extended m_DefaultDatum = 0;
+    bool m_UseDefaultDatum = false;
+    QString m_Version;
+    bool m_Pruefend = false;  // a check is running: its message box takes the focus away
+};
+
+}  // namespace lunoria

@@ -1,0 +1,78 @@
+#pragma once
+// A spin control of two stacked halves that repeat while held: the first step at the press,
+// the next after 400 ms, then one every 100 ms until the button is released.
+
+#include <QPointer>
+#include <QToolButton>
+
+class QTimer;
+
+namespace lunoria {
+
+class TTimerSpeedButton : public QToolButton {
+    Q_OBJECT
+public:
+    static constexpr int ErsteWiederholungMs = 400;
+    static constexpr int WiederholungMs = 100;
+
+    explicit TTimerSpeedButton(QWidget* parent = nullptr);
+
+    bool AutoWiederholung() const { return m_AutoWiederholung; }
+    void setAutoWiederholung(bool an) { m_AutoWiederholung = an; }
+    bool FokusRechteck() const { return m_FokusRechteck; }
+    void setFokusRechteck(bool an);
+
+    // One step, as a press or a key does it.
+    void Klicken();
+
+Q_SIGNALS:
+    void Klick();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void TimerAbgelaufen();
+
+    QTimer* m_Timer = nullptr;  // created on first use
+    bool m_AutoWiederholung = true;
+    bool m_FokusRechteck = false;
+};
+
+class TSpinButton : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSpinButton(QWidget* parent = nullptr);
+
+    // The control that takes the focus when a half is pressed.
+    QWidget* FocusControl() const { return m_FocusControl; }
+    void setFocusControl(QWidget* w) { m_FocusControl = w; }
+
+    TTimerSpeedButton* ObereHaelfte() const { return m_Oben; }
+    TTimerSpeedButton* UntereHaelfte() const { return m_Unten; }
+    TTimerSpeedButton* FokusHaelfte() const { return m_Fokus; }
+
+Q_SIGNALS:
+    void OnUpClick();
+    void OnDownClick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
+private:
+    void HaelftenAnordnen();
+    void FokusHaelfteSetzen(TTimerSpeedButton* haelfte);
+
+    TTimerSpeedButton* m_Oben = nullptr;
+    TTimerSpeedButton* m_Unten = nullptr;
+    TTimerSpeedButton* m_Fokus = nullptr;
+    QPointer<QWidget> m_FocusControl;
+};
+
+}  // namespace lunoria
