@@ -202,6 +202,9 @@ void TKalender1::AstronomieAufbauen()
     KalenderBtn1->SonneMondAufUnter().setLaenge(-9.65L);
     KalenderEdit1->setKalender(KalenderBtn1);
     connect(KalenderEdit1, &QLineEdit::textChanged, this, &TKalender1::KalenderEdit1Change);
+    // A checked date that reads the same as the typed text changes no text, but it changes the
+    // button's date: refresh on that too, or the tab would keep the previous date's data.
+    connect(KalenderBtn1, &TKalenderBtn::OnDatumChange, this, &TKalender1::KalenderEdit1Change);
 
     constexpr int links = 10;
     constexpr int zeile = 18;
