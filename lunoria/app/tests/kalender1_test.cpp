@@ -1,3 +1,4 @@
+#include <functional>
 #include <QLabel>
 #include <QLocale>
 #include <QSignalSpy>
@@ -13,7 +14,12 @@
 #include "calendar/julian.h"
 #include "calendar/tests/testquellen.h"
 #include "calendar/tests/zonenregelguard.h"
+#include "controls/kalenderbtn.h"
 #include "controls/kalenderctrl.h"
+#include "controls/kalenderdlg.h"
+#include "controls/kalenderedit.h"
+#include <QPushButton>
+#include <QTimer>
 #include "app/kalender1.h"
 #include "app/systemquellen.h"
 
@@ -152,6 +158,82 @@ TEST(Kalender1, TheFactsFollowTheGrid)
     Q_EMIT start->activated(1);
     EXPECT_TRUE(woche->isEnabled());
     EXPECT_EQ(LabelText(fenster, "lbKalWoche"), QStringLiteral("4"));
+}
+
+// Acts in the modal dialog once it is shown.
+void WennOffen(TvexKalenderDlg* dlg, std::function<void()> tun)
+{
+    auto* timer = new QTimer(dlg);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, dlg, [dlg, timer, tun] {
+        if (!dlg->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        tun();
+    });
+    timer->start();
+}
+
+TEST(Kalender1, AstronomieFollowsTheDateEditAndTheDropDown)
+{
+    test::RegionalGuard r;
+    test::ZonenregelGuard zone;
+    test::UhrGuard uhr(2026, 12, 8);
+    TKalender1 fenster;
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    auto* edit = fenster.findChild<TKalenderEdit*>(QStringLiteral("KalenderEdit1"));
+    auto* knopf = fenster.findChild<TKalenderBtn*>(QStringLiteral("KalenderBtn1"));
+    ASSERT_TRUE(edit && knopf);
+    QLineEdit& feld = *edit;
+    EXPECT_EQ(feld.text(), QStringLiteral("08.12.2026"));
+    EXPECT_EQ(feld.maxLength(), 10);
+    EXPECT_EQ(knopf->ZeitBasis(), kzbStandard);
+    EXPECT_EQ(knopf->DatumEdit(), edit);
+    EXPECT_EQ(edit->Kalender(), knopf);
+
+    feld.selectAll();
+    QTest::keyClicks(edit, QStringLiteral("14.04.1998"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(LabelText(fenster, "lbJD"), QStringLiteral("2.450.917,5000"));
+    EXPECT_EQ(LabelText(fenster, "lbMJD"), QStringLiteral("50.917,0000"));
+    EXPECT_EQ(LabelText(fenster, "lbStartSommerzeit"), QStringLiteral("am 29.03. um 02:00 Uhr"));
+    EXPECT_EQ(LabelText(fenster, "lbEndeSommerzeit"), QStringLiteral("am 25.10. um 03:00 Uhr"));
+
+    // A day picked in the dropped-down dialog and OK: 15 April 1998, a Wednesday in row 4.
+    TvexKalenderDlg* dlg = knopf->Dialog();
+    WennOffen(dlg, [&] {
+        TKalenderCtrl& g = *dlg->KalenderCtrl1;
+        TKalenderZelle z;
+        z.Spalte = 3;
+        z.Zeile = 4;
+        ASSERT_EQ(g.Zelle(3, 4).Wert, 15);
+        QTest::mouseClick(&g, Qt::LeftButton, Qt::NoModifier,
+                          g.ZellenUrsprung(z) + QPoint(g.ZellenBreite() / 2, g.ZellenHoehe() / 2));
+        dlg->OKBtn->click();
+    });
+    QTest::mousePress(knopf, Qt::LeftButton);
+    QTest::mouseRelease(knopf, Qt::LeftButton);
+    EXPECT_EQ(feld.text(), QStringLiteral("15.04.1998"));
+    EXPECT_EQ(LabelText(fenster, "lbMJD"), QStringLiteral("50.918,0000"));
+
+    // Cancel puts edit and labels back.
+    WennOffen(dlg, [&] {
+        TKalenderCtrl& g = *dlg->KalenderCtrl1;
+        TKalenderZelle z;
+        z.Spalte = 1;
+        z.Zeile = 5;
+        QTest::mouseClick(&g, Qt::LeftButton, Qt::NoModifier,
+                          g.ZellenUrsprung(z) + QPoint(g.ZellenBreite() / 2, g.ZellenHoehe() / 2));
+        EXPECT_EQ(feld.text(), QStringLiteral("20.04.1998"));
+        dlg->CancelBtn->click();
+    });
+    QTest::mousePress(knopf, Qt::LeftButton);
+    QTest::mouseRelease(knopf, Qt::LeftButton);
+    EXPECT_EQ(feld.text(), QStringLiteral("15.04.1998"));
+    EXPECT_EQ(LabelText(fenster, "lbMJD"), QStringLiteral("50.918,0000"));
+    EXPECT_EQ(LabelText(fenster, "lbJD"), QStringLiteral("2.450.918,5000"));
 }
 
 TEST(SystemQuellen, RegionalSettingsFromQtLocales)
