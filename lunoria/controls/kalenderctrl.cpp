@@ -162,7 +162,6 @@ void TKalenderCtrl::GroesseBerechnen()
     m_ZellenBreite = BerechneZellenBreite();
     m_ZellenHoehe = BerechneZellenHoehe();
     m_Puffer = QPixmap(ziel.Breite, ziel.Hoehe);
-    m_PufferAktuell = false;
     if (m_ShowCaption) {
         m_KnopfLinks->setGeometry(1, 1, m_ZellenBreite, m_ZellenHoehe - 1);
         const int rechts = m_Aussehen == kst_3D ? (m_ShowKalenderWoche ? 7 : 6) * m_ZellenBreite + 1
@@ -279,7 +278,6 @@ void TKalenderCtrl::MonatAufbauen()
 
 void TKalenderCtrl::AllesZeichnen()
 {
-    m_PufferAktuell = false;
     update();
 }
 
@@ -287,8 +285,9 @@ void TKalenderCtrl::paintEvent(QPaintEvent*)
 {
     if (!m_FensterDa || m_Puffer.isNull())
         return;
-    if (!m_PufferAktuell)
-        PufferZeichnen();
+    // Colours can change behind the grid's back (its colour set repaints the owner), so the
+    // buffer is drawn anew for every paint; the marker goes over the copy.
+    PufferZeichnen();
     QPainter p(this);
     p.drawPixmap(0, 0, m_Puffer, 0, 0, width(), height() + 1);
     p.setFont(font());
@@ -305,7 +304,6 @@ void TKalenderCtrl::PufferZeichnen()
     if (m_ShowCaption)
         TitelZeichnen(p);
     LinienZeichnen(p);
-    m_PufferAktuell = true;
 }
 
 void TKalenderCtrl::KopfZeichnen(QPainter& p)
@@ -573,7 +571,6 @@ void TKalenderCtrl::setAussehen(int wert)
         return;
     m_Aussehen = wert;
     GroesseBerechnen();
-    m_PufferAktuell = false;
     m_Farben.FarbSchema(wert);
 }
 

@@ -219,7 +219,6 @@ private:
     QToolButton* m_KnopfLinks = nullptr;
     QToolButton* m_KnopfRechts = nullptr;
     QPixmap m_Puffer;           // off-screen image of the whole control
-    bool m_PufferAktuell = false;
     bool m_FensterDa = false;
 };
 

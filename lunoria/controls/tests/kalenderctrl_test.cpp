@@ -486,6 +486,26 @@ TEST_F(KalenderCtrl, MarkerAndSystemDateOnThePaintedImage)
     EXPECT_FALSE(weiss);
 }
 
+TEST_F(KalenderCtrl, AColourChangeShowsAtOnce)
+{
+    auto k = Gitter(MJDAusDatum(12, 5, 1998, 0));
+    QTest::qWait(10);
+    const QColor rot(255, 0, 0);
+    EXPECT_EQ(Zaehle(k->grab().toImage(), k->rect(), rot), 0);
+    k->Farben().setFarbeSonntag(RGB(255, 0, 0));
+    QTest::qWait(10);
+    const TKalenderZelle& sonntag = k->Zelle(7, 3);  // Sunday 10 May
+    const QRect feld(k->ZellenUrsprung(sonntag), QSize(k->ZellenBreite(), k->ZellenHoehe()));
+    const QImage bild = k->grab().toImage();
+    int roetlich = 0;  // the digits are smoothed: count pixels that are clearly red
+    for (int y = feld.top(); y <= feld.bottom(); ++y)
+        for (int x = feld.left(); x <= feld.right(); ++x) {
+            const QColor c = bild.pixelColor(x, y);
+            roetlich += c.red() > 150 && c.green() < 120 && c.blue() < 120;
+        }
+    EXPECT_GT(roetlich, 3);
+}
+
 TEST_F(KalenderCtrl, InformationFunctions)
 {
     auto k = Gitter(MJDAusDatum(31, 12, 2000, 0));
