@@ -14,6 +14,7 @@
 #include "calendar/julian.h"
 #include "calendar/tests/testquellen.h"
 #include "calendar/tests/zonenregelguard.h"
+#include "controls/tests/steuertest.h"
 #include "controls/kalenderbtn.h"
 #include "controls/kalenderctrl.h"
 #include "controls/kalenderdlg.h"
@@ -160,21 +161,6 @@ TEST(Kalender1, TheFactsFollowTheGrid)
     EXPECT_EQ(LabelText(fenster, "lbKalWoche"), QStringLiteral("4"));
 }
 
-// Acts in the modal dialog once it is shown.
-void WennOffen(TvexKalenderDlg* dlg, std::function<void()> tun)
-{
-    auto* timer = new QTimer(dlg);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, dlg, [dlg, timer, tun] {
-        if (!dlg->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        tun();
-    });
-    timer->start();
-}
-
 TEST(Kalender1, AstronomieFollowsTheDateEditAndTheDropDown)
 {
     test::RegionalGuard r;
@@ -203,7 +189,7 @@ TEST(Kalender1, AstronomieFollowsTheDateEditAndTheDropDown)
 
     // A day picked in the dropped-down dialog and OK: 15 April 1998, a Wednesday in row 4.
     TvexKalenderDlg* dlg = knopf->Dialog();
-    WennOffen(dlg, [&] {
+    test::WennOffen(dlg, [&] {
         TKalenderCtrl& g = *dlg->KalenderCtrl1;
         TKalenderZelle z;
         z.Spalte = 3;
@@ -219,7 +205,7 @@ TEST(Kalender1, AstronomieFollowsTheDateEditAndTheDropDown)
     EXPECT_EQ(LabelText(fenster, "lbMJD"), QStringLiteral("50.918,0000"));
 
     // Cancel puts edit and labels back.
-    WennOffen(dlg, [&] {
+    test::WennOffen(dlg, [&] {
         TKalenderCtrl& g = *dlg->KalenderCtrl1;
         TKalenderZelle z;
         z.Spalte = 1;

@@ -25,21 +25,6 @@ namespace {
 
 class Auswahl : public test::SteuerTest {
 protected:
-    // Runs once the modal dialog is shown, then lets the test go on.
-    static void WennOffen(TvexKalenderDlg* dlg, std::function<void()> tun)
-    {
-        auto* timer = new QTimer(dlg);
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, dlg, [dlg, timer, tun] {
-            if (!dlg->isVisible())
-                return;
-            timer->stop();
-            timer->deleteLater();
-            tun();
-        });
-        timer->start();
-    }
-
     static QPoint Mitte(const TKalenderCtrl& k, int spalte, int zeile)
     {
         TKalenderZelle z;
@@ -237,7 +222,7 @@ TEST_F(Auswahl, ButtonOpensTheDialogUnderItsEdit)
     QPoint lage;
     int markiert = 0;
     bool gedrueckt = false;
-    WennOffen(dlg, [&] {
+    test::WennOffen(dlg, [&] {
         lage = dlg->geometry().topLeft();
         markiert = dlg->KalenderCtrl1->MarkerZelle().Wert;
         gedrueckt = knopf.Gedrueckt();
@@ -256,7 +241,7 @@ TEST_F(Auswahl, ButtonOpensTheDialogUnderItsEdit)
 
     // Cancel after picking other days puts grid and edit back.
     geaendert.clear();
-    WennOffen(dlg, [&] {
+    test::WennOffen(dlg, [&] {
         TKalenderCtrl& g = *dlg->KalenderCtrl1;
         QTest::mouseClick(&g, Qt::LeftButton, Qt::NoModifier, Mitte(g, 1, 4));  // 13 April
         EXPECT_EQ(feld.text(), QStringLiteral("13.04.1998"));
@@ -269,7 +254,7 @@ TEST_F(Auswahl, ButtonOpensTheDialogUnderItsEdit)
     EXPECT_EQ(geaendert.count(), 1);  // only when the dialog opened
 
     // OK after a new day: Geaendert and the edit's text.
-    WennOffen(dlg, [&] {
+    test::WennOffen(dlg, [&] {
         TKalenderCtrl& g = *dlg->KalenderCtrl1;
         QTest::mouseClick(&g, Qt::LeftButton, Qt::NoModifier, Mitte(g, 3, 5));  // 22 April
         dlg->OKBtn->click();
@@ -293,7 +278,7 @@ TEST_F(Auswahl, ButtonPressesThatDoNotOpen)
     QSignalSpy klicks(&knopf, &TKalenderBtn::OnClick);
     int geoeffnet = 0;
     QObject::connect(knopf.Dialog(), &QDialog::finished, [&] { ++geoeffnet; });
-    WennOffen(knopf.Dialog(), [&] { knopf.Dialog()->reject(); });
+    test::WennOffen(knopf.Dialog(), [&] { knopf.Dialog()->reject(); });
     QTest::mousePress(&knopf, Qt::LeftButton, Qt::ShiftModifier);
     QTest::mouseRelease(&knopf, Qt::LeftButton, Qt::ShiftModifier);
     QTest::mousePress(&knopf, Qt::LeftButton, Qt::ControlModifier);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "calendar/tests/testquellen.h"
@@ -38,6 +40,21 @@ inline void DoppelKlick(QWidget* w, QPoint pos, Qt::KeyboardModifiers mod = Qt::
     QTest::mouseClick(w, Qt::LeftButton, mod, pos);
     QTest::mouseDClick(w, Qt::LeftButton, mod, pos);
     QTest::mouseRelease(w, Qt::LeftButton, mod, pos);
+}
+
+// Acts in a modal dialog once it is shown, so that the test's exec() returns.
+inline void WennOffen(QWidget* dlg, std::function<void()> tun)
+{
+    auto* timer = new QTimer(dlg);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, dlg, [dlg, timer, tun] {
+        if (!dlg->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        tun();
+    });
+    timer->start();
 }
 
 class SteuerTest : public ::testing::Test {
