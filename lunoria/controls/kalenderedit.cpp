@@ -44,7 +44,11 @@ void TKalenderEdit::setKalender(TBasisKalenderClass* kalender)
     m_IstKalenderCtrl = false;
     if (!kalender)
         return;
-    connect(kalender, &QObject::destroyed, this, [this] { setKalender(nullptr); });
+    // The calendar is half destroyed when it says so: forget it without touching it.
+    connect(kalender, &QObject::destroyed, this, [this] {
+        m_Kalender.clear();
+        m_IstKalenderCtrl = false;
+    });
     m_IstKalenderCtrl = qobject_cast<TKalenderCtrl*>(kalender) != nullptr;
     setText(KalenderText());
     if (kalender->ShowDefaultDatumBmp())
