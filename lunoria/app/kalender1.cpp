@@ -1,10 +1,17 @@
 #include "kalender1.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
@@ -13,11 +20,24 @@
 #include "calendar/julian.h"
 #include "calendar/regional.h"
 #include "astronomy/astroinfo.h"
+#include "astronomy/mondbild.h"
 #include "astronomy/sonnemond.h"
+#include "controls/farben.h"
 #include "controls/kalenderbtn.h"
 #include "controls/kalenderctrl.h"
 #include "controls/kalenderedit.h"
 #include "tagesinfo.h"
+
+// The window's pictures live in this static library's resources, which the linker keeps only
+// when something refers to them.
+static void FensterRessourcenLaden()
+{
+    static const bool geladen = [] {
+        Q_INIT_RESOURCE(lunoria);
+        return true;
+    }();
+    (void)geladen;
+}
 
 namespace lunoria {
 
@@ -60,8 +80,10 @@ TKalender1::TKalender1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
 {
+    FensterRessourcenLaden();
     setObjectName(QStringLiteral("Kalender1"));
     setWindowTitle(QStringLiteral(" Brinvale Kalender"));
+    setWindowIcon(QIcon(QStringLiteral(":/lunoria/app/lunoria.png")));
     QFont schrift;
     schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     schrift.setPointSize(8);
@@ -233,12 +255,49 @@ void TKalender1::AstronomieAufbauen()
     lbSommer = AstroLabel("Sommeranfang:", "lbSommer", rechts, 150 + 2 * zeile, 88, 118);
     lbHerbst = AstroLabel("Herbstanfang:", "lbHerbst", rechts, 150 + 3 * zeile, 88, 118);
     lbWinter = AstroLabel("Winteranfang:", "lbWinter", rechts, 150 + 4 * zeile, 88, 118);
+
+    // The moon picture in a raised frame, and the hidden image that holds the full moon.
+    Panel1 = new QFrame(TabSheet2);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Panel1->setGeometry(404, 8, 130, 130);
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(5, 5, 120, 120);
+    MondImage = new QLabel(TabSheet2);
+    MondImage->setObjectName(QStringLiteral("MondImage"));
+    MondImage->setPixmap(QPixmap(QStringLiteral(":/lunoria/app/mondimage.png")));
+    MondImage->setGeometry(404, 8, 120, 120);
+    MondImage->hide();
+
+    // The time basis of the drop-down button as a two-column choice, not shown; item 0 is the
+    // stored selection and does not by itself change the button's stored basis.
+    rgZB = new QGroupBox(QStringLiteral(" ZeitBasis"), TabSheet2);
+    rgZB->setObjectName(QStringLiteral("rgZB"));
+    rgZB->setGeometry(rechts, 260, 200, 42);
+    rgZBItems = new QButtonGroup(rgZB);
+    const char* eintraege[] = {"kzbGerman", "kzbStandard"};
+    for (int i = 0; i < 2; ++i) {
+        auto* knopf = new QRadioButton(QLatin1String(eintraege[i]), rgZB);
+        knopf->setGeometry(8 + i * 96, 18, 92, 18);
+        rgZBItems->addButton(knopf, i);
+    }
+    rgZBItems->button(0)->setChecked(true);
+    rgZB->hide();
+    connect(rgZBItems, &QButtonGroup::idClicked, this, &TKalender1::rgZBClick);
+}
+
+void TKalender1::rgZBClick()
+{
+    KalenderBtn1->setZeitBasis(rgZBItems->checkedId() == 0 ? kzbGerman : kzbStandard);
+    KalenderEdit1Change();
 }
 
 void TKalender1::KalenderEdit1Change()
 {
-    if (!KalenderBtn1 || !lbWinter)
-        return;
+    if (!KalenderBtn1 || !Image1)
+        return;  // the edit reports changes while the tab is still being built
     const TSonneMondAufUnter& ort = KalenderBtn1->SonneMondAufUnter();
     const Astroinfo info = AstroinfoBerechnen(KalenderBtn1->ModJulDat(), static_cast<TKalenderZeitBasis>(KalenderBtn1->ZeitBasis()),
                                               ort.Breite(), ort.Laenge());
@@ -259,6 +318,16 @@ void TKalender1::KalenderEdit1Change()
     lbSommer->setText(Q(t.lbSommer));
     lbHerbst->setText(Q(t.lbHerbst));
     lbWinter->setText(Q(t.lbWinter));
+
+    // The moon as it looks for the date: fills the whole image, on the button-face colour.
+    QImage bild(Image1->size(), QImage::Format_RGB32);
+    {
+        QPainter canvas(&bild);
+        const QImage vollmond = MondImage->pixmap().toImage();
+        MondBildZeichnen(canvas, bild.width() / 2, bild.height() / 2, bild.width() / 2, bild.height() / 2,
+                         FarbeZuQColor(COLOR_BTNFACE), info.Beleuchtung, info.Bildwinkel, info.Zunehmend, &vollmond);
+    }
+    Image1->setPixmap(QPixmap::fromImage(bild));
 }
 
 QCheckBox* TKalender1::CheckBox(QWidget* eltern, const char* name, const char* text, int tag, bool sichtbar)

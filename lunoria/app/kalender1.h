@@ -5,8 +5,10 @@
 
 #include "calendar/extended.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QTabWidget;
@@ -33,6 +35,9 @@ public Q_SLOTS:
     void ComboBox1Change();
     // Shows the astronomical data of the drop-down button's date on the "Astronomie" tab.
     void KalenderEdit1Change();
+    // Takes the time basis of the checked rgZB item for the drop-down button and refreshes the
+    // "Astronomie" tab.
+    void rgZBClick();
     // Closes the window, which ends the program.
     void SpeedButton1Click();
 
@@ -86,6 +91,11 @@ private:
     QLabel* lbSommer = nullptr;
     QLabel* lbHerbst = nullptr;
     QLabel* lbWinter = nullptr;
+    QFrame* Panel1 = nullptr;      // raised frame around the moon picture
+    QLabel* Image1 = nullptr;      // the moon picture, 120 x 120
+    QLabel* MondImage = nullptr;   // hidden holder of the full-moon bitmap
+    QGroupBox* rgZB = nullptr;     // hidden choice of the time basis
+    QButtonGroup* rgZBItems = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
 };

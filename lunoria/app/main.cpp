@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     // keeps the neutral decimal point that parsing and formatting code expects.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Lunoria"));
+    QApplication::setDesktopFileName(QStringLiteral("lunoria"));
     lunoria::InstalliereSystemQuellen();
     lunoria::TKalender1 fenster;
     fenster.show();
