@@ -10,7 +10,7 @@ endif
 
 BIN := $(BUILD_DIR)/bin
 
-.PHONY: all setup configure build test run lunoria deskora bench clean
+.PHONY: all setup configure build test run lunoria deskora bench screenshots clean
 
 all: build
 
@@ -38,6 +38,15 @@ deskora: build
 
 bench: build
 	@for b in $(BIN)/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Lunoria's two tabs for a few dates, drawn offscreen with German settings and the zone of
+# Berlin, into docs/.
+SCREENSHOT_DATEN := 23.05.1998 21.01.2000 28.01.2000
+screenshots: build
+	@for d in $(SCREENSHOT_DATEN); do \
+	  TZ=Europe/Berlin LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen \
+	    $(BIN)/lunoria-screenshot --datum $$d --ziel docs || exit 1; \
+	done
 
 clean:
 	rm -rf build build-sanitize
