@@ -70,7 +70,7 @@ QToolButton* SchliessenKnopf(QWidget* eltern, const char* name)
     knopf->setObjectName(QLatin1String(name));
     knopf->setText(QStringLiteral("Schließen"));
     knopf->setAutoRaise(true);  // flat until the pointer is over it
-    knopf->setGeometry(436, 286, 88, 25);
+    knopf->setGeometry(436, 306, 88, 25);  // bottom right of the tab
     return knopf;
 }
 
