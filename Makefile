@@ -26,15 +26,20 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
-# The main program: the planner once it exists, Lunoria until then.
+# The main program: the planner, started in ~/Deskora (created when missing), so that its entry
+# files are kept there and not in the source tree.
+DESKORA_HOME ?= $(HOME)/Deskora
+
 run: build
-	@if [ -x $(BIN)/deskora ]; then cd $(CURDIR) && $(BIN)/deskora; else $(BIN)/lunoria; fi
+	@mkdir -p "$(DESKORA_HOME)"
+	cd "$(DESKORA_HOME)" && "$(abspath $(BIN))/deskora"
 
 lunoria: build
 	$(BIN)/lunoria
 
+# The planner in the current folder: its entry files are kept here.
 deskora: build
-	$(BIN)/deskora
+	"$(abspath $(BIN))/deskora"
 
 bench: build
 	@for b in $(BIN)/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -134,6 +134,8 @@ public:
     void SaveEntries();
     // Fills the fields from the files of the shown day. Throws EFileError or EConvertError.
     void LoadEntries();
+    // Whether the fields hold text typed since they were last loaded or saved.
+    bool Modified() const { return FModified; }
 
     // The full paths of the shown day's notes and slot files.
     QString NotesFilePath() const;

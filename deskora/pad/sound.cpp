@@ -30,6 +30,11 @@ QString FindSoundFile(const QString& fileName)
         const QFileInfo beside(QDir(QCoreApplication::applicationDirPath()), fileName);
         if (beside.isFile())
             return beside.absoluteFilePath();
+        // An installed program keeps its data in <prefix>/share/deskora.
+        const QFileInfo shared(QDir(QCoreApplication::applicationDirPath()),
+                               QStringLiteral("../share/deskora/") + fileName);
+        if (shared.isFile())
+            return shared.absoluteFilePath();
     }
     return {};
 }

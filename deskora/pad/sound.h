@@ -12,8 +12,8 @@ namespace deskora {
 inline constexpr int SND_ASYNC = 1;
 
 // Plays a wave file through the installed player. A relative name is looked up in the current
-// directory, then beside the program's own binary. Nothing is reported when the file is
-// missing or cannot be played.
+// directory, then beside the program's own binary, then in the installation's data folder
+// (<prefix>/share/deskora). Nothing is reported when the file is missing or cannot be played.
 void PlaySoundFile(const QString& fileName, int flags);
 
 // The player behind PlaySoundFile; tests install a recorder. An empty player restores the

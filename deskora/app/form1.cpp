@@ -1,0 +1,240 @@
+#include "form1.h"
+
+#include "app/exespeedbutton.h"
+#include "app/helpviewer.h"
+#include "app/httplabel.h"
+#include "app/oneinstance.h"
+#include "app/shellpictures.h"
+#include "app/trayicon.h"
+
+#include "pad/calendarpad.h"
+#include "pad/clock.h"
+#include "pad/datehelpers.h"
+#include "pad/errors.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSessionManager>
+#include <QToolButton>
+
+namespace deskora {
+
+namespace {
+
+const QColor Navy(0x00, 0x00, 0x80);
+const QColor Silver(0xC0, 0xC0, 0xC0);
+
+// Point sizes are those of a 96-dpi screen.
+QFont PointFont(const QString& family, int points, bool bold = false)
+{
+    QFont font(family);
+    font.setPixelSize((points * 96 + 36) / 72);
+    font.setBold(bold);
+    return font;
+}
+
+QFont SansSerif(int points, bool bold = false)
+{
+    return PointFont(QStringLiteral("MS Sans Serif"), points, bold);
+}
+
+void SetColours(QWidget* widget, const QColor& text, const QColor& background)
+{
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, text);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        palette.setColor(role, background);
+    widget->setPalette(palette);
+}
+
+void SetUpSpeedButton(QToolButton* button, const QString& caption, const QPixmap& picture,
+                      const QRect& place)
+{
+    button->setGeometry(place);
+    button->setText(caption);
+    button->setIcon(picture);
+    button->setIconSize(picture.size());
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFont(SansSerif(8, true));
+    SetColours(button, Silver, Navy);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent)
+{
+    CreateControls();
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    CloseHelp();
+}
+
+void TForm1::CreateControls()
+{
+    setWindowTitle(QStringLiteral(" Terminplaner"));
+    // System menu and minimise, no maximise; the size is fixed.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    move(207, 108);
+    setFixedSize(FormClientWidth, FormClientHeight);
+    SetColours(this, Qt::black, Navy);
+    setAutoFillBackground(true);
+    setFont(SansSerif(8));
+    setWindowIcon(ProgramIcon());
+
+    FCalendarPad1 = new TCalendarPad(this);
+    FCalendarPad1->setGeometry(2, 2, 387, 278);
+    FCalendarPad1->setYearColor(Qt::black);
+    FCalendarPad1->setMonthColor(Qt::black);
+    FCalendarPad1->setDateColor(Qt::white);
+    FCalendarPad1->setDayColor(Qt::white);
+    FCalendarPad1->setDateBackgroundColor(Qt::red);
+    // The footer (day of the year and week) keeps the pad's black: white would vanish on the
+    // white page.
+    FCalendarPad1->setDayWeekColor(Qt::black);
+    FCalendarPad1->setTimeColor(Qt::black);
+    FCalendarPad1->setTimeFieldColor(Qt::black);
+    FCalendarPad1->setCurrentTimeColor(Qt::red);
+    FCalendarPad1->setLanguage(laDefault);
+    FCalendarPad1->setExtensionFile(QStringLiteral("000"));
+    FCalendarPad1->setStartTime(7);
+    FCalendarPad1->setDestroyDelay(10);
+    FCalendarPad1->setFont(PointFont(QStringLiteral("Arial"), 9));
+    FCalendarPad1->setSoundFileName(QStringLiteral("paper.wav"));
+    FCalendarPad1->setSoundEffect(true);
+
+    FLabel1 = new QLabel(this);
+    FLabel1->setGeometry(7, 280, 381, 13);
+    FLabel1->setText(QStringLiteral(
+        "Blättern Sie ein mal vor und zurück, um Ihre Einträge zu speichern."));
+    FLabel1->setFont(SansSerif(8, true));
+    SetColours(FLabel1, Silver, Navy);
+
+    FExeSpeedButton1 = new TExeSpeedButton(this);
+    SetUpSpeedButton(FExeSpeedButton1, QStringLiteral("Mond"), MondPicture(),
+                     QRect(104, 302, 73, 25));
+    // Lunoria of this installation: beside Deskora's own binary, else on PATH.
+    FExeSpeedButton1->setExeName(QStringLiteral("lunoria"));
+    FExeSpeedButton1->setParameter(QString());
+
+    FSpeedButton1 = new QToolButton(this);
+    SetUpSpeedButton(FSpeedButton1, QStringLiteral("Hilfe"), HilfePicture(),
+                     QRect(184, 302, 73, 25));
+    connect(FSpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+
+    FSpeedButton2 = new QToolButton(this);
+    SetUpSpeedButton(FSpeedButton2, QStringLiteral("Schließen"), SchliessenPicture(),
+                     QRect(264, 302, 81, 25));
+    connect(FSpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+
+    FEdit1 = new QLineEdit(this);
+    FEdit1->setGeometry(40, 308, 57, 24);
+    FEdit1->setReadOnly(true);
+    FEdit1->setFrame(false);
+    FEdit1->setFont(SansSerif(10, true));
+    FEdit1->setTextMargins(0, 0, 0, 0);
+    SetColours(FEdit1, Silver, Navy);
+    setTabOrder(FCalendarPad1->SlotField(17), FEdit1);
+
+    FHttpLabel1 = new THttpLabel(this);
+    FHttpLabel1->setGeometry(89, 331, 213, 20);
+    // The maker has no web address of its own yet: the caption stays empty.
+    FHttpLabel1->setText(QString());
+    FHttpLabel1->setFont(SansSerif(12, true));
+    SetColours(FHttpLabel1, Silver, Navy);
+    FHttpLabel1->setSecureHttp(false);
+
+    FTrayIcon1 = new TTrayIcon(this);
+    FTrayIcon1->setIcon(ProgramIcon());
+    FTrayIcon1->setMinimizeToTray(true);
+    connect(FTrayIcon1, &TTrayIcon::OnMinimizeQuery, this, &TForm1::TrayMinimizeQuery,
+            Qt::DirectConnection);
+
+    FOneInstance1 = new TOneInstance(this);
+
+    // The stored settings are in place: the components finish loading in their order.
+    FTrayIcon1->Loaded();
+    FOneInstance1->Loaded();
+}
+
+void TForm1::FormCreate()
+{
+    SetDateFormatSettings({QStringLiteral("dd.mm.yy"), QLatin1Char('.')});
+    FEdit1->setText(WriteDate(Now().date()));
+    FCalendarPad1->setDate(FEdit1->text());
+}
+
+bool TForm1::ShowAtStart() const
+{
+    return !FOneInstance1->Terminated() && !FTrayIcon1->HidesMainForm();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    HelpContext(100);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    close();
+}
+
+QString TForm1::SaveShownPage()
+{
+    if (!FCalendarPad1->Modified())
+        return QString();
+    try {
+        FCalendarPad1->SaveEntries();
+    } catch (const EDeskoraError& e) {
+        return e.Message();
+    }
+    return QString();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!FCloseWithoutSaving) {
+        const QString error = SaveShownPage();
+        if (!error.isEmpty()) {
+            FCloseWithoutSaving = true;
+            event->ignore();
+            ShowErrorMessage(error);
+            return;
+        }
+    }
+    CloseHelp();
+    event->accept();
+}
+
+void TForm1::TrayMinimizeQuery(TTrayIcon* /*sender*/, bool& allow)
+{
+    const QString error = SaveShownPage();
+    if (error.isEmpty())
+        return;
+    // The window stays in view with the text that could not be saved.
+    allow = false;
+    showNormal();
+    ShowErrorMessage(error);
+}
+
+void TForm1::CommitData(QSessionManager& manager)
+{
+    const QString error = SaveShownPage();
+    if (error.isEmpty())
+        return;
+    if (manager.allowsInteraction()) {
+        ShowErrorMessage(error);
+        manager.release();
+        manager.cancel();
+    }
+}
+
+}  // namespace deskora

@@ -1,0 +1,264 @@
+#include "oneinstance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMessageBox>
+#include <QMetaMethod>
+#include <QTimer>
+#include <QWidget>
+
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace deskora {
+
+namespace {
+
+// The request a second copy sends to the running one.
+constexpr char ActivateRequest[] = "activate\n";
+// How long a second copy tries to reach the running one.
+constexpr int RequestTimeoutMs = 1000;
+
+TOneInstance::TMessageBox& MessageBoxHook()
+{
+    static TOneInstance::TMessageBox hook;
+    return hook;
+}
+
+TOneInstance::TTerminator& TerminatorHook()
+{
+    static TOneInstance::TTerminator hook;
+    return hook;
+}
+
+enum class TLockResult { Taken, HeldByOther, Unusable };
+
+// Opens (creating when missing) a lock file and tries to take it without waiting. The
+// descriptor is not inherited by programs this copy starts, which would otherwise keep the
+// lock after this copy has ended.
+TLockResult TakeLock(const QString& path, int& fd)
+{
+    const QByteArray name = QFile::encodeName(path);
+    fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return TLockResult::Unusable;
+    int rc;
+    do {
+        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    if (rc == 0)
+        return TLockResult::Taken;
+    const bool held = errno == EWOULDBLOCK;
+    ::close(fd);
+    fd = -1;
+    return held ? TLockResult::HeldByOther : TLockResult::Unusable;
+}
+
+void ReleaseLock(int& fd)
+{
+    if (fd < 0)
+        return;
+    ::flock(fd, LOCK_UN);
+    ::close(fd);
+    fd = -1;
+}
+
+// A folder only this user can enter: created with mode 0700, or already there, owned by the
+// user and not a link.
+bool IsPrivateFolder(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+}  // namespace
+
+TOneInstance::TMessageBox TOneInstance::SetMessageBox(TMessageBox box)
+{
+    return std::exchange(MessageBoxHook(), std::move(box));
+}
+
+TOneInstance::TTerminator TOneInstance::SetTerminator(TTerminator terminator)
+{
+    return std::exchange(TerminatorHook(), std::move(terminator));
+}
+
+TOneInstance::TOneInstance(QWidget* owner) : QObject(owner), FOwner(owner) {}
+
+TOneInstance::~TOneInstance()
+{
+    if (FServer)
+        FServer->close();
+    ReleaseLock(FInstanceFd);
+}
+
+QString TOneInstance::StandardMessage(const QString& title)
+{
+    return QStringLiteral("Application \"%1\" is already running.").arg(title);
+}
+
+QString TOneInstance::CheckLockName(const QString& title)
+{
+    return title + QStringLiteral(".OneInstance.") + QStringLiteral("CriticalSection");
+}
+
+QString TOneInstance::InstanceLockName(const QString& title)
+{
+    return title + QStringLiteral(".OneInstance.") + QStringLiteral("Default");
+}
+
+QString TOneInstance::LockFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        return QDir(runtime).exists() ? QDir::cleanPath(runtime) : QString();
+    const QString folder =
+        QDir::tempPath() + QStringLiteral("/deskora-") + QString::number(::getuid());
+    return IsPrivateFolder(folder) ? folder : QString();
+}
+
+QString TOneInstance::SocketPath() const
+{
+    return FFolder + QLatin1Char('/') + InstanceLockName(QApplication::applicationName())
+           + QStringLiteral(".socket");
+}
+
+void TOneInstance::Loaded()
+{
+    if (IsAnotherInstance())
+        HandlePrevInstance();
+    else if (HoldsInstanceLock())
+        StartServer();
+}
+
+bool TOneInstance::IsAnotherInstance()
+{
+    FFolder = LockFolder();
+    if (FFolder.isEmpty()) {
+        FUnguarded = true;
+        return false;
+    }
+    const QString title = QApplication::applicationName();
+
+    // 1. The check lock, taken at once: held means another copy is checking right now.
+    int checkFd = -1;
+    switch (TakeLock(FFolder + QLatin1Char('/') + CheckLockName(title), checkFd)) {
+    case TLockResult::HeldByOther:
+        return true;
+    case TLockResult::Unusable:
+        FUnguarded = true;
+        return false;
+    case TLockResult::Taken:
+        break;
+    }
+
+    // 2. and 3. The instance lock, tried without waiting: held means another copy runs.
+    bool another = false;
+    if (FInstanceFd < 0) {
+        switch (TakeLock(FFolder + QLatin1Char('/') + InstanceLockName(title), FInstanceFd)) {
+        case TLockResult::HeldByOther:
+            another = true;
+            break;
+        case TLockResult::Unusable:
+            FUnguarded = true;
+            break;
+        case TLockResult::Taken:
+            break;
+        }
+    }
+
+    // 4. The check is over.
+    ReleaseLock(checkFd);
+    return another;
+}
+
+void TOneInstance::HandlePrevInstance()
+{
+    bool terminate = true;
+    if (FShowMessage) {
+        if (isSignalConnected(QMetaMethod::fromSignal(&TOneInstance::OnShowMessage))) {
+            emit OnShowMessage(this, terminate);
+        } else {
+            const QString title = QApplication::applicationName();
+            const QString text = FMessage.isEmpty() ? StandardMessage(title) : FMessage;
+            if (const TMessageBox& box = MessageBoxHook())
+                box(title, text);
+            else
+                QMessageBox::warning(nullptr, title, text);
+        }
+    }
+    if (FActivatePrevInstance)
+        AskRunningCopy();
+    if (terminate) {
+        FTerminated = true;
+        if (const TTerminator& terminator = TerminatorHook())
+            terminator();
+        else
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
+
+void TOneInstance::AskRunningCopy()
+{
+    if (FFolder.isEmpty())
+        return;
+    QLocalSocket socket;
+    socket.connectToServer(SocketPath());
+    if (!socket.waitForConnected(RequestTimeoutMs))
+        return;
+    socket.write(ActivateRequest);
+    socket.waitForBytesWritten(RequestTimeoutMs);
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(RequestTimeoutMs);
+}
+
+void TOneInstance::StartServer()
+{
+    // Holding the instance lock, this copy owns the socket name: one left behind by a copy that
+    // was killed is removed.
+    const QString path = SocketPath();
+    QLocalServer::removeServer(path);
+    FServer = new QLocalServer(this);
+    FServer->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!FServer->listen(path))
+        return;
+    connect(FServer, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = FServer->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                while (socket->canReadLine()) {
+                    if (socket->readLine() == ActivateRequest)
+                        RaiseOwner();
+                }
+            });
+        }
+    });
+}
+
+void TOneInstance::RaiseOwner()
+{
+    if (!FOwner)
+        return;
+    QWidget* window = FOwner->window();
+    // Minimised, or hidden to the notification area: restored; otherwise brought forward.
+    if (window->isMinimized() || !window->isVisible())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace deskora

@@ -1,0 +1,23 @@
+#pragma once
+// The planner's pictures, painted by the program itself: the three button pictures and the
+// program icon.
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+namespace deskora {
+
+// 16 x 16 button pictures: a yellow crescent moon ("Mond"), a question mark on a blue disc
+// ("Hilfe"), an open door with an arrow ("Schließen").
+QPixmap MondPicture();
+QPixmap HilfePicture();
+QPixmap SchliessenPicture();
+
+// The program icon at one size: a small desk pad, a white page with two rings, a red date
+// box and ruled lines, in a wooden frame.
+QImage ProgramIconImage(int size);
+// The program icon at the usual sizes.
+QIcon ProgramIcon();
+
+}  // namespace deskora

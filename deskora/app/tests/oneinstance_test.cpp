@@ -1,0 +1,328 @@
+// The single-instance guard, in this process and with real processes. Every test uses a
+// private runtime folder, so it never meets a running planner or another test.
+
+#include "app/oneinstance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace deskora {
+namespace {
+
+constexpr int ProcessTimeoutMs = 20000;
+
+// Points XDG_RUNTIME_DIR at a fresh folder for the test's lifetime.
+class TPrivateRuntime {
+public:
+    TPrivateRuntime()
+    {
+        FOld = qgetenv("XDG_RUNTIME_DIR");
+        FHadOld = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", FDir.path().toLocal8Bit());
+    }
+    ~TPrivateRuntime()
+    {
+        if (FHadOld)
+            qputenv("XDG_RUNTIME_DIR", FOld);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+    }
+    QString Path() const { return FDir.path(); }
+
+private:
+    QTemporaryDir FDir;
+    QByteArray FOld;
+    bool FHadOld = false;
+};
+
+class Guard : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFileInfo(FRuntime.Path()).isDir());
+        FOldBox = TOneInstance::SetMessageBox([this](const QString& caption, const QString& text) {
+            FBoxes << caption + QStringLiteral(" | ") + text;
+        });
+        FOldTerminator = TOneInstance::SetTerminator([this] { ++FTerminations; });
+    }
+    void TearDown() override
+    {
+        TOneInstance::SetMessageBox(FOldBox);
+        TOneInstance::SetTerminator(FOldTerminator);
+    }
+
+    // A window with a guard that has run its check.
+    std::unique_ptr<QWidget> Copy(std::function<void(TOneInstance*)> setUp = {})
+    {
+        auto window = std::make_unique<QWidget>();
+        auto* guard = new TOneInstance(window.get());
+        if (setUp)
+            setUp(guard);
+        guard->Loaded();
+        return window;
+    }
+    static TOneInstance* GuardOf(const std::unique_ptr<QWidget>& window)
+    {
+        return window->findChild<TOneInstance*>();
+    }
+
+    TPrivateRuntime FRuntime;
+    QStringList FBoxes;
+    int FTerminations = 0;
+    TOneInstance::TMessageBox FOldBox;
+    TOneInstance::TTerminator FOldTerminator;
+};
+
+TEST_F(Guard, LockNamesAndStandardTextFollowTheTitle)
+{
+    EXPECT_EQ(TOneInstance::CheckLockName(QStringLiteral("Deskora")),
+              QStringLiteral("Deskora.OneInstance.CriticalSection"));
+    EXPECT_EQ(TOneInstance::InstanceLockName(QStringLiteral("Deskora")),
+              QStringLiteral("Deskora.OneInstance.Default"));
+    EXPECT_EQ(TOneInstance::StandardMessage(QStringLiteral("Deskora")),
+              QStringLiteral("Application \"Deskora\" is already running."));
+    EXPECT_EQ(TOneInstance::LockFolder(), QDir::cleanPath(FRuntime.Path()));
+}
+
+TEST_F(Guard, SecondCopyEndsSilentlyAndRestoresTheFirst)
+{
+    auto first = Copy();
+    ASSERT_FALSE(GuardOf(first)->Terminated());
+    ASSERT_TRUE(GuardOf(first)->HoldsInstanceLock());
+    EXPECT_TRUE(QFile::exists(FRuntime.Path() + "/Deskora.OneInstance.Default"));
+    first->show();
+    first->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(first->isMinimized());
+
+    auto second = Copy();
+    EXPECT_TRUE(GuardOf(second)->Terminated());
+    EXPECT_FALSE(GuardOf(second)->HoldsInstanceLock());
+    EXPECT_EQ(FTerminations, 1);
+    EXPECT_TRUE(FBoxes.isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !first->isMinimized(); }, 5000));
+
+    // A window hidden away (to the tray) is shown again.
+    first->hide();
+    auto third = Copy();
+    EXPECT_TRUE(GuardOf(third)->Terminated());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first->isVisible(); }, 5000));
+}
+
+TEST_F(Guard, ShowMessageUsesTheStandardTextOrTheOwnMessage)
+{
+    auto first = Copy();
+    auto second = Copy([](TOneInstance* guard) { guard->setShowMessage(true); });
+    auto third = Copy([](TOneInstance* guard) {
+        guard->setShowMessage(true);
+        guard->setMessage(QStringLiteral("Deskora läuft schon."));
+    });
+    EXPECT_EQ(FBoxes, (QStringList{
+                          QStringLiteral("Deskora | Application \"Deskora\" is already running."),
+                          QStringLiteral("Deskora | Deskora läuft schon.")}));
+    EXPECT_EQ(FTerminations, 2);
+}
+
+TEST_F(Guard, HandlerThatClearsTerminateLetsTheSecondCopyRun)
+{
+    auto first = Copy();
+    int asked = 0;
+    auto second = Copy([&](TOneInstance* guard) {
+        guard->setShowMessage(true);
+        QObject::connect(guard, &TOneInstance::OnShowMessage, guard,
+                         [&](TOneInstance*, bool& terminate) {
+                             EXPECT_TRUE(terminate);
+                             terminate = false;
+                             ++asked;
+                         }, Qt::DirectConnection);
+    });
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(GuardOf(second)->Terminated());
+    EXPECT_EQ(FTerminations, 0);
+    // The handler replaces the message box.
+    EXPECT_TRUE(FBoxes.isEmpty());
+}
+
+TEST_F(Guard, CopyAfterTheFirstHasEndedStartsNormally)
+{
+    auto first = Copy();
+    first.reset();
+    auto next = Copy();
+    EXPECT_FALSE(GuardOf(next)->Terminated());
+    EXPECT_TRUE(GuardOf(next)->HoldsInstanceLock());
+}
+
+TEST_F(Guard, UnusableLockFilesLetTheProgramStartWithoutTheGuard)
+{
+    // A runtime folder that is not there, and a lock name taken by a folder: neither means
+    // that another copy runs.
+    const QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", (FRuntime.Path() + "/missing").toLocal8Bit());
+    auto missing = Copy();
+    EXPECT_FALSE(GuardOf(missing)->Terminated());
+    EXPECT_TRUE(GuardOf(missing)->Unguarded());
+    qputenv("XDG_RUNTIME_DIR", old);
+
+    ASSERT_TRUE(QDir(FRuntime.Path()).mkdir("Deskora.OneInstance.CriticalSection"));
+    auto blocked = Copy();
+    EXPECT_FALSE(GuardOf(blocked)->Terminated());
+    EXPECT_TRUE(GuardOf(blocked)->Unguarded());
+    EXPECT_EQ(FTerminations, 0);
+}
+
+TEST_F(Guard, CheckLockHeldByAnotherCopyCountsAsAnotherCopy)
+{
+    // Another copy in the middle of its check holds the check lock.
+    const QByteArray path = (FRuntime.Path() + "/Deskora.OneInstance.CriticalSection").toLocal8Bit();
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    auto copy = Copy();
+    EXPECT_TRUE(GuardOf(copy)->Terminated());
+    ::close(fd);
+}
+
+// --- real processes ----------------------------------------------------------------------
+
+class GuardProcesses : public ::testing::Test {
+protected:
+    ~GuardProcesses() override
+    {
+        for (auto& process : FProcesses) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(ProcessTimeoutMs);
+            }
+        }
+    }
+
+    QProcess* Start(const QString& program = QStringLiteral(DESKORA_GUARD_PROBE))
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", FRuntime.Path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(FRuntime.Path());
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(program, {});
+        FProcesses.push_back(std::move(process));
+        return FProcesses.back().get();
+    }
+
+    // The next line the process prints, or "<none>" when none comes in time.
+    static QString Line(QProcess* process)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!process->canReadLine()) {
+            if (clock.elapsed() > ProcessTimeoutMs || process->state() == QProcess::NotRunning)
+                break;
+            process->waitForReadyRead(200);
+        }
+        if (!process->canReadLine())
+            return QStringLiteral("<none>");
+        return QString::fromLocal8Bit(process->readLine()).trimmed();
+    }
+
+    TPrivateRuntime FRuntime;
+    std::vector<std::unique_ptr<QProcess>> FProcesses;
+};
+
+TEST_F(GuardProcesses, SecondCopyEndsAndAsksTheHolderToComeForward)
+{
+    QProcess* holder = Start();
+    ASSERT_EQ(Line(holder), QStringLiteral("ALONE"));
+    QProcess* second = Start();
+    EXPECT_EQ(Line(second), QStringLiteral("OTHER"));
+    ASSERT_TRUE(second->waitForFinished(ProcessTimeoutMs));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 3);
+    EXPECT_EQ(Line(holder), QStringLiteral("RAISED"));
+    EXPECT_EQ(holder->state(), QProcess::Running);
+
+    // A holder that ends in order gives the place to the next copy.
+    holder->closeWriteChannel();
+    ASSERT_TRUE(holder->waitForFinished(ProcessTimeoutMs));
+    EXPECT_EQ(holder->exitCode(), 0);
+    EXPECT_EQ(Line(Start()), QStringLiteral("ALONE"));
+}
+
+TEST_F(GuardProcesses, OfTenStartedTogetherExactlyOneStays)
+{
+    std::vector<QProcess*> copies;
+    for (int i = 0; i < 10; ++i)
+        copies.push_back(Start());
+    int alone = 0, other = 0;
+    for (QProcess* copy : copies) {
+        const QString line = Line(copy);
+        if (line == QStringLiteral("ALONE")) {
+            ++alone;
+        } else {
+            EXPECT_EQ(line, QStringLiteral("OTHER"));
+            ++other;
+            EXPECT_TRUE(copy->waitForFinished(ProcessTimeoutMs));
+            EXPECT_EQ(copy->exitCode(), 3);
+        }
+    }
+    EXPECT_EQ(alone, 1);
+    EXPECT_EQ(other, 9);
+}
+
+TEST_F(GuardProcesses, CopyAfterTheHolderWasKilledStartsNormally)
+{
+    QProcess* holder = Start();
+    ASSERT_EQ(Line(holder), QStringLiteral("ALONE"));
+    ::kill(static_cast<pid_t>(holder->processId()), SIGKILL);
+    ASSERT_TRUE(holder->waitForFinished(ProcessTimeoutMs));
+    EXPECT_EQ(holder->exitStatus(), QProcess::CrashExit);
+
+    // The killed holder left its socket behind; the next holder takes it over.
+    QProcess* next = Start();
+    EXPECT_EQ(Line(next), QStringLiteral("ALONE"));
+    QProcess* after = Start();
+    EXPECT_EQ(Line(after), QStringLiteral("OTHER"));
+    EXPECT_EQ(Line(next), QStringLiteral("RAISED"));
+}
+
+TEST_F(GuardProcesses, SecondPlannerEndsWhileTheFirstRuns)
+{
+    QProcess* first = Start(QStringLiteral(DESKORA_PROGRAM));
+    ASSERT_TRUE(first->waitForStarted(ProcessTimeoutMs));
+    // The first planner holds the instance lock once it is up.
+    const QByteArray lock = (FRuntime.Path() + "/Deskora.OneInstance.Default").toLocal8Bit();
+    const bool held = QTest::qWaitFor([&] {
+        const int fd = ::open(lock.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+        ::close(fd);
+        return taken;
+    }, ProcessTimeoutMs);
+    ASSERT_TRUE(held);
+
+    QProcess* second = Start(QStringLiteral(DESKORA_PROGRAM));
+    ASSERT_TRUE(second->waitForFinished(ProcessTimeoutMs));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+    first->terminate();
+    EXPECT_TRUE(first->waitForFinished(ProcessTimeoutMs));
+}
+
+}  // namespace
+}  // namespace deskora
