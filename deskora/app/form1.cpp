@@ -34,9 +34,14 @@ QFont PointFont(const QString& family, int points, bool bold = false)
     return font;
 }
 
+// The window's font. Where "MS Sans Serif" is not installed, an Arial-metric family stands in:
+// the widths of the captions were laid out for a narrow sans serif.
 QFont SansSerif(int points, bool bold = false)
 {
-    return PointFont(QStringLiteral("MS Sans Serif"), points, bold);
+    QFont font = PointFont(QStringLiteral("MS Sans Serif"), points, bold);
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
+    return font;
 }
 
 void SetColours(QWidget* widget, const QColor& text, const QColor& background)
@@ -169,6 +174,7 @@ void TForm1::FormCreate()
 {
     SetDateFormatSettings({QStringLiteral("dd.mm.yy"), QLatin1Char('.')});
     FEdit1->setText(WriteDate(Now().date()));
+    FEdit1->setCursorPosition(0);
     FCalendarPad1->setDate(FEdit1->text());
 }
 
