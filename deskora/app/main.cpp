@@ -6,6 +6,9 @@
 // 3. The window's creation sets the date format "dd.mm.yy" and shows today.
 // 4. The event loop runs until the window is closed; a copy asked to end leaves at once,
 //    without ever showing its window.
+//
+// A request to end from outside (SIGTERM, SIGHUP, as desktops send them at logout) closes the
+// window the ordinary way, so the shown page is saved first.
 
 #include "app/form1.h"
 #include "app/helpviewer.h"
@@ -16,6 +19,44 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <csignal>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The write end of the pipe that carries a termination signal into the event loop.
+int SignalPipe[2] = {-1, -1};
+
+void OnTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(SignalPipe[0], &byte, 1);
+}
+
+// Routes SIGTERM and SIGHUP to a close of the window.
+void CloseOnTerminationSignals(QWidget& window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, SignalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(SignalPipe[1], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte;
+        [[maybe_unused]] const ssize_t got = ::read(SignalPipe[1], &byte, 1);
+        window.close();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -35,6 +76,7 @@ int main(int argc, char** argv)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager& manager) { form.CommitData(manager); },
                      Qt::DirectConnection);
+    CloseOnTerminationSignals(form);
     if (form.ShowAtStart())
         form.show();
     return app.exec();

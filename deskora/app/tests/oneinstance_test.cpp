@@ -320,8 +320,11 @@ TEST_F(GuardProcesses, SecondPlannerEndsWhileTheFirstRuns)
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 0);
     EXPECT_EQ(first->state(), QProcess::Running);
+    // A request to end closes the window the ordinary way.
     first->terminate();
     EXPECT_TRUE(first->waitForFinished(ProcessTimeoutMs));
+    EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->exitCode(), 0);
 }
 
 }  // namespace

@@ -54,17 +54,6 @@ protected:
     TTrayIcon* FTray = nullptr;
 };
 
-TEST_F(Tray, DefaultsAreThoseOfTheComponent)
-{
-    EXPECT_FALSE(FTray->CycleIcons());
-    EXPECT_EQ(FTray->CycleInterval(), 200u);
-    EXPECT_TRUE(FTray->Enabled());
-    EXPECT_TRUE(FTray->ShowHint());
-    EXPECT_FALSE(FTray->Visible());
-    EXPECT_FALSE(FTray->MinimizeToTray());
-    EXPECT_FALSE(FTray->TimerActive());
-}
-
 TEST_F(Tray, HintIsCutTo63CharactersAndHiddenWithoutShowHint)
 {
     const QString seventy = QString(60, QLatin1Char('a')) + QStringLiteral("0123456789");
