@@ -38,6 +38,7 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event)
     if (m_AutoWiederholung) {
         if (!m_Timer) {
             m_Timer = new QTimer(this);
+            m_Timer->setTimerType(Qt::PreciseTimer);  // the repeat rhythm is felt by the user
             connect(m_Timer, &QTimer::timeout, this, &TTimerSpeedButton::TimerAbgelaufen);
         }
         m_Timer->start(ErsteWiederholungMs);

@@ -55,12 +55,12 @@ TEST_F(Auswahl, SpinHalvesRepeatWhileHeld)
     QTest::qWait(480);
     QTest::mouseRelease(spin.ObereHaelfte(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 5));
     const std::size_t gehalten = zeiten.size();
-    ASSERT_GE(gehalten, 4u);
+    ASSERT_GE(gehalten, 3u);
     EXPECT_GE(zeiten[1], 360);
-    EXPECT_LT(zeiten[1], 600);
+    EXPECT_LT(zeiten[1], 800);  // a busy machine delays ticks, never advances them
     for (std::size_t i = 2; i < gehalten; ++i) {
         EXPECT_GE(zeiten[i] - zeiten[i - 1], 80);
-        EXPECT_LT(zeiten[i] - zeiten[i - 1], 250);
+        EXPECT_LT(zeiten[i] - zeiten[i - 1], 350);
     }
     QTest::qWait(300);
     EXPECT_EQ(zeiten.size(), gehalten);  // nothing after the release
