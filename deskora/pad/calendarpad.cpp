@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -19,6 +20,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QValidator>
 
 namespace deskora {
 
@@ -84,6 +86,37 @@ void MakeWhite(QWidget* field)
     field->setAutoFillBackground(true);
 }
 
+// Keeps a slot on one line: every line or paragraph break and every NUL that reaches the field,
+// typed, pasted, dropped or set, becomes a blank. A break inside a slot would push every later
+// slot down a line in its file.
+class TOneLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override
+    {
+        for (QChar& c : input) {
+            const char16_t u = c.unicode();
+            if (u == u'\r' || u == u'\n' || u == 0x2028 || u == 0x2029 || u == 0)
+                c = QLatin1Char(' ');
+        }
+        return Acceptable;
+    }
+};
+
+// Words longer than this are broken anywhere (see TNotesField::ChooseWrapping).
+constexpr qsizetype LongestWrappedWord = 1000;
+
+bool HasVeryLongWord(const QString& text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > LongestWrappedWord)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 // --- notes field -------------------------------------------------------------------------
@@ -92,10 +125,59 @@ TNotesField::TNotesField(QWidget* parent) : QPlainTextEdit(parent)
 {
     setFrameStyle(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
     document()->setDocumentMargin(2);
+
+    FNotice = new QLabel(QStringLiteral("Gekürzt: Der Rest steht nur in der Datei."), this);
+    FNotice->setToolTip(QStringLiteral(
+        "Die Notizen dieses Tages sind länger als 32 000 Zeichen. Gezeigt wird der Anfang; der "
+        "Rest bleibt unverändert in der Datei erhalten und wird nicht angezeigt."));
+    QFont small = FNotice->font();
+    small.setPixelSize(9);
+    FNotice->setFont(small);
+    FNotice->setWordWrap(true);
+    FNotice->setAutoFillBackground(true);
+    QPalette palette = FNotice->palette();
+    palette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    FNotice->setPalette(palette);
+    FNotice->hide();
+}
+
+void TNotesField::SetUnshownNotice(bool shown)
+{
+    if (shown == UnshownNotice())
+        return;
+    FNotice->setVisible(shown);
+    const int height = shown ? FNotice->heightForWidth(width()) : 0;
+    setViewportMargins(0, 0, 0, height);
+    FNotice->setGeometry(0, this->height() - height, width(), height);
+}
+
+bool TNotesField::UnshownNotice() const
+{
+    return !FNotice->isHidden();
+}
+
+void TNotesField::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    if (UnshownNotice()) {
+        const int height = FNotice->heightForWidth(width());
+        setViewportMargins(0, 0, 0, height);
+        FNotice->setGeometry(0, this->height() - height, width(), height);
+    }
+}
+
+void TNotesField::ChooseWrapping(const QString& text)
+{
+    const bool anywhere = HasVeryLongWord(text);
+    if (anywhere)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    else if (!anywhere && wordWrapMode() == QTextOption::WrapAnywhere)
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 QStringList TNotesField::DisplayLines() const
@@ -103,7 +185,7 @@ QStringList TNotesField::DisplayLines() const
     // The same line breaking as the field's own layout: the field's font and text options,
     // lines as wide as the field less the document margin on both sides.
     const QTextDocument* doc = document();
-    const qreal lineWidth = contentsRect().width() - 2 * doc->documentMargin();
+    const qreal lineWidth = viewport()->width() - 2 * doc->documentMargin();
     QStringList lines;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
@@ -132,6 +214,7 @@ void TNotesField::SetLines(const QStringList& lines)
     // A last empty line shows as an empty paragraph after the last line end.
     if (!lines.isEmpty() && lines.last().isEmpty())
         text += QLatin1Char('\n');
+    ChooseWrapping(text);
     setPlainText(text);
 }
 
@@ -157,7 +240,10 @@ void TNotesField::insertFromMimeData(const QMimeData* source)
     const int room = Room();
     if (room <= 0 || !source->hasText())
         return;
-    insertPlainText(source->text().left(room));
+    const QString text = source->text().left(room);
+    if (wordWrapMode() != QTextOption::WrapAnywhere && HasVeryLongWord(text))
+        ChooseWrapping(text);
+    insertPlainText(text);
 }
 
 // --- pad ---------------------------------------------------------------------------------
@@ -184,7 +270,7 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     FNotes->viewport()->setAutoFillBackground(true);
     connect(FNotes, &QPlainTextEdit::textChanged, this, [this] {
         if (!FLoading)
-            FModified = true;
+            FNotesModified = true;
     });
 
     QWidget* previous = FNotes;
@@ -195,10 +281,11 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
         slot->setFont(ArialFont(7));
         slot->setMaxLength(SlotMaxLength);
         slot->setTextMargins(0, 0, 0, 0);
+        slot->setValidator(new TOneLineValidator(slot));
         MakeWhite(slot);
         connect(slot, &QLineEdit::textChanged, this, [this] {
             if (!FLoading)
-                FModified = true;
+                FSlotsModified = true;
         });
         FSlots[static_cast<std::size_t>(k - 1)] = slot;
         setTabOrder(previous, slot);
@@ -319,20 +406,31 @@ void TCalendarPad::SaveEntries()
 {
     const QString notesPath = NotesFilePath();
     const QString slotPath = SlotFilePath();
+    // A killed earlier write may have left its temporary file; the write below would replace
+    // it, but an unchanged page writes nothing.
+    RemoveLeftoverTemporaryFile(notesPath);
+    RemoveLeftoverTemporaryFile(slotPath);
     // The notes file first: when it fails, the slot file stays untouched.
-    WriteEntryFile(notesPath, FNotes->DisplayLines());
-    QStringList slotLines;
-    for (const QLineEdit* slot : FSlots)
-        slotLines << slot->text();
-    WriteEntryFile(slotPath, slotLines);
+    if (FNotesReadable && (FNotesModified || !EntryNameTaken(notesPath))) {
+        WriteEntryFile(notesPath, FNotes->DisplayLines(),
+                       FNotesUnshown ? &*FNotesUnshown : nullptr);
+    }
+    FNotesModified = false;
+    if (FSlotsReadable && (FSlotsModified || !EntryNameTaken(slotPath))) {
+        QStringList slotLines;
+        for (const QLineEdit* slot : FSlots)
+            slotLines << slot->text();
+        WriteEntryFile(slotPath, slotLines);
+    }
+    FSlotsModified = false;
     FLoadedDate = FDate;
-    FModified = false;
 }
 
 void TCalendarPad::LoadEntries()
 {
     const QString notesPath = NotesFilePath();
     const QString slotPath = SlotFilePath();
+    const bool samePage = FLoadedDate == FDate;
 
     struct TLoadingScope {
         bool& Flag;
@@ -340,23 +438,32 @@ void TCalendarPad::LoadEntries()
         ~TLoadingScope() { Flag = false; }
     } loading(FLoading);
 
-    std::optional<QStringList> notes, slotLines;
+    // No text of another day may stay in the fields under this date, whatever the files hold.
+    QStringList errors;
+    std::optional<TEntryText> notes;
+    std::optional<QStringList> slotLines;
+    FNotesReadable = FSlotsReadable = true;
     try {
-        notes = ReadEntryFile(notesPath);
+        notes = ReadEntryText(notesPath, TNotesField::MaxLength);
+    } catch (const EFileError& e) {
+        FNotesReadable = false;
+        errors << e.Message();
+    }
+    try {
         slotLines = ReadEntryFile(slotPath);
-    } catch (const EDeskoraError&) {
-        // No text of another day may stay in the fields under this date.
-        FNotes->clear();
-        for (QLineEdit* slot : FSlots)
-            slot->clear();
-        FLoadedDate = FDate;
-        FModified = false;
-        throw;
+    } catch (const EFileError& e) {
+        FSlotsReadable = false;
+        errors << e.Message();
     }
 
     FNotes->clear();
-    if (notes)
-        FNotes->SetLines(*notes);
+    FNotes->setReadOnly(!FNotesReadable);
+    FNotesUnshown.reset();
+    if (notes) {
+        FNotes->SetLines(notes->Lines);
+        FNotesUnshown = notes->Unshown;
+    }
+    FNotes->SetUnshownNotice(FNotesUnshown.has_value());
     for (int k = 1; k <= SlotCount; ++k) {
         QLineEdit* slot = FSlots[static_cast<std::size_t>(k - 1)];
         // A short file leaves the remaining slots empty; lines after the 17th are ignored.
@@ -365,15 +472,27 @@ void TCalendarPad::LoadEntries()
         slot->setMaxLength(std::max<int>(SlotMaxLength, static_cast<int>(text.size())));
         slot->setText(text);
         slot->setCursorPosition(0);
+        slot->setReadOnly(!FSlotsReadable);
     }
     FLoadedDate = FDate;
-    FModified = false;
-    FLoadErrorDate.clear();
+    FNotesModified = FSlotsModified = false;
+
+    // Unreadable files are reported once per page shown, after whatever asked for the load
+    // (a paint, a focus move) is over; loading the same page again reports nothing new.
+    if (errors.isEmpty()) {
+        FLoadErrorDate.clear();
+    } else if (!(samePage && FLoadErrorDate == FDate)) {
+        FLoadErrorDate = FDate;
+        QTimer::singleShot(0, this, [errors] {
+            for (const QString& message : errors)
+                ShowErrorMessage(message);
+        });
+    }
 }
 
 void TCalendarPad::RefreshEntries()
 {
-    if (FLoadedDate != FDate || !FModified)
+    if (FLoadedDate != FDate || !Modified())
         LoadEntries();
 }
 
@@ -511,9 +630,7 @@ void TCalendarPad::paintEvent(QPaintEvent* event)
     try {
         RefreshEntries();
     } catch (const EDeskoraError& e) {
-        FLoadErrorDate = FDate;
-        const QString message = e.Message();
-        QTimer::singleShot(0, this, [message] { ShowErrorMessage(message); });
+        ReportPaintError(e.Message());
     }
 }
 

@@ -11,7 +11,11 @@
 //
 // Nothing typed is lost to a reload: the files are read into the fields only when the fields
 // show another day or hold nothing unsaved, so a repaint or a focus move keeps what was typed.
+// Nothing is written that the user did not change: a file is rewritten only when its part of
+// the page was edited, and created when the day has none yet. A file that cannot be read is
+// reported once, its part of the page stays empty and read-only, and it is never overwritten.
 
+#include "pad/entryfiles.h"
 #include "pad/language.h"
 
 #include <QColor>
@@ -24,13 +28,15 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QTimer;
 
 namespace deskora {
 
 // The notes field: a borderless multi-line field that takes at most `MaxLength` typed
-// characters; Tab moves on to the next field.
+// characters, with a vertical scroll bar when its text is longer than the field; Tab moves on
+// to the next field.
 class TNotesField : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -44,12 +50,22 @@ public:
     // Shows the lines, one paragraph each.
     void SetLines(const QStringList& lines);
 
+    // Shows or hides the notice that the file holds more than the field shows.
+    void SetUnshownNotice(bool shown);
+    bool UnshownNotice() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int Room() const;
+    // Breaking a word of thousands of letters at word boundaries costs time that grows with
+    // the square of its length; such text is broken anywhere, as it would be anyway.
+    void ChooseWrapping(const QString& text);
+
+    QLabel* FNotice = nullptr;
 };
 
 class TCalendarPad : public QWidget {
@@ -130,12 +146,15 @@ public:
     bool SoundEffect() const { return FSoundEffect; }
     void setSoundEffect(bool on) { FSoundEffect = on; }
 
-    // Writes both files of the shown day. Throws EFileError or EConvertError.
+    // Writes the files of the shown day whose part of the page was edited since it was loaded
+    // or saved, and creates those that the day does not have yet. A file that could not be
+    // read is left alone. Throws EFileError or EConvertError.
     void SaveEntries();
-    // Fills the fields from the files of the shown day. Throws EFileError or EConvertError.
+    // Fills the fields from the files of the shown day. A file that cannot be read leaves its
+    // part empty and read-only and is reported once per page shown. Throws EConvertError.
     void LoadEntries();
     // Whether the fields hold text typed since they were last loaded or saved.
-    bool Modified() const { return FModified; }
+    bool Modified() const { return FNotesModified || FSlotsModified; }
 
     // The full paths of the shown day's notes and slot files.
     QString NotesFilePath() const;
@@ -213,12 +232,19 @@ private:
     int FCursorNumber = 0;
 
     // The date whose files the fields show (empty before the first load), and whether the user
-    // changed the fields since they were loaded or saved.
+    // changed the notes or the slots since they were loaded or saved.
     QString FLoadedDate;
-    bool FModified = false;
+    bool FNotesModified = false;
+    bool FSlotsModified = false;
     bool FLoading = false;
-    // The date whose unreadable date text, or whose unreadable files, painting has reported:
-    // every later paint would fail the same way, so it reports and retries no more.
+    // Whether the notes and the slot file of the shown page could be read; one that could not
+    // is never written.
+    bool FNotesReadable = true;
+    bool FSlotsReadable = true;
+    // What the notes file holds beyond the notes field's limit; written back behind the notes.
+    std::optional<TUnshownPart> FNotesUnshown;
+    // The date whose unreadable date text painting has reported: every later paint would fail
+    // the same way, so it reports no more. The date whose unreadable files have been reported.
     QString FPaintErrorDate;
     QString FLoadErrorDate;
 };

@@ -6,11 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <array>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace deskora {
 
@@ -61,9 +65,11 @@ std::optional<QByteArray> EncodeCp1252(const QString& text)
     return bytes;
 }
 
+// A byte-order mark is kept as a character, so that the text's length in bytes is known.
 std::optional<QString> DecodeUtf8(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless
+                                                     | QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -79,41 +85,8 @@ bool IsAscii(const QByteArray& bytes)
     return true;
 }
 
-}  // namespace
-
-QString EntryFileStem(const QString& dateText)
+QStringList SplitEntryLines(const QString& text)
 {
-    return DatePart(dateText, 0) + DatePart(dateText, 1) + DatePart(dateText, 2).right(2);
-}
-
-QString EntryFilePath(const QString& directory, const QString& stem, QChar suffix,
-                      const QString& extension)
-{
-    return directory + QDir::separator() + stem + suffix + QLatin1Char('.') + extension;
-}
-
-QByteArray EncodeEntryLines(const QStringList& lines)
-{
-    QString text;
-    for (const QString& line : lines)
-        text += line + QLatin1String("\r\n");
-    // Windows-1252 unless a character does not fit, or the bytes would read back as different
-    // UTF-8 text (such as "Ã¤", whose two bytes are the UTF-8 of "ä"): then UTF-8.
-    if (const std::optional<QByteArray> cp1252 = EncodeCp1252(text)) {
-        if (IsAscii(*cp1252) || !DecodeUtf8(*cp1252))
-            return *cp1252;
-    }
-    QStringEncoder encoder(QStringEncoder::Utf8);
-    return encoder.encode(text);
-}
-
-QStringList DecodeEntryLines(const QByteArray& bytes)
-{
-    const qsizetype nul = bytes.indexOf('\0');
-    const QByteArray content = nul >= 0 ? bytes.left(nul) : bytes;
-    const std::optional<QString> utf8 = DecodeUtf8(content);
-    const QString text = utf8 ? *utf8 : DecodeCp1252(content);
-
     QStringList lines;
     qsizetype start = 0;
     const qsizetype length = text.size();
@@ -131,34 +104,270 @@ QStringList DecodeEntryLines(const QByteArray& bytes)
     return lines;
 }
 
-void WriteEntryFile(const QString& path, const QStringList& lines)
+QString LineEnds(const QStringList& lines)
 {
-    const QByteArray bytes = EncodeEntryLines(lines);
-    QSaveFile file(path);
-    // Renaming over the old file is what makes the write atomic; never fall back to writing
-    // into the old file directly.
-    file.setDirectWriteFallback(false);
-    const bool written = file.open(QIODevice::WriteOnly)
-                         && file.write(bytes) == bytes.size()
-                         && file.commit();
-    if (!written) {
-        file.cancelWriting();
-        throw EFileError(QStringLiteral("Datei %1 kann nicht erstellt werden").arg(path));
+    QString text;
+    for (const QString& line : lines)
+        text += line + QLatin1String("\r\n");
+    return text;
+}
+
+QByteArray Utf8Bytes(const QString& text)
+{
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    return encoder.encode(text);
+}
+
+[[noreturn]] void CannotCreate(const QString& path)
+{
+    throw EFileError(QStringLiteral("Datei %1 kann nicht erstellt werden").arg(path));
+}
+
+[[noreturn]] void CannotOpen(const QString& path)
+{
+    throw EFileError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
+}
+
+// The name under which a new version of the file is put before it replaces the old one.
+// Hidden and fixed, so that one left behind by a killed program is found again.
+QByteArray TemporaryName(const QString& path)
+{
+    const QFileInfo info(path);
+    return QFile::encodeName(info.path() + QLatin1String("/.") + info.fileName()
+                             + QLatin1String(".deskora-tmp"));
+}
+
+bool WriteAll(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, static_cast<size_t>(std::min<qint64>(size, 1 << 20)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// Copies the source's bytes from `from` to its end, as Windows-1252 turned into UTF-8 when
+// asked.
+bool CopyRest(int fd, int source, qint64 from, bool cp1252ToUtf8)
+{
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::pread(source, buffer.data(), static_cast<size_t>(buffer.size()), from);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        from += n;
+        if (cp1252ToUtf8) {
+            const QByteArray utf8 = Utf8Bytes(DecodeCp1252(buffer.left(n)));
+            if (!WriteAll(fd, utf8.constData(), utf8.size()))
+                return false;
+        } else if (!WriteAll(fd, buffer.constData(), n)) {
+            return false;
+        }
+    }
+}
+
+// Opens a new, nameless file in the folder (a named hidden one where the file system cannot),
+// writes it whole, syncs it, and only then gives it the name. Every step is checked: a full
+// disk shows as a failed write or sync, never as a short file under the old name.
+bool ReplaceFile(const QString& path, const QByteArray& head, const TUnshownPart* rest,
+                 bool restToUtf8)
+{
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray temporary = TemporaryName(path);
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
+    ::unlink(temporary.constData());
+
+    bool named = false;
+    int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    0666);
+        named = true;
+    }
+    if (fd < 0)
+        return false;
+    // A file that is replaced keeps its permissions.
+    struct stat old {};
+    if (::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+
+    bool ok = WriteAll(fd, head.constData(), head.size());
+    if (ok && rest && rest->Source)
+        ok = CopyRest(fd, rest->Source->handle(), rest->From, restToUtf8);
+    ok = ok && ::fsync(fd) == 0;
+    if (ok && !named) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+        ok = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, temporary.constData(),
+                      AT_SYMLINK_FOLLOW) == 0;
+        named = ok;
+    }
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
+    if (!ok) {
+        if (named)
+            ::unlink(temporary.constData());
+        return false;
+    }
+    // The new name itself is made durable with the folder.
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+// Where a text longer than the limit is cut: after its last line end within the limit, else
+// at the limit (never between the two halves of a character).
+qsizetype CutPosition(const QString& text, qsizetype limit)
+{
+    for (qsizetype i = std::min(limit, text.size()) - 1; i >= 0; --i) {
+        if (text[i] == QLatin1Char('\n'))
+            return i + 1;
+        if (text[i] == QLatin1Char('\r'))
+            return i + 1 < text.size() && text[i + 1] == QLatin1Char('\n') ? i + 2 : i + 1;
+    }
+    return limit > 0 && text[limit - 1].isHighSurrogate() ? limit - 1 : limit;
+}
+
+}  // namespace
+
+QString EntryFileStem(const QString& dateText)
+{
+    return DatePart(dateText, 0) + DatePart(dateText, 1) + DatePart(dateText, 2).right(2);
+}
+
+QString EntryFilePath(const QString& directory, const QString& stem, QChar suffix,
+                      const QString& extension)
+{
+    return directory + QDir::separator() + stem + suffix + QLatin1Char('.') + extension;
+}
+
+QByteArray EncodeEntryLines(const QStringList& lines)
+{
+    const QString text = LineEnds(lines);
+    // Windows-1252 unless a character does not fit, or the bytes would read back as different
+    // UTF-8 text (such as "Ã¤", whose two bytes are the UTF-8 of "ä"): then UTF-8.
+    if (const std::optional<QByteArray> cp1252 = EncodeCp1252(text)) {
+        if (IsAscii(*cp1252) || !DecodeUtf8(*cp1252))
+            return *cp1252;
+    }
+    return Utf8Bytes(text);
+}
+
+QStringList DecodeEntryLines(const QByteArray& bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    const QByteArray content = nul >= 0 ? bytes.left(nul) : bytes;
+    const std::optional<QString> utf8 = DecodeUtf8(content);
+    return SplitEntryLines(utf8 ? *utf8 : DecodeCp1252(content));
+}
+
+void WriteEntryFile(const QString& path, const QStringList& lines, TUnshownPart* unshown)
+{
+    QByteArray head;
+    bool restToUtf8 = false;
+    if (!unshown || !unshown->Source) {
+        head = EncodeEntryLines(lines);
+    } else {
+        // The shown text goes back in the file's own encoding, so that the part behind it is
+        // copied as it is; only a character that Windows-1252 lacks turns the whole file into
+        // UTF-8.
+        const QString text = LineEnds(lines);
+        const std::optional<QByteArray> cp1252 = unshown->Utf8 ? std::nullopt
+                                                               : EncodeCp1252(text);
+        restToUtf8 = !unshown->Utf8 && !cp1252;
+        head = cp1252 ? *cp1252 : Utf8Bytes(text);
+    }
+    if (!ReplaceFile(path, head, unshown, restToUtf8))
+        CannotCreate(path);
+    if (unshown && unshown->Source) {
+        // The unshown part now follows the new head in the new file.
+        auto source = std::make_shared<QFile>(path);
+        if (source->open(QIODevice::ReadOnly)) {
+            unshown->Source = source;
+            unshown->From = head.size();
+            unshown->Utf8 = unshown->Utf8 || restToUtf8;
+        }
     }
 }
 
 std::optional<QStringList> ReadEntryFile(const QString& path)
 {
+    std::optional<TEntryText> text = ReadEntryText(path, -1);
+    if (!text)
+        return std::nullopt;
+    return text->Lines;
+}
+
+std::optional<TEntryText> ReadEntryText(const QString& path, qsizetype maxChars)
+{
     const QFileInfo info(path);
     if (!info.exists())
         return std::nullopt;
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
-    return DecodeEntryLines(bytes);
+    auto file = std::make_shared<QFile>(path);
+    if (info.isDir() || !file->open(QIODevice::ReadOnly))
+        CannotOpen(path);
+    const qint64 size = file->size();
+    // A character of the field takes at most three bytes of UTF-8 (four for two of them):
+    // this much holds more than the limit.
+    const qint64 wanted = maxChars < 0 ? size : std::min<qint64>(size, 3 * qint64(maxChars) + 8);
+    const QByteArray bytes = maxChars < 0 ? file->readAll() : file->read(wanted);
+    if (file->error() != QFileDevice::NoError)
+        CannotOpen(path);
+    const bool more = maxChars >= 0 && bytes.size() < size;
+
+    const qsizetype nul = bytes.indexOf('\0');
+    const QByteArray content = nul >= 0 ? bytes.left(nul) : bytes;
+    std::optional<QString> utf8;
+    if (more && nul < 0) {
+        // The bytes read may end inside a character; the decoder keeps those for later.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        QString text = decoder.decode(content);
+        if (!decoder.hasError())
+            utf8 = std::move(text);
+    } else {
+        utf8 = DecodeUtf8(content);
+    }
+    QString text = utf8 ? *utf8 : DecodeCp1252(content);
+
+    TEntryText result;
+    if (maxChars >= 0 && (text.size() > maxChars || (more && nul < 0))) {
+        const qsizetype cut = CutPosition(text, maxChars);
+        text.truncate(cut);
+        result.Unshown = TUnshownPart{file, utf8 ? Utf8Bytes(text).size() : cut, utf8.has_value()};
+    }
+    result.Lines = SplitEntryLines(text);
+    return result;
+}
+
+bool EntryNameTaken(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+void RemoveLeftoverTemporaryFile(const QString& path)
+{
+    ::unlink(TemporaryName(path).constData());
+}
+
+void RemoveLeftoverTemporaryFiles(const QString& directory)
+{
+    const QDir folder(directory);
+    const QStringList names = folder.entryList({QStringLiteral(".*.deskora-tmp")},
+                                               QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        ::unlink(QFile::encodeName(folder.filePath(name)).constData());
 }
 
 }  // namespace deskora

@@ -426,6 +426,12 @@ TEST_F(Pad, SlotFilesOfAnyLengthShowSeventeenLinesAndSaveSeventeen)
     ClickAt(NextCorner);
     EXPECT_EQ(FPad->SlotField(1)->text(), QLatin1String("Zeile 1"));
     EXPECT_EQ(FPad->SlotField(17)->text(), QLatin1String("Zeile 17"));
+    // Turning past the page unchanged keeps the file as it is; an edit writes 17 lines.
+    ClickAt(NextCorner);
+    EXPECT_EQ(FileBytes(File("020304T.000")), twenty);
+    ClickAt(PriorCorner);
+    FPad->SlotField(1)->setText(QStringLiteral("geaendert"));
+    FPad->SlotField(1)->setText(QStringLiteral("Zeile 1"));
     ClickAt(NextCorner);
     QByteArray seventeen;
     for (int line = 1; line <= 17; ++line)
@@ -485,7 +491,9 @@ TEST_F(Pad, UnreadableDatesAndFilesAreReportedOnceNotAtEveryPaint)
     QTest::qWait(20);
     EXPECT_EQ(FErrors, QStringList({QStringLiteral("Datei %1 kann nicht geöffnet werden")
                                         .arg(File("050304N.000"))}));
-    EXPECT_EQ(FPad->SlotField(1)->text(), QString());
+    // The readable slot file shows; nothing of the day before stays.
+    EXPECT_EQ(FPad->SlotField(1)->text(), QLatin1String("Kino"));
+    EXPECT_EQ(FPad->SlotField(2)->text(), QString());
 }
 
 }  // namespace
