@@ -10,8 +10,12 @@
 #include "pad/sound.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +28,7 @@
 
 #include "printers.h"
 
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace deskora {
@@ -494,6 +499,221 @@ TEST_F(Pad, UnreadableDatesAndFilesAreReportedOnceNotAtEveryPaint)
     // The readable slot file shows; nothing of the day before stays.
     EXPECT_EQ(FPad->SlotField(1)->text(), QLatin1String("Kino"));
     EXPECT_EQ(FPad->SlotField(2)->text(), QString());
+}
+
+TEST_F(Pad, SlotsStayOneLineOnScreenAndOnDisk)
+{
+    struct Case { QString pasted; const char* shown; };
+    const Case cases[] = {
+        {QStringLiteral("A\nB\nC"), "A B C"},
+        {QStringLiteral("Zeile1\nZeile2\r\nZeile3\rEnde"), "Zeile1 Zeile2  Zeile3 Ende"},
+        {QStringLiteral("x") + QChar(0x2028) + u'y' + QChar(0x2029) + u'z' + QChar(0) + u'!',
+         "x y z !"},
+    };
+    int k = 1;
+    for (const Case& c : cases) {
+        QApplication::clipboard()->setText(c.pasted);
+        QLineEdit* slot = FPad->SlotField(k++);
+        QTest::mouseClick(slot, Qt::LeftButton);
+        QTest::keyClick(slot, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(slot->text(), QLatin1String(c.shown));
+    }
+    FPad->SlotField(16)->setText(QStringLiteral("p\nq"));
+    ClickAt(NextCorner);
+    QByteArray expected = CrLfLines({"A B C", "Zeile1 Zeile2  Zeile3 Ende", "x y z !"});
+    for (int line = 4; line <= SlotCount; ++line)
+        expected += line == 16 ? "p q\r\n" : "\r\n";
+    EXPECT_EQ(FileBytes(File("010304T.000")), expected);
+    ClickAt(PriorCorner);
+    EXPECT_EQ(FPad->SlotField(17)->text(), QString());
+    EXPECT_EQ(FPad->SlotField(16)->text(), QLatin1String("p q"));
+}
+
+TEST_F(Pad, PagesLeftUnchangedKeepTheirFilesByteForByte)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("ziel.txt"));
+    PutBytes(target, "fremd\r\n");
+    QByteArray twentyUtf8;
+    for (int line = 1; line <= 20; ++line)
+        twentyUtf8 += "Stunde \xC3\xA4 " + QByteArray::number(line) + "\n";
+    const std::pair<const char*, QByteArray> foreign[] = {
+        {"020304N.000", twentyUtf8},
+        {"020304T.000", twentyUtf8},
+        {"030304N.000", QByteArray("vor\0nach\r\n", 10)},
+        {"030304T.000", QByteArray("a\0b", 3)},
+        {"040304N.000", QByteArray(3000, 'w') + "\r\nkurz"},
+    };
+    for (const auto& [name, bytes] : foreign)
+        PutBytes(File(name), bytes);
+    ASSERT_TRUE(QFile::link(target, File("040304T.000")));
+
+    // Through every day and back, leaving the pad and opening the calendar on the way.
+    for (int i = 0; i < 4; ++i)
+        ClickAt(NextCorner);
+    QTest::mouseClick(FPad->SlotField(1), Qt::LeftButton);
+    QTest::mouseClick(FOutside, Qt::LeftButton);
+    for (int i = 0; i < 2; ++i)
+        ClickAt(PriorCorner);
+    AnswerCalendar([](TPerpetualCalendarDlg* dialog) { dialog->reject(); });
+    QTest::mouseMove(FPad, DateBox);
+    QTest::mouseDClick(FPad, Qt::LeftButton, {}, DateBox);
+    EXPECT_EQ(FErrors, QStringList());
+
+    for (const auto& [name, bytes] : foreign)
+        EXPECT_EQ(FileBytes(File(name)), bytes) << name;
+    EXPECT_TRUE(QFileInfo(File("040304T.000")).isSymLink());
+    EXPECT_EQ(FileBytes(target), "fremd\r\n");
+    // Days that had no files got both, empty.
+    const QByteArray emptySlots = QByteArray(SlotCount, '\r').replace("\r", "\r\n");
+    for (const char* day : {"010304", "050304"}) {
+        EXPECT_EQ(FileBytes(File(day) + QLatin1String("N.000")), QByteArray()) << day;
+        EXPECT_EQ(FileBytes(File(day) + QLatin1String("T.000")), emptySlots) << day;
+    }
+    EXPECT_EQ(FileBytes(File("040304N.000")), QByteArray(3000, 'w') + "\r\nkurz");
+
+    // An edit replaces the link by a file of the folder; what it pointed to stays.
+    ClickAt(NextCorner);
+    ASSERT_EQ(FPad->Date(), QLatin1String("04.03.04"));
+    EXPECT_EQ(FPad->SlotField(1)->text(), QLatin1String("fremd"));
+    TypeInto(FPad->SlotField(2), QStringLiteral("neu"));
+    ClickAt(NextCorner);
+    EXPECT_FALSE(QFileInfo(File("040304T.000")).isSymLink());
+    EXPECT_TRUE(FileBytes(File("040304T.000")).startsWith("fremd\r\nneu\r\n\r\n"));
+    EXPECT_EQ(FileBytes(target), "fremd\r\n");
+}
+
+TEST_F(Pad, AnUnreadableFileIsReportedOncePerPageAndNeverOverwritten)
+{
+    ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("020304N.000")));
+    PutBytes(File("020304T.000"), "Kino\r\n");
+    ClickAt(NextCorner);
+    QTest::mouseMove(FPad, QPoint(190, 150));
+    // Focus going in and out and repaints do not repeat the message.
+    for (int i = 0; i < 3; ++i) {
+        QTest::qWait(10);
+        QTest::mouseClick(FPad->NotesField()->viewport(), Qt::LeftButton);
+        QTest::mouseClick(FOutside, Qt::LeftButton);
+        FPad->repaint();
+    }
+    QTest::qWait(10);
+    const QString message =
+        QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(File("020304N.000"));
+    EXPECT_EQ(FErrors, QStringList({message}));
+    EXPECT_TRUE(FPad->NotesField()->isReadOnly());
+    TypeInto(FPad->NotesField(), QStringLiteral("weg"));
+    TypeInto(FPad->SlotField(2), QStringLiteral("Popcorn"));
+    EXPECT_TRUE(FPad->NotesField()->toPlainText().isEmpty());
+
+    // The page can be left; the readable file takes the edit, the folder stays a folder.
+    ClickAt(NextCorner);
+    EXPECT_EQ(FPad->Date(), QLatin1String("03.03.04"));
+    EXPECT_TRUE(QFileInfo(File("020304N.000")).isDir());
+    EXPECT_TRUE(FileBytes(File("020304T.000")).startsWith("Kino\r\nPopcorn\r\n"));
+    EXPECT_FALSE(FPad->NotesField()->isReadOnly());
+    // Shown anew, the page reports anew.
+    ClickAt(PriorCorner);
+    QTest::qWait(10);
+    EXPECT_EQ(FErrors, QStringList({message, message}));
+}
+
+TEST_F(Pad, LargeNotesShowTheirBeginningQuicklyAndKeepEveryByte)
+{
+    // 100 MB of numbered lines, and 1 MB in one line without a blank.
+    QByteArray huge;
+    huge.reserve(100'000'020);
+    for (int line = 0; huge.size() < 100'000'000; ++line)
+        huge += "Notiz " + QByteArray::number(line).rightJustified(9, '0') + " Text\r\n";
+    PutBytes(File("020304N.000"), huge);
+    PutBytes(File("030304N.000"), QByteArray(1 << 20, 'x'));
+    PutBytes(File("040304N.000"), CrLfLines({"1", "2", "3"}));
+
+    // Each turn loads the next day and leaves the one before, unchanged.
+    QElapsedTimer clock;
+    for (const char* day : {"02.03.04", "03.03.04", "04.03.04"}) {
+        clock.start();
+        ClickAt(NextCorner);
+        EXPECT_LT(clock.elapsed(), 2000) << day;
+        ASSERT_EQ(FPad->Date(), QLatin1String(day));
+        TNotesField* notes = FPad->NotesField();
+        const bool large = day != QLatin1String("04.03.04");
+        EXPECT_EQ(notes->UnshownNotice(), large) << day;
+        EXPECT_LE(notes->toPlainText().size(), TNotesField::MaxLength) << day;
+        EXPECT_GT(notes->toPlainText().size(), large ? 30000 : 4) << day;
+        EXPECT_EQ(notes->verticalScrollBar()->isVisible(), large) << day;
+    }
+    EXPECT_EQ(FileBytes(File("030304N.000")), QByteArray(1 << 20, 'x'));
+    EXPECT_TRUE(FileBytes(File("020304N.000")) == huge);
+
+    // An edit of the shown beginning keeps the rest behind it.
+    ClickAt(PriorCorner);
+    ClickAt(PriorCorner);
+    QTest::mouseClick(FPad->NotesField()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(FPad->NotesField(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(FPad->NotesField(), QStringLiteral("Neu"));
+    QTest::keyClick(FPad->NotesField(), Qt::Key_Return);
+    clock.start();
+    ClickAt(NextCorner);
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(FErrors, QStringList());
+    EXPECT_TRUE(FileBytes(File("020304N.000")) == "Neu\r\n" + huge);
+}
+
+// A small file system of its own that can be filled up; needs the right to mount.
+class FullDisk : public Pad {
+protected:
+    void SetUp() override
+    {
+        Pad::SetUp();
+        FMounted = ::mount("tmpfs", QFile::encodeName(FDir.path()).constData(), "tmpfs", 0,
+                           "size=512k") == 0;
+    }
+    void TearDown() override
+    {
+        Pad::TearDown();
+        if (FMounted)
+            ::umount2(QFile::encodeName(FDir.path()).constData(), MNT_DETACH);
+    }
+    void Fill()
+    {
+        QFile filler(File("fueller"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    bool FMounted = false;
+};
+
+TEST_F(FullDisk, AFullDiskIsAFailedSaveThatKeepsEverything)
+{
+    if (!FMounted)
+        GTEST_SKIP() << "no right to mount a small file system here";
+    TypeInto(FPad->NotesField(), QStringLiteral("alt"));
+    ClickAt(NextCorner);
+    ClickAt(PriorCorner);
+    ASSERT_EQ(FileBytes(File("010304N.000")), "alt\r\n");
+
+    Fill();
+    QString typed;
+    for (int line = 0; line < 200; ++line)
+        typed += QStringLiteral("Eine neue Zeile mit Text %1\n").arg(line);
+    FPad->NotesField()->setPlainText(typed);
+    ClickAt(NextCorner);
+    EXPECT_EQ(FErrors, QStringList({QStringLiteral("Datei %1 kann nicht erstellt werden")
+                                        .arg(File("010304N.000"))}));
+    EXPECT_EQ(FPad->Date(), QLatin1String("01.03.04"));
+    EXPECT_EQ(FPad->NotesField()->toPlainText(), typed);
+    EXPECT_EQ(FileBytes(File("010304N.000")), "alt\r\n");
+    const QStringList left = QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left, QStringList({"010304N.000", "010304T.000", "020304N.000", "020304T.000",
+                                 "fueller"}));
+
+    // With room again, the same turn saves.
+    QFile::remove(File("fueller"));
+    ClickAt(NextCorner);
+    EXPECT_EQ(FPad->Date(), QLatin1String("02.03.04"));
+    EXPECT_TRUE(FileBytes(File("010304N.000")).startsWith("Eine neue Zeile mit Text 0\r\n"));
 }
 
 }  // namespace
