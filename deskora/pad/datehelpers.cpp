@@ -56,7 +56,10 @@ void SetDateFormatSettings(const TDateFormatSettings& settings)
     Settings() = settings;
 }
 
-QDate ReadDate(const QString& text)
+namespace {
+
+// ReadDate that also tells how many digits the year was written with.
+QDate ReadDateText(const QString& text, int& yearDigits)
 {
     const TDateFormatSettings& settings = Settings();
     int numbers[3] = {0, 0, 0};
@@ -90,7 +93,8 @@ QDate ReadDate(const QString& text)
     const int day = numbers[order.Day];
     const int month = numbers[order.Month];
     int year = numbers[order.Year];
-    if (digits[order.Year] <= 2)
+    yearDigits = digits[order.Year];
+    if (yearDigits <= 2)
         year += Now().date().year() / 100 * 100;
     const QDate date(year, month, day);
     if (!date.isValid())
@@ -98,7 +102,8 @@ QDate ReadDate(const QString& text)
     return date;
 }
 
-QString WriteDate(int year, int month, int day)
+// WriteDate; fourDigitYear writes the year in four digits even where the format has "yy".
+QString WriteDateText(int year, int month, int day, bool fourDigitYear)
 {
     const TDateFormatSettings& settings = Settings();
     const QString& format = settings.ShortDateFormat;
@@ -113,7 +118,8 @@ QString WriteDate(int year, int month, int day)
         } else if (c == QLatin1Char('m')) {
             out += run >= 2 ? ZeroPad(month, 2) : QString::number(month);
         } else if (c == QLatin1Char('y')) {
-            out += run >= 3 ? ZeroPad(year, 4) : ZeroPad(((year % 100) + 100) % 100, 2);
+            out += run >= 3 || fourDigitYear ? ZeroPad(year, 4)
+                                             : ZeroPad(((year % 100) + 100) % 100, 2);
         } else if (c == QLatin1Char('/')) {
             out += QString(run, settings.DateSeparator);
         } else {
@@ -124,9 +130,34 @@ QString WriteDate(int year, int month, int day)
     return out;
 }
 
+}  // namespace
+
+QDate ReadDate(const QString& text)
+{
+    int yearDigits = 0;
+    return ReadDateText(text, yearDigits);
+}
+
+QString WriteDate(int year, int month, int day)
+{
+    return WriteDateText(year, month, day, false);
+}
+
 QString WriteDate(const QDate& date)
 {
     return WriteDate(date.year(), date.month(), date.day());
+}
+
+QString WriteExactDate(const QDate& date)
+{
+    const QString text = WriteDate(date);
+    try {
+        if (ReadDate(text) == date)
+            return text;
+    } catch (const EConvertError&) {
+        // A format that cannot be read back at all: the full year is the best there is.
+    }
+    return WriteDateText(date.year(), date.month(), date.day(), true);
 }
 
 QString ZeroPad(int n, int w)
@@ -165,7 +196,8 @@ QString DatePart(const QString& dateText, int part)
 
 QString AddDays(const QString& dateText, int n)
 {
-    const QDate date = ReadDate(dateText);
+    int yearDigits = 0;
+    const QDate date = ReadDateText(dateText, yearDigits);
     int day = date.day(), month = date.month(), year = date.year();
     for (int i = 0; i < n; ++i) {
         if (++day > DaysInMonth(month, year)) {
@@ -176,12 +208,13 @@ QString AddDays(const QString& dateText, int n)
             }
         }
     }
-    return WriteDate(year, month, day);
+    return WriteDateText(year, month, day, yearDigits > 2);
 }
 
 QString SubtractDays(const QString& dateText, int n)
 {
-    const QDate date = ReadDate(dateText);
+    int yearDigits = 0;
+    const QDate date = ReadDateText(dateText, yearDigits);
     int day = date.day(), month = date.month(), year = date.year();
     for (int i = 0; i < n; ++i) {
         if (day == 1) {
@@ -194,7 +227,7 @@ QString SubtractDays(const QString& dateText, int n)
             --day;
         }
     }
-    return WriteDate(year, month, day);
+    return WriteDateText(year, month, day, yearDigits > 2);
 }
 
 int DayOfYear(const QString& dateText)

@@ -14,6 +14,9 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include <algorithm>
+#include <utility>
+
 namespace deskora {
 
 namespace {
@@ -29,6 +32,37 @@ QFont ArialFont(int points)
 constexpr int HeaderHeight = 14;
 constexpr int MinYear = 1981;
 constexpr int MaxYear = 2099;
+
+// The year field. QSpinBox refuses a digit that would leave its range, so "2150" could not even
+// be typed; here any number of up to four digits may stand while the field is edited, and
+// leaving it clamps the number into the range. Anything that is no number becomes the first
+// year.
+class TYearSpinBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString& input, int& /*pos*/) const override
+    {
+        if (input.size() > 4)
+            return QValidator::Invalid;
+        for (const QChar c : input) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return QValidator::Invalid;
+        }
+        const int year = input.toInt();
+        return !input.isEmpty() && minimum() <= year && year <= maximum()
+                   ? QValidator::Acceptable
+                   : QValidator::Intermediate;
+    }
+
+    void fixup(QString& input) const override
+    {
+        bool ok = false;
+        const int year = input.trimmed().toInt(&ok);
+        input = QString::number(ok ? std::clamp(year, minimum(), maximum()) : minimum());
+    }
+};
 
 }  // namespace
 
@@ -97,12 +131,13 @@ TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
     Month->setPalette(black);
     Month->setEditable(false);
 
-    Year = new QSpinBox(panel);
+    Year = new TYearSpinBox(panel);
     Year->setGeometry(135, 5, 53, 24);
     Year->setFont(ArialFont(9));
     Year->setPalette(black);
     Year->setRange(MinYear, MaxYear);
-    // Leaving the field clamps a typed year into the range instead of dropping it.
+    // Leaving the field clamps a typed year into the range instead of dropping it (fixup);
+    // the mode covers a text that is no number.
     Year->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     Year->findChild<QLineEdit*>()->setMaxLength(4);
 
@@ -129,6 +164,15 @@ TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
             [this](int year) { YearChange(QString::number(year)); });
     // Leaving the field corrects the text without a signal of its line edit.
     connect(Year, &QSpinBox::editingFinished, this, [this] { YearChange(Year->text()); });
+    connect(Calendar, &QCalendarWidget::currentPageChanged, this,
+            &TPerpetualCalendarDlg::GridPageChange);
+    // A click into the neighbouring month may select the day before the page turns.
+    connect(Calendar, &QCalendarWidget::selectionChanged, this, [this] {
+        const QDate selected = Calendar->selectedDate();
+        GridPageChange(selected.year(), selected.month());
+    });
+    // Return or Enter in the grid, or a double click on a day, takes the day like OK.
+    connect(Calendar, &QCalendarWidget::activated, BitBtn1, &QPushButton::click);
     connect(BitBtn1, &QPushButton::clicked, this, &TPerpetualCalendarDlg::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TPerpetualCalendarDlg::BitBtn2Click);
 }
@@ -138,6 +182,8 @@ TPerpetualCalendarDlg::~TPerpetualCalendarDlg()
     // The children outlive this part of the dialog while QWidget deletes them, and the year
     // field still reports its correction when it loses the focus then.
     disconnect(Month, nullptr, this, nullptr);
+    disconnect(Calendar, nullptr, this, nullptr);
+    disconnect(Calendar, nullptr, BitBtn1, nullptr);
     disconnect(Year, nullptr, this, nullptr);
     disconnect(Year->findChild<QLineEdit*>(), nullptr, this, nullptr);
     disconnect(BitBtn1, nullptr, this, nullptr);
@@ -205,20 +251,44 @@ void TPerpetualCalendarDlg::MoveGrid(int month, int year)
         target = QDate(year, month, 1).addDays(QDate(year, month, 1).daysInMonth() - 1);
     if (!target.isValid())
         return;
+    const bool wasMoving = std::exchange(FMovingGrid, true);
     Calendar->setSelectedDate(target);
     Calendar->setCurrentPage(target.year(), target.month());
+    FMovingGrid = wasMoving;
+}
+
+void TPerpetualCalendarDlg::GridPageChange(int year, int month)
+{
+    if (FShowing || FMovingGrid)
+        return;
+    if (year < MinYear) {
+        year = MinYear;
+        month = 1;
+    } else if (year > MaxYear) {
+        year = MaxYear;
+        month = 12;
+    }
+    const QDate selected = Calendar->selectedDate();
+    // The selection and the page stay on one month, the one the fields name.
+    if (selected.year() != year || selected.month() != month || Calendar->yearShown() != year
+        || Calendar->monthShown() != month)
+        MoveGrid(month, year);
+    const bool wasFollowing = std::exchange(FFollowingGrid, true);
+    Month->setCurrentIndex(month - 1);
+    Year->setValue(year);
+    FFollowingGrid = wasFollowing;
 }
 
 void TPerpetualCalendarDlg::MonthChange(int index)
 {
-    if (FShowing || index < 0 || index > 11)
+    if (FShowing || FFollowingGrid || index < 0 || index > 11)
         return;
     MoveGrid(index + 1, Calendar->selectedDate().year());
 }
 
 void TPerpetualCalendarDlg::YearChange(const QString& text)
 {
-    if (FShowing)
+    if (FShowing || FFollowingGrid)
         return;
     bool ok = false;
     int year = text.trimmed().toInt(&ok);
@@ -232,7 +302,7 @@ void TPerpetualCalendarDlg::YearChange(const QString& text)
 
 void TPerpetualCalendarDlg::BitBtn1Click()
 {
-    FDateText = WriteDate(Calendar->selectedDate()).left(10);
+    FDateText = WriteExactDate(Calendar->selectedDate()).left(10);
     accept();
 }
 

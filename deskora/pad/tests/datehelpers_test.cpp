@@ -63,6 +63,24 @@ TEST_F(DateTexts, StepsAcrossMonthYearAndCenturyEnds)
     }
 }
 
+TEST_F(DateTexts, StepsKeepAYearWrittenInFourDigits)
+{
+    struct Case { const char* from; const char* added; const char* subtracted; };
+    const Case cases[] = {
+        {"31.12.1985", "01.01.1986", "30.12.1985"},
+        {"31.12.1999", "01.01.2000", "30.12.1999"},
+        {"01.01.2000", "02.01.2000", "31.12.1999"},
+        {"01.03.1984", "02.03.1984", "29.02.1984"},
+        {"01.01.00", "02.01.00", "31.12.99"},
+        {"1.1.1", "02.01.01", "31.12.00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AddDays(QString::fromLatin1(c.from), 1), QLatin1String(c.added)) << c.from;
+        EXPECT_EQ(SubtractDays(QString::fromLatin1(c.from), 1), QLatin1String(c.subtracted))
+            << c.from;
+    }
+}
+
 TEST_F(DateTexts, DayOfYearWeekNumberAndWeekday)
 {
     // Weekdays from the calendar: 15 Feb 2002 was a Friday, 1 Jan 2021 a Friday, 4 Jan 2021 a
@@ -72,6 +90,8 @@ TEST_F(DateTexts, DayOfYearWeekNumberAndWeekday)
         {"31.12.04", 366, 53, 6}, {"01.03.03", 60, 9, 7},  {"15.02.02", 46, 7, 6},
         {"01.01.21", 1, 53, 6},   {"04.01.21", 4, 1, 2},   {"29.12.25", 363, 1, 2},
         {"28.12.26", 362, 53, 2}, {"01.01.06", 1, 52, 1},
+        // A four-digit year of the last century: 15 March 1985 was a Friday.
+        {"15.03.1985", 74, 11, 6},
     };
     for (const Case& c : cases) {
         const QString date = QString::fromLatin1(c.date);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -159,6 +160,68 @@ TEST_F(PerpetualCalendar, OkGivesThePickedDateCancelTheOneGiven)
     QTest::mouseClick(picked.BitBtn1, Qt::LeftButton);
     EXPECT_EQ(picked.result(), QDialog::Accepted);
     EXPECT_EQ(picked.DateText(), QLatin1String("30.11.10"));
+}
+
+TEST_F(PerpetualCalendar, FieldsFollowTheGridAndReturnTakesTheDay)
+{
+    TPerpetualCalendarDlg dialog;
+    Show(dialog, "15.11.99", laGerman);
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit* year = YearText(dialog);
+    year->setFocus();
+    year->selectAll();
+    QTest::keyClicks(year, QStringLiteral("2150"));
+    EXPECT_EQ(dialog.Calendar->selectedDate(), QDate(2150, 11, 15));
+    auto* grid = dialog.Calendar->findChild<QTableView*>();
+    ASSERT_NE(grid, nullptr);
+    grid->setFocus();
+    EXPECT_EQ(dialog.Year->value(), 2099);
+    EXPECT_EQ(dialog.Calendar->selectedDate(), QDate(2099, 11, 15));
+
+    // Paging stops at December 2099 and January 1981.
+    const struct { Qt::Key key; QDate date; } pages[] = {
+        {Qt::Key_PageDown, QDate(2099, 12, 15)}, {Qt::Key_PageDown, QDate(2099, 12, 15)},
+        {Qt::Key_PageUp, QDate(2099, 11, 15)}};
+    for (const auto& page : pages) {
+        QTest::keyClick(grid, page.key);
+        EXPECT_EQ(dialog.Calendar->selectedDate(), page.date);
+        EXPECT_EQ(dialog.Month->currentIndex(), page.date.month() - 1) << page.key;
+        EXPECT_EQ(dialog.Year->value(), page.date.year()) << page.key;
+    }
+    dialog.Year->setValue(1981);
+    dialog.Month->setCurrentIndex(0);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_PageUp);
+    EXPECT_EQ(dialog.Calendar->selectedDate(), QDate(1981, 1, 15));
+    EXPECT_EQ(dialog.Month->currentIndex(), 0);
+    EXPECT_EQ(dialog.Year->value(), 1981);
+
+    // January 1981 began on a Thursday: the grid's last row runs from Monday 2 February.
+    const QModelIndex last = grid->model()->index(grid->model()->rowCount() - 1, 0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(last).center());
+    EXPECT_EQ(dialog.Calendar->selectedDate(), QDate(1981, 2, 2));
+    EXPECT_EQ(dialog.Month->currentIndex(), 1);
+    EXPECT_EQ(dialog.Year->value(), 1981);
+
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(PerpetualCalendar, OkKeepsTheCenturyOfThePickedDay)
+{
+    // The clock is in the 2000s: a two-digit year would read as 20xx.
+    const struct { int year; const char* text; } cases[] = {
+        {1985, "15.03.1985"}, {1999, "15.03.1999"}, {2085, "15.03.85"}};
+    for (const auto& c : cases) {
+        TPerpetualCalendarDlg dialog;
+        Show(dialog, "15.03.02", laGerman);
+        dialog.Year->setValue(c.year);
+        QTest::mouseClick(dialog.BitBtn1, Qt::LeftButton);
+        EXPECT_EQ(dialog.DateText(), QLatin1String(c.text));
+        EXPECT_EQ(ReadDate(dialog.DateText()), QDate(c.year, 3, 15));
+    }
 }
 
 }  // namespace
