@@ -160,6 +160,9 @@ void TForm1::CreateControls()
     FTrayIcon1 = new TTrayIcon(this);
     FTrayIcon1->setIcon(ProgramIcon());
     FTrayIcon1->setMinimizeToTray(true);
+    // The icon's tooltip names the program.
+    FTrayIcon1->setHint(QStringLiteral("Deskora"));
+    FTrayIcon1->setShowHint(true);
     connect(FTrayIcon1, &TTrayIcon::OnMinimizeQuery, this, &TForm1::TrayMinimizeQuery,
             Qt::DirectConnection);
 

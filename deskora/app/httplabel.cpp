@@ -42,7 +42,7 @@ void THttpLabel::Click()
 {
     emit OnClick();
     // An empty caption names no address; a bare scheme would only make the browser complain.
-    if (text().trimmed().isEmpty())
+    if (!NamesAddress())
         return;
     const QUrl url(Address(text(), FSecureHttp));
     try {
@@ -64,7 +64,8 @@ void THttpLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void THttpLabel::enterEvent(QEnterEvent* event)
 {
-    if (!FHovered) {
+    // An empty caption offers nothing to click: no hand, no underline.
+    if (!FHovered && NamesAddress()) {
         FHovered = true;
         FHadCursor = testAttribute(Qt::WA_SetCursor);
         FSavedCursor = cursor();

@@ -3,7 +3,8 @@
 //
 // A text without "http://" or "https://" in front (in any letter case) gets "Http://", or
 // "Https://" with SecureHttp, put before it. While the pointer is over the label, the cursor
-// is the pointing hand and the text is underlined.
+// is the pointing hand and the text is underlined; not while the caption is empty, as it then
+// names no address.
 
 #include <QLabel>
 #include <QString>
@@ -41,6 +42,8 @@ protected:
 
 private:
     void Click();
+    // Whether the caption names an address at all.
+    bool NamesAddress() const { return !text().trimmed().isEmpty(); }
 
     bool FSecureHttp = false;
     bool FHovered = false;

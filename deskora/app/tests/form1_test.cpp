@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -254,6 +255,14 @@ TEST_F(Form, HilfeOpensTheHandbookAtContext100)
         QStringLiteral("Die Hilfedatei \u201Enirgends.html\u201C wurde nicht gefunden.")));
 }
 
+TEST_F(Form, TrayIconTipNamesTheProgram)
+{
+    Open();
+    auto* tray = FForm->TrayIcon1()->findChild<QSystemTrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(tray->toolTip(), QStringLiteral("Deskora"));
+}
+
 TEST(HttpLabel, AddressKeepsAGivenSchemeInAnyCaseAndAddsOneOtherwise)
 {
     struct Case {
@@ -316,6 +325,20 @@ TEST(HttpLabel, HoverShowsTheHandAndUnderlineAndLeavingRestoresThem)
     QApplication::sendEvent(&label, &leave);
     EXPECT_EQ(label.cursor().shape(), Qt::IBeamCursor);
     EXPECT_FALSE(label.font().underline());
+}
+
+TEST(HttpLabel, HoverOffersNothingWhileTheCaptionIsEmpty)
+{
+    const struct { const char* caption; bool offers; } cases[] = {
+        {"deskora.example", true}, {"", false}, {"  ", false}};
+    for (const auto& c : cases) {
+        THttpLabel label;
+        label.setText(QString::fromLatin1(c.caption));
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(&label, &enter);
+        EXPECT_EQ(label.cursor().shape() == Qt::PointingHandCursor, c.offers) << c.caption;
+        EXPECT_EQ(label.font().underline(), c.offers) << c.caption;
+    }
 }
 
 TEST(ExeSpeedButton, FindsTheProgramBesideItselfThenOnThePath)
