@@ -14,9 +14,11 @@
 #include "app/helpviewer.h"
 #include "app/shellpictures.h"
 
+#include "pad/entryfiles.h"
 #include "pad/errors.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -71,6 +73,9 @@ int main(int argc, char** argv)
         QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
                               text);
     });
+
+    // A save cut off by a kill can leave a hidden temporary file beside the day files.
+    deskora::RemoveLeftoverTemporaryFiles(QDir::currentPath());
 
     deskora::TForm1 form;
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,

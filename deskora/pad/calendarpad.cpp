@@ -182,10 +182,13 @@ void TNotesField::ChooseWrapping(const QString& text)
 
 QStringList TNotesField::DisplayLines() const
 {
-    // The same line breaking as the field's own layout: the field's font and text options,
-    // lines as wide as the field less the document margin on both sides.
+    // The same line breaking as the field's own layout: the field's font and text options.
+    // Lines as wide as the text area less the document margin on both sides; the area is the
+    // viewport beside the scroll bar, or, in a field that was never laid out, the whole field.
     const QTextDocument* doc = document();
-    const qreal lineWidth = viewport()->width() - 2 * doc->documentMargin();
+    const int areaWidth = testAttribute(Qt::WA_PendingResizeEvent) ? contentsRect().width()
+                                                                    : viewport()->width();
+    const qreal lineWidth = areaWidth - 2 * doc->documentMargin();
     QStringList lines;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
@@ -406,10 +409,6 @@ void TCalendarPad::SaveEntries()
 {
     const QString notesPath = NotesFilePath();
     const QString slotPath = SlotFilePath();
-    // A killed earlier write may have left its temporary file; the write below would replace
-    // it, but an unchanged page writes nothing.
-    RemoveLeftoverTemporaryFile(notesPath);
-    RemoveLeftoverTemporaryFile(slotPath);
     // The notes file first: when it fails, the slot file stays untouched.
     if (FNotesReadable && (FNotesModified || !EntryNameTaken(notesPath))) {
         WriteEntryFile(notesPath, FNotes->DisplayLines(),
@@ -438,6 +437,8 @@ void TCalendarPad::LoadEntries()
         ~TLoadingScope() { Flag = false; }
     } loading(FLoading);
 
+    RemoveLeftoverTemporaryFile(notesPath);
+    RemoveLeftoverTemporaryFile(slotPath);
     // No text of another day may stay in the fields under this date, whatever the files hold.
     QStringList errors;
     std::optional<TEntryText> notes;

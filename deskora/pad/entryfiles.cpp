@@ -204,14 +204,19 @@ bool ReplaceFile(const QString& path, const QByteArray& head, const TUnshownPart
     if (ok && rest && rest->Source)
         ok = CopyRest(fd, rest->Source->handle(), rest->From, restToUtf8);
     ok = ok && ::fsync(fd) == 0;
-    if (ok && !named) {
+    if (!named) {
+        // Closing a file that was synced cannot lose data, so it waits until after the rename:
+        // the named temporary file lives only between these two calls.
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-        ok = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, temporary.constData(),
-                      AT_SYMLINK_FOLLOW) == 0;
+        ok = ok && ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, temporary.constData(),
+                            AT_SYMLINK_FOLLOW) == 0;
         named = ok;
+        ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
+        ok = ::close(fd) == 0 && ok;
+    } else {
+        ok = ::close(fd) == 0 && ok;
+        ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
     }
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
     if (!ok) {
         if (named)
             ::unlink(temporary.constData());
