@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
@@ -59,6 +60,7 @@ const QRect NextCorner(QPoint(349, 249), QPoint(384, 269));
 const QRect DateBox(QPoint(105, 20), QPoint(165, 75));
 
 constexpr int HourLabelX = 218;
+const QRect NotesPlace(18, 85, 149, 160);
 
 int HourLabelTop(int k)
 {
@@ -130,45 +132,13 @@ TNotesField::TNotesField(QWidget* parent) : QPlainTextEdit(parent)
     setTabChangesFocus(true);
     document()->setDocumentMargin(2);
 
-    FNotice = new QLabel(QStringLiteral("Gekürzt: Der Rest steht nur in der Datei."), this);
-    FNotice->setToolTip(QStringLiteral(
-        "Die Notizen dieses Tages sind länger als 32 000 Zeichen. Gezeigt wird der Anfang; der "
-        "Rest bleibt unverändert in der Datei erhalten und wird nicht angezeigt."));
-    QFont small = FNotice->font();
-    small.setPixelSize(9);
-    FNotice->setFont(small);
-    FNotice->setWordWrap(true);
-    FNotice->setAutoFillBackground(true);
-    QPalette palette = FNotice->palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    FNotice->setPalette(palette);
-    FNotice->hide();
-}
-
-void TNotesField::SetUnshownNotice(bool shown)
-{
-    if (shown == UnshownNotice())
-        return;
-    FNotice->setVisible(shown);
-    const int height = shown ? FNotice->heightForWidth(width()) : 0;
-    setViewportMargins(0, 0, 0, height);
-    FNotice->setGeometry(0, this->height() - height, width(), height);
-}
-
-bool TNotesField::UnshownNotice() const
-{
-    return !FNotice->isHidden();
-}
-
-void TNotesField::resizeEvent(QResizeEvent* event)
-{
-    QPlainTextEdit::resizeEvent(event);
-    if (UnshownNotice()) {
-        const int height = FNotice->heightForWidth(width());
-        setViewportMargins(0, 0, 0, height);
-        FNotice->setGeometry(0, this->height() - height, width(), height);
-    }
+    // The pad's navy would colour the scroll bar; it keeps the application's own look.
+    // Every role counts as set, so that none is inherited from the pad.
+    QPalette ordinary = QApplication::palette(verticalScrollBar());
+    ordinary.setResolveMask(~QPalette::ResolveMask(0));
+    verticalScrollBar()->setPalette(ordinary);
+    if (QWidget* container = verticalScrollBar()->parentWidget())
+        container->setPalette(ordinary);
 }
 
 void TNotesField::ChooseWrapping(const QString& text)
@@ -268,7 +238,21 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     FHandCursors = {PadCursor(crLeftHand), PadCursor(crRightHand), PadCursor(crTopHand)};
 
     FNotes = new TNotesField(this);
-    FNotes->setGeometry(18, 85, 149, 160);
+    FNotes->setGeometry(NotesPlace);
+
+    FNotesCutNotice = new QLabel(QStringLiteral("Gekürzt: Der Rest steht nur in der Datei."),
+                                 this);
+    FNotesCutNotice->setToolTip(QStringLiteral(
+        "Die Notizen dieses Tages sind länger als 32 000 Zeichen. Gezeigt wird der Anfang; der "
+        "Rest bleibt unverändert in der Datei erhalten und wird nicht angezeigt."));
+    FNotesCutNotice->setFont(ArialFont(7));
+    FNotesCutNotice->setWordWrap(true);
+    FNotesCutNotice->setAutoFillBackground(true);
+    QPalette noticeColours = FNotesCutNotice->palette();
+    noticeColours.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+    noticeColours.setColor(QPalette::WindowText, Qt::black);
+    FNotesCutNotice->setPalette(noticeColours);
+    FNotesCutNotice->hide();
     MakeWhite(FNotes);
     FNotes->viewport()->setAutoFillBackground(true);
     connect(FNotes, &QPlainTextEdit::textChanged, this, [this] {
@@ -464,7 +448,7 @@ void TCalendarPad::LoadEntries()
         FNotes->SetLines(notes->Lines);
         FNotesUnshown = notes->Unshown;
     }
-    FNotes->SetUnshownNotice(FNotesUnshown.has_value());
+    ShowNotesCutNotice(FNotesUnshown.has_value());
     for (int k = 1; k <= SlotCount; ++k) {
         QLineEdit* slot = FSlots[static_cast<std::size_t>(k - 1)];
         // A short file leaves the remaining slots empty; lines after the 17th are ignored.
@@ -489,6 +473,16 @@ void TCalendarPad::LoadEntries()
                 ShowErrorMessage(message);
         });
     }
+}
+
+void TCalendarPad::ShowNotesCutNotice(bool shown)
+{
+    // The notice takes the bottom of the notes field's place, below its scroll bar.
+    const int height = shown ? FNotesCutNotice->heightForWidth(NotesPlace.width()) : 0;
+    FNotes->setGeometry(NotesPlace.adjusted(0, 0, 0, -height));
+    FNotesCutNotice->setGeometry(NotesPlace.left(), NotesPlace.bottom() + 1 - height,
+                                 NotesPlace.width(), height);
+    FNotesCutNotice->setVisible(shown);
 }
 
 void TCalendarPad::RefreshEntries()

@@ -50,22 +50,15 @@ public:
     // Shows the lines, one paragraph each.
     void SetLines(const QStringList& lines);
 
-    // Shows or hides the notice that the file holds more than the field shows.
-    void SetUnshownNotice(bool shown);
-    bool UnshownNotice() const;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int Room() const;
     // Breaking a word of thousands of letters at word boundaries costs time that grows with
     // the square of its length; such text is broken anywhere, as it would be anyway.
     void ChooseWrapping(const QString& text);
-
-    QLabel* FNotice = nullptr;
 };
 
 class TCalendarPad : public QWidget {
@@ -161,6 +154,8 @@ public:
     QString SlotFilePath() const;
 
     TNotesField* NotesField() const { return FNotes; }
+    // Whether the notes file holds more than the notes field shows; a notice says so.
+    bool NotesCut() const { return FNotesUnshown.has_value(); }
     // Slot field k, k = 1..17.
     QLineEdit* SlotField(int k) const;
 
@@ -194,6 +189,7 @@ private:
     void TurnPage(bool forward);
     void OpenPerpetualCalendar();
     void ApplySlotColours();
+    void ShowNotesCutNotice(bool shown);
     // Runs an action; an error it raises is shown to the user. Returns whether it succeeded.
     template <class Action> bool Guarded(Action&& action);
     // Shows an error raised while painting, once per date text, after the paint is over.
@@ -221,6 +217,7 @@ private:
     bool FSoundEffect = true;
 
     TNotesField* FNotes = nullptr;
+    QLabel* FNotesCutNotice = nullptr;
     std::array<QLineEdit*, 17> FSlots{};
     QTimer* FMinuteTimer = nullptr;
     std::array<QCursor, 3> FHandCursors;
