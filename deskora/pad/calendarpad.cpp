@@ -441,8 +441,10 @@ void TCalendarPad::LoadEntries()
         errors << e.Message();
     }
 
+    const QString unreadable = QStringLiteral("Datei kann nicht gelesen werden");
     FNotes->clear();
     FNotes->setReadOnly(!FNotesReadable);
+    FNotes->setPlaceholderText(FNotesReadable ? QString() : unreadable);
     FNotesUnshown.reset();
     if (notes) {
         FNotes->SetLines(notes->Lines);
@@ -458,6 +460,7 @@ void TCalendarPad::LoadEntries()
         slot->setText(text);
         slot->setCursorPosition(0);
         slot->setReadOnly(!FSlotsReadable);
+        slot->setPlaceholderText(FSlotsReadable || k > 1 ? QString() : unreadable);
     }
     FLoadedDate = FDate;
     FNotesModified = FSlotsModified = false;
