@@ -136,8 +136,8 @@ TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
     Year->setFont(ArialFont(9));
     Year->setPalette(black);
     Year->setRange(MinYear, MaxYear);
-    // Leaving the field clamps a typed year into the range instead of dropping it (fixup);
-    // the mode covers a text that is no number.
+    // Leaving the field clamps a typed year into the range (the field's fixup) instead of
+    // going back to the year before.
     Year->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     Year->findChild<QLineEdit*>()->setMaxLength(4);
 

@@ -4,8 +4,8 @@
 // hands it the shown date and language and takes the picked date text back.
 //
 // The month list and the year field follow the grid when it shows another month (Page Up/Down,
-// arrow keys, a click on a day of the neighbouring month), and the grid follows them. A year
-// typed into the field moves the grid as it stands, whatever its size; leaving the field brings
+// arrow keys, a click on a day of the neighbouring month), and the grid follows them. A year of
+// up to four digits typed into the field moves the grid as it stands; leaving the field brings
 // it into 1981..2099. Return in the grid takes the day like OK.
 
 #include "pad/language.h"
