@@ -1,8 +1,8 @@
 #include "posixtz.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
+
+#include "tzif.h"
 
 namespace lunoria {
 
@@ -193,19 +193,8 @@ std::optional<std::string> TZifFusszeile(std::string_view daten)
 
 std::optional<std::string> TZifFusszeileAusDatei(const std::string& pfad)
 {
-    // The largest zone files are a few ten kilobytes; anything far beyond is not one.
-    constexpr std::streamoff Hoechstens = 4 * 1024 * 1024;
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f)
-        return std::nullopt;
-    std::string daten;
-    char puffer[8192];
-    while (f.read(puffer, sizeof puffer) || f.gcount() > 0) {
-        daten.append(puffer, static_cast<std::size_t>(f.gcount()));
-        if (static_cast<std::streamoff>(daten.size()) > Hoechstens)
-            return std::nullopt;
-    }
-    return TZifFusszeile(daten);
+    const auto daten = TZifDateiInhalt(pfad);
+    return daten ? TZifFusszeile(*daten) : std::nullopt;
 }
 
 }  // namespace lunoria

@@ -94,6 +94,12 @@ int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel)
         uebernimm(regel.StandardDate, zeile->Ende);
     } else if (jahr >= 1980 && jahr <= 1995 && HatMonat(regel.DaylightDate) && HatMonat(regel.StandardDate)) {
         regel.StandardDate.wMonth = 9;  // DST ended in September until 1995
+        if (jahr == 1980) {
+            // It came back on the first Sunday of April, 6 April 1980.
+            regel.DaylightDate.wMonth = 4;
+            regel.DaylightDate.wDayOfWeek = 0;
+            regel.DaylightDate.wDay = 1;
+        }
     } else {
         // No German DST this year, or a system zone without a daylight rule to build on.
         OhneWechsel(regel.DaylightDate);
@@ -112,7 +118,7 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
     const int jahr = JahrVon(mjd);
 
     Zonenregel regel;
-    if (basis == kzbGerman && (jahr < 1996 || jahr > 2001)) {
+    if (basis == kzbGerman && jahr < 1996) {
         rec.ZonenStatus = DeutscheSommerzeit(jahr, mjd, regel);
     } else {
         const TZonenregelStand stand = SystemZonenregel(jahr);

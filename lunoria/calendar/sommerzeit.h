@@ -1,6 +1,6 @@
 #pragma once
-// Daylight-saving time (DST) of a year under two time bases: the system zone's rule applied to
-// every year, or the German legal history (DST in 1916-1918, 1940-1949 and 1980-2001 only).
+// Daylight-saving time (DST) of a year under two time bases: the system zone's rule of that year,
+// or the German legal history (DST in 1916-1918, 1940-1949 and from 1980 on).
 // Dates are MJDs (julian.h); texts are UTF-8.
 
 #include <array>
@@ -10,8 +10,8 @@
 
 namespace lunoria {
 
-// Which rules decide DST: the German history (kzbGerman) or the system zone's present rule
-// applied to every year (kzbStandard).
+// Which rules decide DST: the German history (kzbGerman) or the system zone's rule of the year
+// (kzbStandard), which is the zone's recorded history where the system keeps one.
 enum TKalenderZeitBasis : int {
     kzbGerman = 0,
     kzbStandard = 1,
@@ -85,13 +85,16 @@ inline constexpr std::array<TSommerzeitTabellenZeile, 13> SommerzeitTabelle = {{
     {1949, {4, 0, 2, 2, 0}, {10, 0, 1, 2, 0}},
 }};
 
-// The DST period of the MJD's year under the time basis. For kzbGerman the years 1996-2001 take
-// the system rule and the status the system reports now; the others follow DeutscheSommerzeit.
+// The DST period of the MJD's year under the time basis. For kzbGerman the years from 1996 on
+// take the system rule and the status the system reports now; the others follow
+// DeutscheSommerzeit.
 TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd);
 
 // The German rule of a year, built on the system zone's biases and names (and, for 1980-1995,
-// its change rules with the end moved to September). Returns 0 for a year without German DST
-// (both rules then have month 0), else 2 when the MJD lies between start and end day, else 1.
+// its change rules with the end moved to September and, in 1980, the start to the first Sunday
+// of April). Returns 0 for a year without German DST (both rules then have month 0), else 2 when
+// the MJD lies between start and end day, else 1. Years from 1996 on are not German rules of
+// their own: SommerzeitInfo takes the system's rule for them, and here they give 0.
 int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel);
 
 // MJD at 0 h of the day the rule gives in the year; the hour of the change is not part of it.

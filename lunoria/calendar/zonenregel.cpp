@@ -1,12 +1,16 @@
 #include "zonenregel.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "julian.h"
 #include "posixtz.h"
+#include "tzif.h"
 #include "uhr.h"
 
 namespace lunoria {
@@ -25,7 +29,7 @@ int Minuten(long sekunden)
     return static_cast<int>(sekunden >= 0 ? (sekunden + 30) / 60 : -((-sekunden + 30) / 60));
 }
 
-long AbgerundetGeteilt(long a, long b)
+std::int64_t AbgerundetGeteilt(std::int64_t a, std::int64_t b)
 {
     return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
 }
@@ -85,6 +89,156 @@ TSystemZeitRegel WochentagsRegel(const TPosixWechsel& w, int jahr)
     return r;
 }
 
+// Calendar arithmetic on days since 1970-01-01 in the proleptic Gregorian calendar, which is how
+// zone files count. 64-bit throughout: instants of a zone file reach +-2^60 s.
+
+struct TZivilDatum {
+    std::int64_t Jahr;
+    int Monat;
+    int Tag;
+};
+
+TZivilDatum DatumAusTagen(std::int64_t tage)
+{
+    // Years of 400 (eras) starting 1 March, so that the leap day ends each year.
+    const std::int64_t z = tage + 719468;
+    const std::int64_t era = AbgerundetGeteilt(z, 146097);
+    const std::int64_t tagDerEra = z - era * 146097;
+    const std::int64_t jahrDerEra =
+        (tagDerEra - tagDerEra / 1460 + tagDerEra / 36524 - tagDerEra / 146096) / 365;
+    const std::int64_t tagDesJahres = tagDerEra - (365 * jahrDerEra + jahrDerEra / 4 - jahrDerEra / 100);
+    const std::int64_t mp = (5 * tagDesJahres + 2) / 153;  // 0 = March ... 11 = February
+    const int monat = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    return {jahrDerEra + era * 400 + (monat <= 2 ? 1 : 0), monat, static_cast<int>(tagDesJahres - (153 * mp + 2) / 5 + 1)};
+}
+
+std::int64_t TageAusDatum(std::int64_t jahr, int monat, int tag)
+{
+    const std::int64_t j = jahr - (monat <= 2 ? 1 : 0);
+    const std::int64_t era = AbgerundetGeteilt(j, 400);
+    const std::int64_t jahrDerEra = j - era * 400;
+    const std::int64_t tagDesJahres = (153 * (monat > 2 ? monat - 3 : monat + 9) + 2) / 5 + tag - 1;
+    return era * 146097 + jahrDerEra * 365 + jahrDerEra / 4 - jahrDerEra / 100 + tagDesJahres - 719468;
+}
+
+bool GregorianischesSchaltjahr(std::int64_t jahr)
+{
+    return jahr % 4 == 0 && (jahr % 100 != 0 || jahr % 400 == 0);
+}
+
+int GregorianischeTage(int monat, std::int64_t jahr)
+{
+    static constexpr int Tage[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return monat == 2 && GregorianischesSchaltjahr(jahr) ? 29 : Tage[monat - 1];
+}
+
+// 0 = Sunday ... 6 = Saturday; 1 January 1970 was a Thursday.
+int WochentagAusTagen(std::int64_t tage)
+{
+    const std::int64_t n = tage + 4;
+    return static_cast<int>(n - AbgerundetGeteilt(n, 7) * 7);
+}
+
+std::int64_t JahrDerSekunde(std::int64_t lokal)
+{
+    return DatumAusTagen(AbgerundetGeteilt(lokal, 86400)).Jahr;
+}
+
+// The recurring rule that gives back the day of a local instant (seconds since 1970 on the
+// local clock): its weekday and occurrence in its month, 5 when it is the month's last one. The
+// end of a day may be passed as 24:00 of that day.
+TSystemZeitRegel RegelAm(std::int64_t tage, std::int64_t sekunden)
+{
+    const TZivilDatum d = DatumAusTagen(tage);
+    TSystemZeitRegel r;
+    r.wMonth = d.Monat;
+    r.wDayOfWeek = WochentagAusTagen(tage);
+    r.wDay = d.Tag + 7 > GregorianischeTage(d.Monat, d.Jahr) ? 5 : (d.Tag - 1) / 7 + 1;
+    r.wHour = static_cast<int>(sekunden / 3600);
+    r.wMinute = static_cast<int>(sekunden % 3600 / 60);
+    return r;
+}
+
+TSystemZeitRegel RegelAm(std::int64_t lokal)
+{
+    const std::int64_t tage = AbgerundetGeteilt(lokal, 86400);
+    return RegelAm(tage, lokal - tage * 86400);
+}
+
+// The local clock time (seconds since 1970) at which a footer rule changes in the year.
+std::int64_t PosixWechselLokal(const TPosixWechsel& w, std::int64_t jahr)
+{
+    const std::int64_t neujahr = TageAusDatum(jahr, 1, 1);
+    std::int64_t tag = neujahr;
+    switch (w.Form) {
+    case TPosixWechsel::MonatWocheTag: {
+        const std::int64_t erster = TageAusDatum(jahr, w.Monat, 1);
+        int d = 1 + (w.Wochentag - WochentagAusTagen(erster) + 7) % 7 + (w.Woche - 1) * 7;
+        while (d > GregorianischeTage(w.Monat, jahr))
+            d -= 7;  // week 5: the last one
+        tag = erster + d - 1;
+        break;
+    }
+    case TPosixWechsel::JulianTag:
+        tag = neujahr + w.Tag - 1 + (GregorianischesSchaltjahr(jahr) && w.Tag >= 60 ? 1 : 0);
+        break;
+    case TPosixWechsel::NullTag:
+        tag = neujahr + w.Tag;
+        break;
+    }
+    return tag * 86400 + w.Sekunden;
+}
+
+// One recorded change of local time.
+struct TLokalerWechsel {
+    std::int64_t Utc;
+    std::int64_t Lokal;  // the local clock time before the change, seconds since 1970
+    TTZifTyp Von, Nach;
+};
+
+TZonenregelStand StandAusTypen(const TTZifTyp& normal, const TTZifTyp* sommer)
+{
+    TZonenregelStand s;
+    s.Regel.Bias = -Minuten(normal.Offset);
+    s.Regel.StandardName = normal.Name;
+    if (sommer) {
+        s.Regel.DaylightName = sommer->Name;
+        s.Regel.DaylightBias = -Minuten(sommer->Offset) - s.Regel.Bias;
+        s.Status = 1;
+    }
+    return s;
+}
+
+// The daylight period of a year from the type in force at its start and its changes in order.
+// More than one period gives the first start and the last end. A year that begins in daylight
+// time starts it on 1 January at 00:00; one that ends in it ends it on 31 December at 24:00.
+// letzteNormalzeit: the standard time last in force before the year, for a year all in
+// daylight time.
+TZonenregelStand PeriodeDesJahres(std::int64_t jahr, const TTZifTyp& amAnfang,
+                                  const std::vector<TLokalerWechsel>& wechsel, const TTZifTyp& letzteNormalzeit)
+{
+    const auto beginn = std::find_if(wechsel.begin(), wechsel.end(), [](const TLokalerWechsel& w) {
+        return !w.Von.Sommerzeit && w.Nach.Sommerzeit;
+    });
+    const auto ende = std::find_if(wechsel.rbegin(), wechsel.rend(), [](const TLokalerWechsel& w) {
+        return w.Von.Sommerzeit && !w.Nach.Sommerzeit;
+    });
+    const TTZifTyp& amSchluss = wechsel.empty() ? amAnfang : wechsel.back().Nach;
+
+    if (beginn == wechsel.end() && !amAnfang.Sommerzeit)
+        return StandAusTypen(amSchluss, nullptr);  // no daylight time this year
+
+    const TTZifTyp& sommer = beginn != wechsel.end() ? beginn->Nach : amAnfang;
+    const TTZifTyp& normal = beginn != wechsel.end() ? beginn->Von
+                             : ende != wechsel.rend() ? ende->Nach
+                                                      : letzteNormalzeit;
+    TZonenregelStand s = StandAusTypen(normal, &sommer);
+    s.Regel.DaylightDate = beginn != wechsel.end() ? RegelAm(beginn->Lokal) : RegelAm(TageAusDatum(jahr, 1, 1), 0);
+    s.Regel.StandardDate =
+        ende != wechsel.rend() ? RegelAm(ende->Lokal) : RegelAm(TageAusDatum(jahr, 12, 31), 86400);
+    return s;
+}
+
 Zonenregel UtcRegel()
 {
     Zonenregel r;
@@ -122,13 +276,33 @@ std::string ZonenDatei(const std::string& name)
     return std::string(verzeichnis && *verzeichnis ? verzeichnis : "/usr/share/zoneinfo") + "/" + name;
 }
 
-// The local zone's rule string, parsed; read again only when TZ changes.
-const std::optional<TPosixZone>& LokaleZone()
+// The local zone: its recorded history from its zone file, or, where TZ holds a rule string or
+// the file has no readable table, one rule for every year. Read again only when TZ changes.
+struct TLokaleZone {
+    std::optional<TTZifZone> Geschichte;
+    std::optional<TPosixZone> Regel;
+};
+
+TLokaleZone ZoneAusDatei(const std::string& pfad)
+{
+    TLokaleZone z;
+    const std::optional<std::string> daten = TZifDateiInhalt(pfad);
+    if (!daten)
+        return z;
+    z.Geschichte = LiesTZif(*daten);
+    if (!z.Geschichte) {
+        const std::optional<std::string> fuss = TZifFusszeile(*daten);
+        z.Regel = fuss ? LiesPosixTZ(*fuss) : std::nullopt;
+    }
+    return z;
+}
+
+const TLokaleZone& LokaleZone()
 {
     struct Zwischenspeicher {
         bool gefuellt = false;
         std::optional<std::string> tz;
-        std::optional<TPosixZone> zone;
+        TLokaleZone zone;
     };
     static Zwischenspeicher z;
 
@@ -137,21 +311,21 @@ const std::optional<TPosixZone>& LokaleZone()
     if (z.gefuellt && z.tz == tz)
         return z.zone;
 
-    std::optional<std::string> text;
+    TLokaleZone zone;
     if (!tz) {
-        text = TZifFusszeileAusDatei("/etc/localtime");
+        zone = ZoneAusDatei("/etc/localtime");
     } else if (tz->empty()) {
-        text = "UTC0";  // an empty TZ is UTC
+        zone.Regel = LiesPosixTZ("UTC0");  // an empty TZ is UTC
     } else if (tz->front() == ':') {
-        text = TZifFusszeileAusDatei(ZonenDatei(tz->substr(1)));
-    } else if (LiesPosixTZ(*tz)) {
-        text = *tz;
+        zone = ZoneAusDatei(ZonenDatei(tz->substr(1)));
+    } else if (auto regel = LiesPosixTZ(*tz)) {
+        zone.Regel = std::move(regel);
     } else {
-        text = TZifFusszeileAusDatei(ZonenDatei(*tz));
+        zone = ZoneAusDatei(ZonenDatei(*tz));
     }
     z.gefuellt = true;
     z.tz = tz;
-    z.zone = text ? LiesPosixTZ(*text) : std::nullopt;
+    z.zone = std::move(zone);
     return z.zone;
 }
 
@@ -162,6 +336,69 @@ TZonenregelStand ZonenregelAusText(const std::string& tz, int jahr)
     return StandAusZone(LiesPosixTZ(tz), jahr);
 }
 
+TZonenregelStand ZonenregelAusTZif(const TTZifZone& zone, int jahr)
+{
+    if (zone.Typen.empty())
+        return StandAusZone(std::nullopt, jahr);
+    const std::optional<TPosixZone> fuss =
+        zone.Fusszeile.empty() ? std::nullopt : LiesPosixTZ(zone.Fusszeile);
+    const std::size_t n = std::min(zone.Zeiten.size(), zone.TypNach.size());
+    if (n == 0 && fuss)
+        return StandAusZone(fuss, jahr);  // a file without a table: its rule holds at all times
+
+    const auto typ = [&zone](std::size_t i) -> const TTZifTyp& {
+        const std::size_t index = zone.TypNach[i];
+        return index < zone.Typen.size() ? zone.Typen[index] : zone.Typen.front();
+    };
+    const auto von = [&](std::size_t i) -> const TTZifTyp& { return i == 0 ? zone.Typen.front() : typ(i - 1); };
+    const auto lokal = [&](std::size_t i) { return zone.Zeiten[i] + von(i).Offset; };
+
+    // Before the first change: the zone's first time, without daylight time.
+    if (n == 0 || JahrDerSekunde(lokal(0)) > jahr)
+        return StandAusTypen(zone.Typen.front(), nullptr);
+    // After the table: the footer rule as it applies to every year.
+    const std::int64_t letztesJahr = JahrDerSekunde(lokal(n - 1));
+    if (fuss && letztesJahr < jahr)
+        return StandAusZone(fuss, jahr);
+
+    std::vector<TLokalerWechsel> wechsel;
+    TTZifTyp amAnfang = zone.Typen.front();
+    TTZifTyp letzteNormalzeit = zone.Typen.front();
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::int64_t j = JahrDerSekunde(lokal(i));
+        if (j > jahr)
+            break;
+        if (j == jahr) {
+            wechsel.push_back({zone.Zeiten[i], lokal(i), von(i), typ(i)});
+        } else {
+            amAnfang = typ(i);
+            if (!amAnfang.Sommerzeit)
+                letzteNormalzeit = amAnfang;
+        }
+    }
+
+    // In the year of the table's last change, the footer rule takes over after it.
+    if (fuss && fuss->HatSommerzeit && letztesJahr == jahr) {
+        const TTZifTyp normal{-fuss->NormalOffset, false, fuss->NormalName};
+        const TTZifTyp sommer{-fuss->SommerOffset, true, fuss->SommerName};
+        for (std::int64_t j = jahr - 1; j <= jahr + 1; ++j) {
+            const std::int64_t beginn = PosixWechselLokal(fuss->Beginn, j);
+            const std::int64_t ende = PosixWechselLokal(fuss->Ende, j);
+            const TLokalerWechsel neu[] = {{beginn - normal.Offset, beginn, normal, sommer},
+                                           {ende - sommer.Offset, ende, sommer, normal}};
+            for (const TLokalerWechsel& w : neu)
+                if (w.Utc > zone.Zeiten[n - 1] && JahrDerSekunde(w.Lokal) == jahr)
+                    wechsel.push_back(w);
+        }
+        std::stable_sort(wechsel.begin(), wechsel.end(),
+                         [](const TLokalerWechsel& a, const TLokalerWechsel& b) { return a.Utc < b.Utc; });
+        // A footer change that repeats the time already in force changes nothing.
+        for (std::size_t i = 1; i < wechsel.size(); ++i)
+            wechsel[i].Von = wechsel[i - 1].Nach;
+    }
+    return PeriodeDesJahres(jahr, amAnfang, wechsel, letzteNormalzeit);
+}
+
 TZonenregelStand MitteleuropaeischeZonenregel()
 {
     return ZonenregelAusText("CET-1CEST,M3.5.0,M10.5.0/3", 2000);
@@ -169,7 +406,8 @@ TZonenregelStand MitteleuropaeischeZonenregel()
 
 TZonenregelStand PosixZonenregel(int jahr)
 {
-    TZonenregelStand s = StandAusZone(LokaleZone(), jahr);
+    const TLokaleZone& zone = LokaleZone();
+    TZonenregelStand s = zone.Geschichte ? ZonenregelAusTZif(*zone.Geschichte, jahr) : StandAusZone(zone.Regel, jahr);
     if (s.Status != 0) {
         // The C library reads the same zone; it reports whether daylight time is in force now.
         tzset();

@@ -18,9 +18,12 @@ using test::ZonenregelGuard;
 constexpr Extended M_1916_04_30 = 20983, M_1916_10_01 = 21137;
 constexpr Extended M_1941_01_01 = 29995, M_1941_12_31 = 30359;
 constexpr Extended M_1945_04_02 = 31547, M_1945_09_06 = 31704;
+constexpr Extended M_1980_04_06 = 44335, M_1980_09_28 = 44510;
 constexpr Extended M_1985_03_31 = 46155, M_1985_09_29 = 46337;
+constexpr Extended M_2002_03_31 = 52364, M_2002_10_27 = 52574;
 constexpr Extended M_1998_03_29 = 50901, M_1998_07_01 = 50995, M_1998_10_25 = 51111;
-constexpr Extended M_2024_04_07 = 60407, M_2024_07_01 = 60492, M_2024_10_06 = 60589;
+constexpr Extended M_2024_03_31 = 60400, M_2024_04_07 = 60407, M_2024_07_01 = 60492, M_2024_10_06 = 60589;
+constexpr Extended M_2024_10_27 = 60610;
 
 // Central European time installed through the seam, German regional settings.
 class SommerzeitTest : public ::testing::Test {
@@ -46,10 +49,18 @@ TEST_F(SommerzeitTest, DeutscheJahreTexteUndTage)
          "letzter Mittwoch (31.12.) im Dezember um 00:00 Uhr", M_1941_01_01, M_1941_12_31, 3, 1, 1, 3, 31, 12, 0, 0},
         {1945, "erster Montag (2.04.) im April um 02:00 Uhr", "erster Donnerstag (6.09.) im September um 02:00 Uhr",
          M_1945_04_02, M_1945_09_06, 1, 2, 4, 4, 6, 9, 2, 2},
+        // DST came back on the first Sunday of April 1980, not the last one of March.
+        {1980, "erster Sonntag (6.04.) im April um 02:00 Uhr", "letzter Sonntag (28.09.) im September um 03:00 Uhr",
+         M_1980_04_06, M_1980_09_28, 7, 6, 4, 7, 28, 9, 2, 3},
         {1985, "letzter Sonntag (31.03.) im März um 02:00 Uhr", "letzter Sonntag (29.09.) im September um 03:00 Uhr",
          M_1985_03_31, M_1985_09_29, 7, 31, 3, 7, 29, 9, 2, 3},
         {1998, "letzter Sonntag (29.03.) im März um 02:00 Uhr", "letzter Sonntag (25.10.) im Oktober um 03:00 Uhr",
          M_1998_03_29, M_1998_10_25, 7, 29, 3, 7, 25, 10, 2, 3},
+        // Germany has kept DST every year since 1980: from 2002 on the system rule as well.
+        {2002, "letzter Sonntag (31.03.) im März um 02:00 Uhr", "letzter Sonntag (27.10.) im Oktober um 03:00 Uhr",
+         M_2002_03_31, M_2002_10_27, 7, 31, 3, 7, 27, 10, 2, 3},
+        {2024, "letzter Sonntag (31.03.) im März um 02:00 Uhr", "letzter Sonntag (27.10.) im Oktober um 03:00 Uhr",
+         M_2024_03_31, M_2024_10_27, 7, 31, 3, 7, 27, 10, 2, 3},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.jahr);
@@ -80,7 +91,7 @@ TEST_F(SommerzeitTest, JahreOhneDeutscheSommerzeit)
     // 1 July of each year, counted from MJD 0.
     const std::vector<std::pair<int, Extended>> jahre = {
         {1915, 20679}, {1919, 22140}, {1930, 26158}, {1939, 29445}, {1950, 33463},
-        {1965, 38942}, {1979, 44055}, {2002, 52456}, {2024, M_2024_07_01},
+        {1965, 38942}, {1979, 44055},
     };
     for (const auto& [jahr, mjd] : jahre) {
         SCOPED_TRACE(jahr);
@@ -194,7 +205,7 @@ TEST_F(SommerzeitTest, ZeitZonenOffsetFolgtDenDeutschenRegeln)
     const std::vector<Fall> faelle = {
         {50814, 1},         {M_1998_03_29, 2}, {M_1998_07_01, 2}, {M_1998_10_25, 1},
         {M_1941_01_01, 2},  {M_1941_12_31, 1}, {M_1985_09_29 - 1, 2}, {M_1985_09_29, 1},
-        {26158, 1} /* 1 July 1930 */,
+        {26158, 1} /* 1 July 1930 */, {M_2024_07_01, 2}, {60324, 1} /* 15 January 2024 */,
     };
     for (const Fall& f : faelle)
         EXPECT_DOUBLE_EQ(static_cast<double>(ZeitZonenOffsetAm(f.mjd)), static_cast<double>(f.stunden))
