@@ -201,7 +201,11 @@ int TageImMonatKalender(int monat, int jahr)
 
 bool DatumGueltig(int tag, int monat, int jahr)
 {
-    return monat >= 1 && monat <= 12 && tag >= 1 && tag <= TageImMonatKalender(monat, jahr);
+    // 5 to 14 October 1582 never existed: the Julian 4 October was followed by the Gregorian
+    // 15 October. Every other day up to the month's length is a date.
+    if (jahr == 1582 && monat == 10 && tag >= 5 && tag <= 14)
+        return false;
+    return monat >= 1 && monat <= 12 && tag >= 1 && tag <= TageImMonat(monat, jahr);
 }
 
 int Kalenderwoche(Extended mjd)

@@ -46,6 +46,7 @@ int Wochentag(int nummerierung, Extended mjd);
 bool Schaltjahr(int jahr);
 int TageImMonat(int monat, int jahr);          // month 1 ... 12
 int TageImMonatKalender(int monat, int jahr);  // as TageImMonat, October 1582 has 21 days
+// A day of a month 1 ... 12 that the calendar has: not 5 ... 14 October 1582.
 bool DatumGueltig(int tag, int monat, int jahr);
 
 int Kalenderwoche(Extended mjd);               // ISO 8601 week 1 ... 53

@@ -103,6 +103,15 @@ TEST(Julian, EveryDayFromMinusYear4712To10000RoundTripsAndFollowsItsPredecessor)
         ASSERT_TRUE(Caldat(mjd, t, m, j, h));
         ASSERT_EQ((Datum{t, m, j}), d) << static_cast<double>(mjd);
         ASSERT_EQ(h, 0);
+        // Every day of the walk is a valid date, and a month has no other valid days.
+        ASSERT_TRUE(DatumGueltig(d.tag, d.monat, d.jahr)) << d.tag << "." << d.monat << "." << d.jahr;
+        if (d.tag == 1) {
+            int gueltig = 0;
+            for (int tag = -1; tag <= 32; ++tag)
+                gueltig += DatumGueltig(tag, d.monat, d.jahr) ? 1 : 0;
+            const bool reform = d.jahr == 1582 && d.monat == 10;
+            ASSERT_EQ(gueltig, OrakelMonatsLaenge(d.monat, d.jahr) - (reform ? 10 : 0)) << d.monat << "." << d.jahr;
+        }
         d = OrakelNaechsterTag(d);
         mjd += 1;
         ++tage;
@@ -181,8 +190,10 @@ TEST(Julian, LeapYearsAndMonthLengths)
     const struct {
         int tag, monat, jahr;
         bool gueltig;
-    } daten[] = {{29, 2, 1900, false}, {29, 2, 2000, true}, {21, 10, 1582, true}, {22, 10, 1582, false},
-                 {0, 1, 2000, false},  {1, 13, 2000, false}, {1, 0, 2000, false},  {31, 12, -4712, true}};
+    } daten[] = {{29, 2, 1900, false}, {29, 2, 2000, true},   {0, 1, 2000, false},   {1, 13, 2000, false},
+                 {1, 0, 2000, false},   {31, 12, -4712, true}, {4, 10, 1582, true},   {5, 10, 1582, false},
+                 {10, 10, 1582, false}, {14, 10, 1582, false}, {15, 10, 1582, true},  {22, 10, 1582, true},
+                 {31, 10, 1582, true},  {32, 10, 1582, false}, {5, 10, 1583, true},   {5, 10, 1581, true}};
     for (const auto& d : daten)
         EXPECT_EQ(DatumGueltig(d.tag, d.monat, d.jahr), d.gueltig) << d.tag << "." << d.monat << "." << d.jahr;
 }
