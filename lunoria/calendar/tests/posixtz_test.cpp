@@ -257,6 +257,23 @@ TEST_F(LokaleZoneTest, BerlinAusDerZonenDatenbank)
     EXPECT_EQ(r.EndeText, "letzter Sonntag (25.10.) im Oktober um 03:00 Uhr");
     EXPECT_EQ(r.NormalzeitName, "CET");
     EXPECT_DOUBLE_EQ(static_cast<double>(r.SommerzeitOffset), 2.0);
+
+    // The standard basis takes each year from the zone's recorded changes (zdump -v).
+    struct Fall {
+        Extended mjd;
+        const char* beginn;
+        const char* ende;
+    };
+    const std::vector<Fall> faelle = {
+        {38942, "keine Sommerzeit definiert", "keine Sommerzeit definiert"},  // 1 July 1965
+        {48073, "letzter Sonntag (25.03.) im März um 02:00 Uhr",
+         "letzter Sonntag (30.09.) im September um 03:00 Uhr"},  // 1 July 1990
+    };
+    for (const Fall& f : faelle) {
+        const TSommerzeitInfoRec s = SommerzeitInfo(kzbStandard, f.mjd);
+        EXPECT_EQ(s.BeginnText, f.beginn);
+        EXPECT_EQ(s.EndeText, f.ende);
+    }
 }
 
 TEST_F(LokaleZoneTest, StatusDesGegenwaertigenAugenblicks)

@@ -24,6 +24,9 @@ public:
     {
     }
 
+    // Any provider, e.g. one reading a zone file's history.
+    explicit ZonenregelGuard(TZonenregelQuelle quelle) : m_Vorher(SetzeZonenregelQuelle(std::move(quelle))) {}
+
     ~ZonenregelGuard() { SetzeZonenregelQuelle(std::move(m_Vorher)); }
     ZonenregelGuard(const ZonenregelGuard&) = delete;
     ZonenregelGuard& operator=(const ZonenregelGuard&) = delete;
