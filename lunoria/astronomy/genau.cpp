@@ -427,8 +427,10 @@ TMondBeleuchtung MondBeleuchtung(Extended breite, Extended laenge, Extended mjd)
 
     // The sun where it was when its light left it; both bodies referred to the equator of the
     // instant of observation.
-    const TKugelKoord sonne = Aequatorial(SonneGenau(t - SonnenLichtzeitJHd), t);
-    const TKugelKoord mond = Aequatorial(MondGenau(t), t);
+    const TKugelKoord sonneEkliptik = SonneGenau(t - SonnenLichtzeitJHd);
+    const TKugelKoord mondEkliptik = MondGenau(t);
+    const TKugelKoord sonne = Aequatorial(sonneEkliptik, t);
+    const TKugelKoord mond = Aequatorial(mondEkliptik, t);
 
     const Extended ds = sonne.Breite, dm = mond.Breite;
     const Extended da = sonne.Laenge - mond.Laenge;
@@ -442,9 +444,14 @@ TMondBeleuchtung MondBeleuchtung(Extended breite, Extended laenge, Extended mjd)
     TMondBeleuchtung b;
     b.Prozent = 100 * (1 + CosG(i)) / 2;
 
-    // Position angle of the bright limb: negative while it faces west, i.e. while waxing.
-    const Extended chi = ATN2(CosG(ds) * SinG(da), SinG(ds) * CosG(dm) - CosG(ds) * SinG(dm) * CosG(da));
-    b.Zunehmend = chi < 0;
+    // Waxing while the moon stands 0 to 180 degrees east of the sun in ecliptic longitude, so
+    // that the flag turns exactly at new and full moon (which are defined in longitude). The
+    // position angle of the bright limb would turn at opposition in right ascension instead,
+    // which can lie hours away from the phase.
+    Extended elongation = std::fmod(mondEkliptik.Laenge - sonneEkliptik.Laenge, 360.0L);
+    if (elongation < 0)
+        elongation += 360;
+    b.Zunehmend = elongation < 180;
 
     // Parallactic angle from the local hour angle of the moon.
     const Extended h = 15 * OrtsSternzeit(mjd, laenge) - mond.Laenge;

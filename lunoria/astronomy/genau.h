@@ -44,7 +44,7 @@ TKugelKoord Aequatorial(const TKugelKoord& ekliptik, Extended t);
 
 struct TMondBeleuchtung {
     Extended Prozent = 0;     // lit fraction of the disc, 0 ... 100
-    bool Zunehmend = false;   // waxing: the bright limb faces west (position angle < 0)
+    bool Zunehmend = false;   // waxing: moon 0 ... 180 degrees east of the sun in ecliptic longitude
     Extended Bildwinkel = 0;  // parallactic angle of the moon in degrees, -180 ... 180
 };
 

@@ -70,7 +70,8 @@ TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec)
     for (Extended& t : zeiten) {
         const Extended offset = IstSommerzeit(rec, t) ? rec.SommerzeitOffset : rec.NormalzeitOffset;
         t = t + offset / 24;
-        DeltaTKorrektur(t);
+        // The series run in dynamical time, which is ahead of the clock by Delta T.
+        t -= DeltaTSekunden(t) / 86400;
     }
     return zeiten;
 }

@@ -28,7 +28,8 @@ TJahreszeiten Jahreszeiten(int jahr);
 
 // The season starts of the year in local clock time: each instant t of Jahreszeiten plus the
 // daylight-saving offset of rec when IstSommerzeit(rec, t) holds, else its standard offset,
-// then with Delta T added (DeltaTKorrektur). rec is the daylight-saving record of the year.
+// then less Delta T (DeltaTSekunden), from dynamical to universal time. rec is the
+// daylight-saving record of the year.
 TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec);
 
 }  // namespace lunoria

@@ -70,6 +70,21 @@ void SucheObjekt(TAufUnterObjekt objekt, Extended mjd0, Extended laenge, Extende
     } while (stunde != 25 && !(block.AufgangGefunden && block.UntergangGefunden));
 }
 
+// Offset of local clock time from universal time in hours at the instant u (MJD, universal
+// time) under a year's daylight-saving record: the daylight offset from the change to daylight
+// time (BeginnZeit on the start day, standard clock time) up to the change back (EndeZeit on
+// the end day, daylight clock time), the standard offset otherwise. A start after the end in
+// the year (southern hemisphere) puts daylight time at both ends of the year.
+Extended OffsetZumZeitpunkt(const TSommerzeitInfoRec& rec, Extended u)
+{
+    if (rec.ZonenStatus == 0)
+        return rec.NormalzeitOffset;
+    const Extended beginn = rec.BeginnMJD + (rec.BeginnZeit - rec.NormalzeitOffset) / 24;
+    const Extended ende = rec.EndeMJD + (rec.EndeZeit - rec.SommerzeitOffset) / 24;
+    const bool sommer = beginn <= ende ? (u >= beginn && u < ende) : (u >= beginn || u < ende);
+    return sommer ? rec.SommerzeitOffset : rec.NormalzeitOffset;
+}
+
 }  // namespace
 
 TQuadInterpolation QuadInterpolation(Extended ym, Extended y0, Extended yp)
@@ -224,20 +239,7 @@ void TSonneMondAufUnter::Berechnen(Extended t)
     // The month's principal phases; a new or full moon on the date itself names the phase.
     m_Ereignisse.Clear();
     m_Ereignisse.FuelleMonat(t);
-    bool ereignis = false;
-    for (std::size_t i = 0; i < m_Ereignisse.Count(); ++i) {
-        const TEreignis& e = m_Ereignisse.Objects(i);
-        if (e.Typ != mpNeumond && e.Typ != mpVollmond)
-            continue;
-        // The day of the event counts from its own midnight, also before MJD 0.
-        const Extended tag = std::floor(e.Zeitpunkt);
-        if (tag != t)
-            continue;
-        m_MondPhase = std::string(AstroText(e.Typ == mpNeumond ? atNeumond : atVollmond)) + " (" +
-                      MitUhr((e.Zeitpunkt - tag) * 24) + ")";
-        ereignis = true;
-        break;
-    }
+    const bool ereignis = EreignisAmTag(t);
     const TMondBeleuchtung b = MondBeleuchtung(m_Breite, m_Laenge, t);
     m_AufUnterDaten.Beleuchtung = b.Prozent;
     m_AufUnterDaten.Zunehmend = b.Zunehmend;
@@ -250,6 +252,58 @@ void TSonneMondAufUnter::Berechnen(Extended t)
     AufUnterTexte(m_AufUnterDaten.Mond, m_MondAufgang, m_MondUntergang);
 
     m_ZeitPunktText = MJDZuTextDatum(t);
+}
+
+Extended TSonneMondAufUnter::LokaleEreigniszeit(Extended jde) const
+{
+    // The phase series run in dynamical time; less Delta T gives universal time.
+    const Extended u = jde - DeltaTSekunden(jde) / 86400;
+    // The record of the year of the instant's local standard-time date (the object's own one
+    // unless the instant lies at the turn of a neighbouring year).
+    const Extended normalTag = std::floor(u + m_Sommerzeit.NormalzeitOffset / 24);
+    if (JahrVon(normalTag) == JahrVon(m_Zeitpunkt))
+        return u + OffsetZumZeitpunkt(m_Sommerzeit, u) / 24;
+    return u + OffsetZumZeitpunkt(SommerzeitInfo(m_ZeitBasis, normalTag), u) / 24;
+}
+
+bool TSonneMondAufUnter::EreignisAmTag(Extended t)
+{
+    // Only a whole day can hold an event; a day fraction keeps the percentage text.
+    if (!std::isfinite(t) || std::floor(t) != t)
+        return false;
+    const auto suche = [&](const TEreignissListe& liste) {
+        for (std::size_t i = 0; i < liste.Count(); ++i) {
+            const TEreignis& e = liste.Objects(i);
+            if (e.Typ != mpNeumond && e.Typ != mpVollmond)
+                continue;
+            // Zone offsets stay within a day, so farther events cannot fall on the date.
+            if (std::fabs(e.Zeitpunkt - t) > 2)
+                continue;
+            const Extended lokal = LokaleEreigniszeit(e.Zeitpunkt);
+            // The day of the event counts from its own local midnight, also before MJD 0.
+            const Extended tag = std::floor(lokal);
+            if (tag != t)
+                continue;
+            m_MondPhase = std::string(AstroText(e.Typ == mpNeumond ? atNeumond : atVollmond)) + " (" +
+                          MitUhr((lokal - tag) * 24) + ")";
+            return true;
+        }
+        return false;
+    };
+    if (suche(m_Ereignisse))
+        return true;
+    // The list holds the month by dynamical time; on the first and last day of a month the
+    // local day may take an event of the neighbouring month.
+    const int monat = MonatVon(t);
+    for (const Extended nachbar : {t - 1, t + 1}) {
+        if (MonatVon(nachbar) == monat)
+            continue;
+        TEreignissListe liste;
+        liste.FuelleMonat(nachbar);
+        if (suche(liste))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace lunoria

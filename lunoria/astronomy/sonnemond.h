@@ -107,6 +107,13 @@ public:
     bool Zunehmend() const { return m_AufUnterDaten.Zunehmend; }
 
 private:
+    // Local clock time (MJD) of a phase instant jde of the series (dynamical time): less Delta T,
+    // plus the standard or daylight offset in force at that instant.
+    Extended LokaleEreigniszeit(Extended jde) const;
+    // When a new or full moon falls on the local day t, sets MondPhase to its name and local
+    // time and returns true.
+    bool EreignisAmTag(Extended t);
+
     Extended m_Laenge;
     std::string m_Ort;
     Extended m_Breite;

@@ -122,14 +122,15 @@ TEST(MondBeleuchtung, January2000AtTheDefaultPlace)
 
 TEST(MondBeleuchtung, WaxingFlagFlipsAtNewAndFullMoon)
 {
-    // Around each new and full moon of 2000 (instants from the phase series). The flag follows
-    // the position angle of the bright limb, which turns over at conjunction in right
-    // ascension; that lies within a few hours of the phase, so look eight hours either side.
+    // Around each new and full moon of 2000 (instants from the phase series, accurate to well
+    // under a minute). The flag follows the elongation in ecliptic longitude, which defines
+    // the phases, so it turns within minutes of them (the position angle of the bright limb
+    // would turn at conjunction in right ascension, up to hours away).
     for (Extended k = 0; k < 13; k += 0.5L) {
         const Extended t = k / 1236.85L;
         const TMondPhase p = MondPhaseZeit(k, t, t * t, t * t * t, t * t * t * t);
-        const bool vorher = MondBeleuchtung(49.47L, -9.65L, p.MJD - 8.0L / 24).Zunehmend;
-        const bool nachher = MondBeleuchtung(49.47L, -9.65L, p.MJD + 8.0L / 24).Zunehmend;
+        const bool vorher = MondBeleuchtung(49.47L, -9.65L, p.MJD - 5.0L / 1440).Zunehmend;
+        const bool nachher = MondBeleuchtung(49.47L, -9.65L, p.MJD + 5.0L / 1440).Zunehmend;
         if (p.Typ == mpNeumond) {
             EXPECT_FALSE(vorher) << D(k);
             EXPECT_TRUE(nachher) << D(k);

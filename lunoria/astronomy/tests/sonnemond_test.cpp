@@ -114,14 +114,16 @@ TEST_F(SonneMond, RiseAndSetTexts)
 
 TEST_F(SonneMond, MoonPhaseTextOnEventDaysAndOtherDays)
 {
+    // New moon 6 January 2000 18:14 UT and full moon 21 January 04:40 UT, shown in central
+    // European time.
     TSonneMondAufUnter s(kzbStandard);
     s.Berechnen(MJDAusDatum(6, 1, 2000, 0));
-    EXPECT_EQ(s.MondPhase(), "Neumond (18:15 Uhr)");
+    EXPECT_EQ(s.MondPhase(), "Neumond (19:14 Uhr)");
     EXPECT_LT(s.Beleuchtung(), 2);
     s.Berechnen(MJDAusDatum(21, 1, 2000, 0));
-    EXPECT_EQ(s.MondPhase(), "Vollmond (04:41 Uhr)");
+    EXPECT_EQ(s.MondPhase(), "Vollmond (05:40 Uhr)");
     EXPECT_GT(s.Beleuchtung(), 99);  // computed on event days too
-    EXPECT_TRUE(s.Zunehmend());      // at 0 h, before the full moon of 04:41
+    EXPECT_TRUE(s.Zunehmend());      // at 0 h, before the full moon of 04:40
     const Extended winkelVollmond = s.Bildwinkel();
     s.Berechnen(MJDAusDatum(28, 1, 2000, 0));
     EXPECT_EQ(s.MondPhase(), "53,4%, abnehmend");
@@ -133,6 +135,38 @@ TEST_F(SonneMond, MoonPhaseTextOnEventDaysAndOtherDays)
     // A time point with a day fraction never matches an event.
     s.Berechnen(MJDAusDatum(21, 1, 2000, 0) + 0.1L);
     EXPECT_NE(s.MondPhase().find('%'), std::string::npos) << s.MondPhase();
+}
+
+TEST_F(SonneMond, NewAndFullMoonOnTheirLocalDay)
+{
+    // Published instants (UT): full moon 23 April 2024 23:49, new moon 1 October 2016 00:11,
+    // full moon 31 October 2020 14:49. The local day decides, also where the event belongs to
+    // the neighbouring month by its own date. The day beside it shows the percentage with the
+    // word for 0 h UT of the date.
+    const char* const newYork = "EST5EDT,M3.2.0,M11.1.0";
+    const char* const sydney = "AEST-10AEDT,M10.1.0,M4.1.0/3";
+    const struct {
+        const char* zone;
+        int tag, monat, jahr;
+        const char* phase;  // the whole text on event days, else the word after the percentage
+    } faelle[] = {
+        {newYork, 23, 4, 2024, "Vollmond (19:49 Uhr)"},
+        {newYork, 24, 4, 2024, "abnehmend"},  // 11 minutes after the full moon
+        {sydney, 23, 4, 2024, "zunehmend"},
+        {sydney, 24, 4, 2024, "Vollmond (09:49 Uhr)"},
+        {newYork, 29, 9, 2016, "abnehmend"},
+        {newYork, 30, 9, 2016, "Neumond (20:11 Uhr)"},
+        {sydney, 31, 10, 2020, "zunehmend"},
+        {sydney, 1, 11, 2020, "Vollmond (01:49 Uhr)"},  // daylight time, +11 h
+    };
+    for (const auto& f : faelle) {
+        test::ZonenGuard zone(f.zone);
+        TSonneMondAufUnter s(kzbStandard);
+        s.Berechnen(MJDAusDatum(f.tag, f.monat, f.jahr, 0));
+        const std::string phase = f.phase;
+        const std::string erwartet = phase.find("Uhr") != std::string::npos ? phase : "%, " + phase;
+        EXPECT_TRUE(s.MondPhase().ends_with(erwartet)) << s.MondPhase() << " on " << f.tag << "." << f.monat;
+    }
 }
 
 TEST_F(SonneMond, PercentageTextPadsAndUsesTheRegionalSeparator)
