@@ -10,11 +10,27 @@
 
 namespace lunoria {
 
-// The single-line edit that a calendar control can show its date in.
+// The single-line edit that a calendar control can show its date in. Its length limit holds for
+// what the user types only: a text that the program writes is shown whole, so that a date
+// longer than the limit (a six-digit year) is never cut into another date.
 class TKalBasisEdit : public QLineEdit {
     Q_OBJECT
+    Q_PROPERTY(int maxLength READ maxLength WRITE setMaxLength)
 public:
-    using QLineEdit::QLineEdit;
+    explicit TKalBasisEdit(QWidget* parent = nullptr);
+
+    // The typing limit in characters.
+    int maxLength() const { return m_Tippgrenze; }
+    void setMaxLength(int laenge);
+    // Shows the text whole, whatever the typing limit.
+    void setText(const QString& text);
+
+private:
+    // The toolkit's limit is the typing limit, or the length of a longer text already shown:
+    // typing can then shorten that text but not lengthen it.
+    void GrenzeAnpassen();
+
+    int m_Tippgrenze = 32767;  // the toolkit's default: no practical limit
 };
 
 class TBasisKalenderClass : public QWidget {

@@ -1,5 +1,7 @@
 #include "kalenderbtn.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -218,18 +220,17 @@ void TKalenderBtn::mousePressEvent(QMouseEvent* event)
         } else {
             m_Gedrueckt = true;
             repaint();
-            QPoint anker;
-            QWidget* bezug = nullptr;
+            // The dialog opens under the edit's left edge, clear of the edit and of this button
+            // beside it: the rows that either of them takes up are kept free.
+            const QRect knopf(mapToGlobal(QPoint(0, 0)), size());
+            QRect anker = knopf;
             if (edit) {
                 setModJulDat(start);
-                anker = QPoint(edit->x(), edit->y() + edit->height());
-                bezug = edit->parentWidget();
-            } else {
-                anker = QPoint(x(), y() + height());
-                bezug = parentWidget();
+                const QRect feld(edit->mapToGlobal(QPoint(0, 0)), edit->size());
+                anker = QRect(QPoint(feld.left(), std::min(feld.top(), knopf.top())),
+                              QPoint(feld.right(), std::max(feld.bottom(), knopf.bottom())));
             }
-            const QPoint schirm = bezug ? bezug->mapToGlobal(anker) : anker;
-            m_Dialog->Positionieren(schirm, edit ? edit->width() : 0, edit ? edit->height() : 0);
+            m_Dialog->Positionieren(QPoint(anker.left(), anker.bottom() + 1), edit ? anker.width() : 0, anker.height());
             const int ergebnis = m_Dialog->exec();
             if (ergebnis == QDialog::Accepted) {
                 m_Geaendert = Gitter()->ModJulDat() != start;

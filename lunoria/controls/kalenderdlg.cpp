@@ -1,5 +1,6 @@
 #include "kalenderdlg.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -176,11 +178,16 @@ void TvexKalenderDlg::FormCreate()
     const int seit = TagDesJahres(d);
     lbtagvon->setText(QStringLiteral("%1 - %2").arg(seit).arg(TagDesJahres(MJDAusDatum(31, 12, KalenderCtrl1->Jahr(), 0)) - seit));
     const QString lang = Q(e.LangeMonatsNamen[static_cast<std::size_t>(monat - 1)]);
-    if (lang.size() <= 5)
+    if (lang.size() <= 5) {
         lbmonatjahr->setText(QStringLiteral("%1 %2").arg(lang).arg(KalenderCtrl1->Jahr()));
-    else
-        lbmonatjahr->setText(QStringLiteral("%1. %2").arg(Q(e.KurzeMonatsNamen[static_cast<std::size_t>(monat - 1)]))
-                                 .arg(KalenderCtrl1->Jahr()));
+    } else {
+        // A short name is followed by a period unless the locale's own name already ends in one
+        // ("Dez." in German).
+        QString kurz = Q(e.KurzeMonatsNamen[static_cast<std::size_t>(monat - 1)]);
+        if (!kurz.endsWith(QLatin1Char('.')))
+            kurz += QLatin1Char('.');
+        lbmonatjahr->setText(QStringLiteral("%1 %2").arg(kurz).arg(KalenderCtrl1->Jahr()));
+    }
 
     m_ShowMJDEdit = false;
     ShowMJDPanel->hide();
@@ -321,16 +328,94 @@ void TvexKalenderDlg::EingabeUebernehmen(QLineEdit* feld)
 
 void TvexKalenderDlg::Positionieren(QPoint p, int editBreite, int editHoehe)
 {
+    m_Anker = p;
+    m_AnkerBreite = editBreite;
+    m_AnkerHoehe = editHoehe;
+    m_AnkerGesetzt = true;
+    Platzieren();
+}
+
+namespace {
+
+// What the window manager adds around a shown window: left, title bar, right and bottom.
+QMargins RahmenVon(const QWidget* w)
+{
+    const QRect aussen = w->frameGeometry();
+    const QRect innen = w->geometry();
+    return QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(), aussen.right() - innen.right(),
+                    aussen.bottom() - innen.bottom());
+}
+
+}  // namespace
+
+QMargins TvexKalenderDlg::Rahmen() const
+{
+    const QMargins eigener = RahmenVon(this);
+    if (!eigener.isNull())
+        return eigener;
+    // Until it has been shown once, the window system has not told the dialog its frame; the
+    // program's active window carries the frame that the window manager draws.
+    const QWidget* vorbild = QApplication::activeWindow();
+    if (vorbild && vorbild != this && vorbild->isVisible())
+        return RahmenVon(vorbild);
+    return {};
+}
+
+void TvexKalenderDlg::Platzieren()
+{
+    // Placed by its outer frame, title bar included, so that neither the title bar nor the
+    // frame covers the edit above it or below it.
+    m_RahmenBeimPlatzieren = Rahmen();
+    const QMargins& r = m_RahmenBeimPlatzieren;
+    const int aussenBreite = Breite + r.left() + r.right();
+    const int aussenHoehe = Hoehe + r.top() + r.bottom();
     QRect schirm(0, 0, 1 << 20, 1 << 20);
-    if (const QScreen* s = QGuiApplication::screenAt(p) ? QGuiApplication::screenAt(p) : QGuiApplication::primaryScreen())
+    const QScreen* s = QGuiApplication::screenAt(m_Anker);
+    if (!s)
+        s = QGuiApplication::primaryScreen();
+    if (s)
         schirm = s->availableGeometry();
-    int links = p.x();
-    int oben = p.y();
-    if (schirm.x() + schirm.width() < p.x() + Breite)
-        links = p.x() + editBreite + 22 - Breite;  // right edge 22 pixels right of the edit's
-    if (schirm.y() + schirm.height() < p.y() + Hoehe + 2)
-        oben = p.y() - editHoehe - Hoehe;  // above the edit
-    setGeometry(links, oben, Breite, Hoehe);
+    int links = m_Anker.x();
+    int oben = m_Anker.y();
+    if (schirm.x() + schirm.width() < links + aussenBreite)
+        links = m_Anker.x() + m_AnkerBreite + 22 - aussenBreite;  // right edge 22 pixels right of the edit's
+    if (schirm.y() + schirm.height() < oben + aussenHoehe + 2)
+        oben = m_Anker.y() - m_AnkerHoehe - aussenHoehe;  // above the edit
+    // An edit partly beyond the screen's left or right edge: the dialog stays on the screen.
+    links = std::max(std::min(links, schirm.x() + schirm.width() - aussenBreite), schirm.x());
+    if (RahmenVon(this).isNull()) {
+        // Frame not known yet: a window's position is that of its frame, and the window system
+        // puts the frame's corner there.
+        resize(Breite, Hoehe);
+        move(links, oben);
+    } else {
+        setGeometry(links + r.left(), oben + r.top(), Breite, Hoehe);
+    }
+}
+
+bool TvexKalenderDlg::event(QEvent* event)
+{
+    const bool ergebnis = QDialog::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        // The window system reports the frame once the dialog is shown; where it differs from
+        // the one assumed, the place is worked out again.
+        if (m_AnkerGesetzt && isVisible() && !m_Platzierend && Rahmen() != m_RahmenBeimPlatzieren) {
+            m_Platzierend = true;
+            Platzieren();
+            m_Platzierend = false;
+        }
+        break;
+    case QEvent::Hide:
+        m_AnkerGesetzt = false;
+        break;
+    default:
+        break;
+    }
+    return ergebnis;
 }
 
 void TvexKalenderDlg::SystemDatumZeigen(bool an)

@@ -4,6 +4,7 @@
 // Julian Date and Julian centuries.
 
 #include <QDialog>
+#include <QMargins>
 
 #include "calendar/extended.h"
 
@@ -51,8 +52,8 @@ public:
     bool ShowJD_JHd() const { return m_ShowJD_JHd; }
     bool ShowMJDEdit() const { return m_ShowMJDEdit; }
 
-    // Places the dialog at the screen point p, under an edit of the given width and height
-    // (0 without edit); it moves left or above where the screen ends.
+    // Places the dialog's outer frame at the screen point p, under an edit of the given width
+    // and height (0 without edit); it moves left or above the edit where the screen ends.
     void Positionieren(QPoint p, int editBreite = 0, int editHoehe = 0);
     void SystemDatumZeigen(bool an);
     void JDJHdZeigen(bool an);
@@ -70,16 +71,29 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void FormCreate();
     void EingabeUebernehmen(QLineEdit* feld);
+    // What the window manager adds around the dialog: left, title bar, right and bottom.
+    QMargins Rahmen() const;
+    // Puts the outer frame under (or above) the place last asked for.
+    void Platzieren();
 
     int m_JahrAnzeige = 0;
     Extended m_MJDAnzeige = 0;
     bool m_ShowSystemDatum = true;
     bool m_ShowJD_JHd = false;
     bool m_ShowMJDEdit = false;
+
+    // The last place asked for, kept while the dialog is shown.
+    QPoint m_Anker;
+    int m_AnkerBreite = 0;
+    int m_AnkerHoehe = 0;
+    bool m_AnkerGesetzt = false;
+    QMargins m_RahmenBeimPlatzieren;
+    bool m_Platzierend = false;
 };
 
 }  // namespace lunoria

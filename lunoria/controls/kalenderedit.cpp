@@ -31,7 +31,7 @@ TKalenderEdit::TKalenderEdit(QWidget* parent)
 {
     resize(75, height());
     setMaxLength(10);
-    QLineEdit::setText(Q(MJDZuTextDatum(MJDHeute())));
+    TKalBasisEdit::setText(Q(MJDZuTextDatum(MJDHeute())));
     m_DefaultDatum = MJDHeute();
     m_UseDefaultDatum = false;
 }
@@ -57,7 +57,7 @@ void TKalenderEdit::setKalender(TBasisKalenderClass* kalender)
 
 void TKalenderEdit::setText(const QString& text)
 {
-    QLineEdit::setText(text);
+    TKalBasisEdit::setText(text);
     int status = 0;
     TextDatumZuMJD(text.toStdString(), status);
     if (status == 4) {
@@ -127,7 +127,7 @@ bool TKalenderEdit::DatumPruefen()
         else if (auto* knopf = qobject_cast<TKalenderBtn*>(m_Kalender.data()))
             knopf->setTextDatum(text());
     } else {
-        QLineEdit::setText(normal);
+        TKalBasisEdit::setText(normal);
     }
     m_Pruefend = false;
     return ok;
@@ -158,7 +158,7 @@ void TKalenderEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (taste == Qt::Key_Escape) {
-        QLineEdit::setText(m_UseDefaultDatum ? Q(MJDZuTextDatum(m_DefaultDatum)) : KalenderText());
+        TKalBasisEdit::setText(m_UseDefaultDatum ? Q(MJDZuTextDatum(m_DefaultDatum)) : KalenderText());
         selectAll();
         event->accept();
         DatumEditiert();

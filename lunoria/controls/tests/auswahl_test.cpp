@@ -223,7 +223,7 @@ TEST_F(Auswahl, ButtonOpensTheDialogUnderItsEdit)
     int markiert = 0;
     bool gedrueckt = false;
     test::WennOffen(dlg, [&] {
-        lage = dlg->geometry().topLeft();
+        lage = dlg->frameGeometry().topLeft();  // the outer frame, title bar included
         markiert = dlg->KalenderCtrl1->MarkerZelle().Wert;
         gedrueckt = knopf.Gedrueckt();
         EXPECT_EQ(dlg->KalenderCtrl1->Monat(), 4);
