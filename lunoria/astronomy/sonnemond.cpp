@@ -292,6 +292,9 @@ bool TSonneMondAufUnter::EreignisAmTag(Extended t)
     };
     if (suche(m_Ereignisse))
         return true;
+    // An empty list means a date that cannot be split (FuelleMonat has said so already).
+    if (m_Ereignisse.Leer())
+        return false;
     // The list holds the month by dynamical time; on the first and last day of a month the
     // local day may take an event of the neighbouring month.
     const int monat = MonatVon(t);
