@@ -381,8 +381,6 @@ void TvexKalenderDlg::Platzieren()
         links = m_Anker.x() + m_AnkerBreite + 22 - aussenBreite;  // right edge 22 pixels right of the edit's
     if (schirm.y() + schirm.height() < oben + aussenHoehe + 2)
         oben = m_Anker.y() - m_AnkerHoehe - aussenHoehe;  // above the edit
-    // An edit partly beyond the screen's left or right edge: the dialog stays on the screen.
-    links = std::max(std::min(links, schirm.x() + schirm.width() - aussenBreite), schirm.x());
     if (RahmenVon(this).isNull()) {
         // Frame not known yet: a window's position is that of its frame, and the window system
         // puts the frame's corner there.
