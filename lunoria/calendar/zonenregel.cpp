@@ -381,7 +381,7 @@ TZonenregelStand ZonenregelAusTZif(const TTZifZone& zone, int jahr)
     if (fuss && fuss->HatSommerzeit && letztesJahr == jahr) {
         const TTZifTyp normal{-fuss->NormalOffset, false, fuss->NormalName};
         const TTZifTyp sommer{-fuss->SommerOffset, true, fuss->SommerName};
-        for (std::int64_t j = jahr - 1; j <= jahr + 1; ++j) {
+        for (std::int64_t j = std::int64_t{jahr} - 1; j <= std::int64_t{jahr} + 1; ++j) {
             const std::int64_t beginn = PosixWechselLokal(fuss->Beginn, j);
             const std::int64_t ende = PosixWechselLokal(fuss->Ende, j);
             const TLokalerWechsel neu[] = {{beginn - normal.Offset, beginn, normal, sommer},
@@ -392,7 +392,8 @@ TZonenregelStand ZonenregelAusTZif(const TTZifZone& zone, int jahr)
         }
         std::stable_sort(wechsel.begin(), wechsel.end(),
                          [](const TLokalerWechsel& a, const TLokalerWechsel& b) { return a.Utc < b.Utc; });
-        // A footer change that repeats the time already in force changes nothing.
+        // Each change leaves the time the one before it left in force, so that a footer change
+        // into the time already in force counts as no start or end.
         for (std::size_t i = 1; i < wechsel.size(); ++i)
             wechsel[i].Von = wechsel[i - 1].Nach;
     }
