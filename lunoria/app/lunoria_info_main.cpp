@@ -3,7 +3,7 @@
 //
 //   lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM]
 //
-// Exit status: 0 done, 2 unreadable date or wrong call.
+// Exit status: 0 done, 2 unreadable date, a year outside -4712 ... 5879490, or wrong call.
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -29,7 +29,7 @@ constexpr const char* Aufruf =
     "Zeigt die Angaben der Seiten \"Allgemein\" und \"Astronomie\" von Lunoria für ein Datum.\n"
     "\n"
     "  DATUM                         Datum im kurzen Datumsformat der Regionaleinstellungen\n"
-    "                                (ohne Angabe: heute)\n"
+    "                                (Jahre -4712 bis 5879490; ohne Angabe: heute)\n"
     "  --zeitbasis german|standard   Sommerzeitregeln: deutsche Geschichte oder die Regel der\n"
     "                                Systemzeitzone (Vorgabe: standard)\n"
     "  --breite GRAD                 geographische Breite, nördlich positiv (Vorgabe: 49.47)\n"
@@ -136,6 +136,12 @@ int main(int argc, char* argv[])
         mjd = TextDatumZuMJD(datum, fehler);
         if (fehler != 0) {
             std::fprintf(stderr, "Das eingegebene Textdatum kann nicht aufgelöst werden\n");
+            return 2;
+        }
+        // Lunoria's dates lie in the years -4712 ... 5879490; beyond them the calendar
+        // arithmetic has no dates to give. Compared as MJDs, so that no year is split first.
+        if (mjd < MJDAusDatum(1, 1, MinJahrStandard, 0) || mjd >= MJDAusDatum(1, 1, MaxJahrStandard + 1, 0)) {
+            std::fprintf(stderr, "Das Jahr liegt nicht zwischen %d und %d\n", MinJahrStandard, MaxJahrStandard);
             return 2;
         }
     }
