@@ -1,8 +1,12 @@
 #include "kalender1.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -58,6 +62,24 @@ constexpr int InfoCaptionX = 10;
 constexpr int InfoWertX = 96;
 constexpr int InfoLinks = 278;
 constexpr int InfoBreite = 250;
+constexpr int InfoZeilen = 10;
+
+// The moon picture's frame on the "Astronomie" tab: left and right edge, and the row below it.
+constexpr int MondLinks = 404;
+constexpr int MondRechts = 534;
+constexpr int MondUnten = 138;  // nine facts, the long date on a row of its own
+
+// Row of the group that holds fact i (0 ... 8): the facts after the long date move down one
+// row, since the long date's value takes the row below its caption.
+constexpr int InfoZeileVon(int i)
+{
+    return i <= 3 ? i : i + 1;
+}
+
+constexpr int InfoZeileY(int zeile)
+{
+    return InfoErsteZeile + zeile * InfoZeilenAbstand;
+}
 
 QString Q(const std::string& text)
 {
@@ -106,15 +128,18 @@ TKalender1::TKalender1(QWidget* parent)
 
     gbInfo = new QGroupBox(QStringLiteral(" Allgemeine Info's: "), TabSheet1);
     gbInfo->setObjectName(QStringLiteral("gbInfo"));
-    gbInfo->setGeometry(InfoLinks, 8, InfoBreite, 22 + 9 * InfoZeilenAbstand + 6);
-    for (int zeile = 0; zeile < 9; ++zeile) {
-        auto* caption = new QLabel(QString::fromUtf8(InfoCaptions[zeile]), gbInfo);
-        caption->setGeometry(InfoCaptionX, InfoErsteZeile + zeile * InfoZeilenAbstand, InfoWertX - InfoCaptionX, 18);
+    gbInfo->setGeometry(InfoLinks, 8, InfoBreite, InfoErsteZeile + InfoZeilen * InfoZeilenAbstand + 6);
+    for (int i = 0; i < 9; ++i) {
+        auto* caption = new QLabel(QString::fromUtf8(InfoCaptions[i]), gbInfo);
+        caption->setGeometry(InfoCaptionX, InfoZeileY(InfoZeileVon(i)), InfoWertX - InfoCaptionX, 18);
     }
     lbTextWochentag = WerteLabel(gbInfo, "lbTextWochentag", 0);
     lbTextMonat = WerteLabel(gbInfo, "lbTextMonat", 1);
     lbJahr = WerteLabel(gbInfo, "lbJahr", 2);
     lbDatumLang = WerteLabel(gbInfo, "lbDatumLang", 3);
+    // The long date ("Donnerstag, 25. September 5879490") is wider than the value column: it
+    // takes the row below its caption, across the whole group.
+    lbDatumLang->setGeometry(InfoCaptionX, InfoZeileY(InfoZeileVon(3) + 1), InfoBreite - InfoCaptionX - 6, 18);
     lbKalWoche = WerteLabel(gbInfo, "lbKalWoche", 4);
     lbKWStart = WerteLabel(gbInfo, "lbKWStart", 5);
     lbTageseit = WerteLabel(gbInfo, "lbTageseit", 6);
@@ -151,11 +176,12 @@ TKalender1::TKalender1(QWidget* parent)
     cbShowCaption->move(8, 294);
     lbStartWochentag = new QLabel(QStringLiteral("Start Wochentag:"), TabSheet1);
     lbStartWochentag->setObjectName(QStringLiteral("lbStartWochentag"));
-    lbStartWochentag->setGeometry(InfoLinks, 240, 90, 18);
+    const int unterGruppe = gbInfo->geometry().bottom() + 8;
+    lbStartWochentag->setGeometry(InfoLinks, unterGruppe + 2, 90, 18);
     lbStartWochentag->hide();
     ComboBox1 = new QComboBox(TabSheet1);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setGeometry(InfoLinks + 92, 238, 120, 22);
+    ComboBox1->setGeometry(InfoLinks + 92, unterGruppe, 120, 22);
     ComboBox1->hide();
     connect(ComboBox1, &QComboBox::activated, this, &TKalender1::ComboBox1Change);
 
@@ -180,7 +206,7 @@ QLabel* TKalender1::WerteLabel(QWidget* eltern, const char* name, int zeile)
 {
     auto* label = new QLabel(eltern);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(InfoWertX, InfoErsteZeile + zeile * InfoZeilenAbstand, InfoBreite - InfoWertX - 6, 18);
+    label->setGeometry(InfoWertX, InfoZeileY(InfoZeileVon(zeile)), InfoBreite - InfoWertX - 6, 18);
     QPalette farben = label->palette();
     farben.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy
     label->setPalette(farben);
@@ -230,9 +256,22 @@ void TKalender1::AstronomieAufbauen()
 
     constexpr int links = 10;
     constexpr int zeile = 18;
-    lbJD = AstroLabel("Julianisches Datum (JD):", "lbJD", links, 44, 210, 96, Qt::AlignRight);
-    lbMJD = AstroLabel("Modifiziertes Julianisches Datum (MJD):", "lbMJD", links, 44 + zeile, 210, 96, Qt::AlignRight);
-    lbJHd = AstroLabel("Julianische Jahrhunderte (JHd):", "lbJHd", links, 44 + 2 * zeile, 210, 96, Qt::AlignRight);
+    const QFontMetrics masse(TabSheet2->font());
+    const auto captionBreite = [&masse](std::initializer_list<const char*> captions, int mindestens) {
+        int breite = mindestens;
+        for (const char* c : captions)
+            breite = std::max(breite, masse.horizontalAdvance(QString::fromUtf8(c)) + 6);
+        return breite;
+    };
+    // The numbers end at x = 316; their labels begin where the longest caption ends, so that
+    // the Julian Date of the last years (2.149.160.837,5000) fits.
+    constexpr int jdRechts = links + 210 + 96;
+    const int jdCaption =
+        captionBreite({"Julianisches Datum (JD):", "Modifiziertes Julianisches Datum (MJD):", "Julianische Jahrhunderte (JHd):"}, 0);
+    const int jdWert = std::max(jdRechts - links - jdCaption, 96);
+    lbJD = AstroLabel("Julianisches Datum (JD):", "lbJD", links, 44, jdCaption, jdWert, Qt::AlignRight);
+    lbMJD = AstroLabel("Modifiziertes Julianisches Datum (MJD):", "lbMJD", links, 44 + zeile, jdCaption, jdWert, Qt::AlignRight);
+    lbJHd = AstroLabel("Julianische Jahrhunderte (JHd):", "lbJHd", links, 44 + 2 * zeile, jdCaption, jdWert, Qt::AlignRight);
     const int sonne = 108;
     lbSonneAuf = AstroLabel("Sonnenaufgang:", "lbSonneAuf", links, sonne, 110, 110);
     lbSonneUnter = AstroLabel("Sonnenuntergang:", "lbSonneUnter", links, sonne + zeile, 110, 110);
@@ -241,27 +280,35 @@ void TKalender1::AstronomieAufbauen()
     lbMondPhase = AstroLabel("Mondphase:", "lbMondPhase", links, sonne + 4 * zeile, 110, 160);
     const int zone = sonne + 5 * zeile + 8;
     lbGMT = AstroLabel("GMT:", "lbGMT", links, zone, 110, 110);
-    lbZeitzone = AstroLabel("Zeitzone:", "lbZeitzone", links, zone + zeile, 110, 200);
+    // Zone names run long ("Nordamerikanische Westküsten-Normalzeit"): the row is free up to
+    // the moon picture's right edge.
+    lbZeitzone = AstroLabel("Zeitzone:", "lbZeitzone", links, zone + zeile, 110, MondRechts - links - 110);
     lbStartSommerzeit = AstroLabel("Sommerzeitanfang,", "lbStartSommerzeit", links, zone + 2 * zeile, 110, 200);
     lbEndeSommerzeit = AstroLabel("Sommerzeitende,", "lbEndeSommerzeit", links, zone + 3 * zeile, 110, 200);
 
-    const int rechts = 330;
+    // The seasons under the moon picture, their values as wide as the picture: the dates of
+    // seven-digit years ("23.03.5879490  01:33 Uhr") fit. Only the heading and the captions
+    // reach up beside the picture, where the rows on the left leave room.
     auto* jahreszeiten = new QLabel(QStringLiteral("Jahreszeiten:"), TabSheet2);
-    jahreszeiten->setGeometry(rechts, 150, 120, 16);
     QFont fett = jahreszeiten->font();
     fett.setBold(true);
     jahreszeiten->setFont(fett);
-    lbFruehling = AstroLabel("Frühlingsanfang:", "lbFruehling", rechts, 150 + zeile, 88, 118);
-    lbSommer = AstroLabel("Sommeranfang:", "lbSommer", rechts, 150 + 2 * zeile, 88, 118);
-    lbHerbst = AstroLabel("Herbstanfang:", "lbHerbst", rechts, 150 + 3 * zeile, 88, 118);
-    lbWinter = AstroLabel("Winteranfang:", "lbWinter", rechts, 150 + 4 * zeile, 88, 118);
+    const int saisonCaption = std::max(captionBreite({"Frühlingsanfang:", "Sommeranfang:", "Herbstanfang:", "Winteranfang:"}, 88),
+                                       QFontMetrics(fett).horizontalAdvance(jahreszeiten->text()) + 6);
+    const int rechts = MondLinks - saisonCaption;
+    const int saison = MondUnten - zeile + 2;
+    jahreszeiten->setGeometry(rechts, saison, saisonCaption, 16);
+    lbFruehling = AstroLabel("Frühlingsanfang:", "lbFruehling", rechts, saison + zeile, saisonCaption, MondRechts - MondLinks);
+    lbSommer = AstroLabel("Sommeranfang:", "lbSommer", rechts, saison + 2 * zeile, saisonCaption, MondRechts - MondLinks);
+    lbHerbst = AstroLabel("Herbstanfang:", "lbHerbst", rechts, saison + 3 * zeile, saisonCaption, MondRechts - MondLinks);
+    lbWinter = AstroLabel("Winteranfang:", "lbWinter", rechts, saison + 4 * zeile, saisonCaption, MondRechts - MondLinks);
 
     // The moon picture in a raised frame, and the hidden image that holds the full moon.
     Panel1 = new QFrame(TabSheet2);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(2);
-    Panel1->setGeometry(404, 8, 130, 130);
+    Panel1->setGeometry(MondLinks, 8, MondRechts - MondLinks, MondUnten - 8);
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(5, 5, 120, 120);
@@ -275,7 +322,7 @@ void TKalender1::AstronomieAufbauen()
     // stored selection and does not by itself change the button's stored basis.
     rgZB = new QGroupBox(QStringLiteral(" ZeitBasis"), TabSheet2);
     rgZB->setObjectName(QStringLiteral("rgZB"));
-    rgZB->setGeometry(rechts, 260, 200, 42);
+    rgZB->setGeometry(330, 260, 200, 42);
     rgZBItems = new QButtonGroup(rgZB);
     const char* eintraege[] = {"kzbGerman", "kzbStandard"};
     for (int i = 0; i < 2; ++i) {
