@@ -131,6 +131,22 @@ TEST_F(Auswahl, DialogLayoutPanelsAndPlace)
     EXPECT_EQ(dlg.geometry().top(), y - 22 - 180);  // above the edit
 }
 
+TEST_F(Auswahl, SystemDatePanelWritesOnePeriodAfterAShortMonthName)
+{
+    test::UhrGuard uhr(2026, 12, 8);
+    const struct {
+        const char* kurz;  // the locale's short name of December
+        const char* erwartet;
+    } faelle[] = {{"Dez", "Dez. 2026"}, {"Dez.", "Dez. 2026"}, {"Dec", "Dec. 2026"}};
+    for (const auto& f : faelle) {
+        TRegionaleEinstellungen e = DeutscheEinstellungen();
+        e.KurzeMonatsNamen[11] = f.kurz;
+        test::RegionalGuard r(e);
+        TvexKalenderDlg dlg;
+        EXPECT_EQ(dlg.lbmonatjahr->text().toStdString(), f.erwartet) << f.kurz;
+    }
+}
+
 TEST_F(Auswahl, YearAndMjdFields)
 {
     TvexKalenderDlg dlg;
