@@ -62,12 +62,12 @@ constexpr int InfoCaptionX = 10;
 constexpr int InfoWertX = 96;
 constexpr int InfoLinks = 278;
 constexpr int InfoBreite = 250;
-constexpr int InfoZeilen = 10;
+constexpr int InfoZeilen = 10;  // nine facts, the long date on a row of its own
 
 // The moon picture's frame on the "Astronomie" tab: left and right edge, and the row below it.
 constexpr int MondLinks = 404;
 constexpr int MondRechts = 534;
-constexpr int MondUnten = 138;  // nine facts, the long date on a row of its own
+constexpr int MondUnten = 138;
 
 // Row of the group that holds fact i (0 ... 8): the facts after the long date move down one
 // row, since the long date's value takes the row below its caption.
@@ -287,8 +287,8 @@ void TKalender1::AstronomieAufbauen()
     lbEndeSommerzeit = AstroLabel("Sommerzeitende,", "lbEndeSommerzeit", links, zone + 3 * zeile, 110, 200);
 
     // The seasons under the moon picture, their values as wide as the picture: the dates of
-    // seven-digit years ("23.03.5879490  01:33 Uhr") fit. Only the heading and the captions
-    // reach up beside the picture, where the rows on the left leave room.
+    // seven-digit years ("23.03.5879490  01:33 Uhr") fit. Only the heading reaches up beside
+    // the picture; the captions stand left of it, where the rows on the left leave room.
     auto* jahreszeiten = new QLabel(QStringLiteral("Jahreszeiten:"), TabSheet2);
     QFont fett = jahreszeiten->font();
     fett.setBold(true);
