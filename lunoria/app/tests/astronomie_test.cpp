@@ -77,7 +77,8 @@ TEST(Astronomie, MoonPictureAndLabelsOfJanuary2000)
         bool mitteHell;  // the centre lies on the lit side
     } faelle[] = {
         {28, "2.451.571,5000", "51.571,0000", "0,000726", "53,4%, abnehmend", 0.49, 0.58, true},
-        {21, "2.451.564,5000", "51.564,0000", "0,000534", "Vollmond (04:41 Uhr)", 0.95, 1.0, true},
+        // Full moon at 04:40:48 UT (the night of the total lunar eclipse), 05:40 central European time.
+        {21, "2.451.564,5000", "51.564,0000", "0,000534", "Vollmond (05:40 Uhr)", 0.95, 1.0, true},
         {13, "2.451.556,5000", "51.556,0000", "0,000315", "33,7%, zunehmend", 0.29, 0.38, false},
         {6, "2.451.549,5000", "51.549,0000", "0,000123", nullptr, 0.0, 0.05, false},
     };
