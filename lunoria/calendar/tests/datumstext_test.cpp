@@ -93,7 +93,8 @@ TEST(Datumstext, ReadingShortDates)
         {"dd.MM.yyyy", ".", "1.1.10000", 0, MJDAusDatum(1, 1, 10000, 0)},
         {"dd.MM.yyyy", ".", "21.10.1582", 0, MJDAusDatum(21, 10, 1582, 0)},
         {"dd.MM.yyyy", ".", "31.02.1998", 4, heute},
-        {"dd.MM.yyyy", ".", "22.10.1582", 4, heute},
+        {"dd.MM.yyyy", ".", "22.10.1582", 0, MJDAusDatum(22, 10, 1582, 0)},
+        {"dd.MM.yyyy", ".", "10.10.1582", 4, heute},  // dropped by the calendar reform
         {"dd.MM.yyyy", ".", "", 4, heute},
         {"dd.MM.yyyy", ".", "23.05.1998 ", 4, heute},
         {"dd.MM.yyyy", ".", "23-05-1998", 4, heute},
