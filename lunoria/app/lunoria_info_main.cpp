@@ -1,7 +1,10 @@
 // lunoria-info: the facts of Lunoria's two tabs for one date, one "Caption value" line per
 // label, for scripts and for checking the numbers without the window.
 //
-//   lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM]
+//   lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM | -]
+//
+// With "-" the dates are read from standard input, one per line, and each date's block is
+// followed by an empty line; a date that cannot be shown gives a block of its message.
 //
 // Exit status: 0 done, 2 unreadable date, a year outside -4712 ... 5879490, or wrong call.
 #include <cerrno>
@@ -9,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <string>
 
 #include "astronomy/astroinfo.h"
@@ -24,12 +28,14 @@ namespace {
 using lunoria::Extended;
 
 constexpr const char* Aufruf =
-    "Aufruf: lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM]\n"
+    "Aufruf: lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM | -]\n"
     "\n"
     "Zeigt die Angaben der Seiten \"Allgemein\" und \"Astronomie\" von Lunoria für ein Datum.\n"
     "\n"
     "  DATUM                         Datum im kurzen Datumsformat der Regionaleinstellungen\n"
     "                                (Jahre -4712 bis 5879490; ohne Angabe: heute)\n"
+    "  -                             Daten zeilenweise von der Standardeingabe lesen; nach\n"
+    "                                jedem Block eine Leerzeile\n"
     "  --zeitbasis german|standard   Sommerzeitregeln: deutsche Geschichte oder die Regel der\n"
     "                                Systemzeitzone (Vorgabe: standard)\n"
     "  --breite GRAD                 geographische Breite, nördlich positiv (Vorgabe: 49.47)\n"
@@ -66,6 +72,49 @@ bool GradLesen(const std::string& text, Extended& wert)
 void Zeile(const char* caption, const std::string& wert)
 {
     std::printf("%s %s\n", caption, wert.c_str());
+}
+
+// Reads a date text into an MJD; the German message when it cannot be shown, else nothing.
+const char* DatumLesen(const std::string& datum, Extended& mjd)
+{
+    using namespace lunoria;
+    int fehler = 0;
+    mjd = TextDatumZuMJD(datum, fehler);
+    if (fehler != 0)
+        return "Das eingegebene Textdatum kann nicht aufgelöst werden";
+    // Lunoria's dates lie in the years -4712 ... 5879490; beyond them the calendar arithmetic
+    // has no dates to give. Compared as MJDs, so that no year is split first.
+    if (mjd < MJDAusDatum(1, 1, MinJahrStandard, 0) || mjd >= MJDAusDatum(1, 1, MaxJahrStandard + 1, 0))
+    {
+        static const std::string bereich = "Das Jahr liegt nicht zwischen " + std::to_string(MinJahrStandard)
+                                           + " und " + std::to_string(MaxJahrStandard);
+        return bereich.c_str();
+    }
+    return nullptr;
+}
+
+// The block of one date; 1 when standard output fails.
+int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge)
+{
+    using namespace lunoria;
+    // "Allgemein": the day facts for weeks that start on Monday.
+    const Tagesinfo tag = TagesinfoBerechnen(mjd, 1);
+    Zeile("Wochentag:", tag.Wochentagname);
+    Zeile("Monat:", tag.Monatsname);
+    Zeile("Jahr:", Format("%d", tag.Jahr));
+    Zeile("langes Datum:", tag.LangesDatum);
+    const bool woche = tag.KWBeginn != -1;
+    Zeile("Kalenderwoche:", woche ? Format("%d", tag.KW) : std::string());
+    Zeile("beginnt am:", woche ? MJDZuTextDatum(tag.KWBeginn) : std::string());
+    Zeile("Tage seit 1.1.:", Format("%d", tag.TageSeit));
+    Zeile("Tage bis 31.12.:", Format("%d", tag.TageBis));
+    Zeile("Schaltjahr:", tag.Schaltjahr ? "Ja" : "Nein");
+
+    // "Astronomie".
+    const Astroinfo info = AstroinfoBerechnen(mjd, zeitBasis, breite, laenge);
+    for (const TAstroinfoZeile& z : AstroinfoZeilen(AstroinfoTexte(info)))
+        Zeile(z.Caption, z.Wert);
+    return std::ferror(stdout) ? 1 : 0;
 }
 
 }  // namespace
@@ -130,38 +179,29 @@ int main(int argc, char* argv[])
     // Regional settings and zone names of the system, as Lunoria uses them.
     InstalliereKonsolenQuellen();
 
-    Extended mjd = MJDHeute();
-    if (datumGegeben) {
-        int fehler = 0;
-        mjd = TextDatumZuMJD(datum, fehler);
-        if (fehler != 0) {
-            std::fprintf(stderr, "Das eingegebene Textdatum kann nicht aufgelöst werden\n");
+    if (!datumGegeben)
+        return Ausgeben(MJDHeute(), zeitBasis, breite, laenge);
+    if (datum != "-") {
+        Extended mjd = 0;
+        if (const char* fehler = DatumLesen(datum, mjd)) {
+            std::fprintf(stderr, "%s\n", fehler);
             return 2;
         }
-        // Lunoria's dates lie in the years -4712 ... 5879490; beyond them the calendar
-        // arithmetic has no dates to give. Compared as MJDs, so that no year is split first.
-        if (mjd < MJDAusDatum(1, 1, MinJahrStandard, 0) || mjd >= MJDAusDatum(1, 1, MaxJahrStandard + 1, 0)) {
-            std::fprintf(stderr, "Das Jahr liegt nicht zwischen %d und %d\n", MinJahrStandard, MaxJahrStandard);
-            return 2;
-        }
+        return Ausgeben(mjd, zeitBasis, breite, laenge);
     }
-
-    // "Allgemein": the day facts for weeks that start on Monday.
-    const Tagesinfo tag = TagesinfoBerechnen(mjd, 1);
-    Zeile("Wochentag:", tag.Wochentagname);
-    Zeile("Monat:", tag.Monatsname);
-    Zeile("Jahr:", Format("%d", tag.Jahr));
-    Zeile("langes Datum:", tag.LangesDatum);
-    const bool woche = tag.KWBeginn != -1;
-    Zeile("Kalenderwoche:", woche ? Format("%d", tag.KW) : std::string());
-    Zeile("beginnt am:", woche ? MJDZuTextDatum(tag.KWBeginn) : std::string());
-    Zeile("Tage seit 1.1.:", Format("%d", tag.TageSeit));
-    Zeile("Tage bis 31.12.:", Format("%d", tag.TageBis));
-    Zeile("Schaltjahr:", tag.Schaltjahr ? "Ja" : "Nein");
-
-    // "Astronomie".
-    const Astroinfo info = AstroinfoBerechnen(mjd, zeitBasis, breite, laenge);
-    for (const TAstroinfoZeile& z : AstroinfoZeilen(AstroinfoTexte(info)))
-        Zeile(z.Caption, z.Wert);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    int status = 0;
+    std::string zeile;
+    while (std::getline(std::cin, zeile)) {
+        if (!zeile.empty() && zeile.back() == '\r')
+            zeile.pop_back();
+        Extended mjd = 0;
+        if (const char* fehler = DatumLesen(zeile, mjd)) {
+            std::printf("%s\n", fehler);
+            status = 2;
+        } else if (Ausgeben(mjd, zeitBasis, breite, laenge) != 0) {
+            return 1;
+        }
+        std::putchar('\n');
+    }
+    return std::fflush(stdout) == 0 ? status : 1;
 }
