@@ -10,7 +10,7 @@ endif
 
 BIN := $(BUILD_DIR)/bin
 
-.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output
+.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers
 
 all: build
 
@@ -52,6 +52,11 @@ screenshots: build
 	  TZ=Europe/Berlin LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen \
 	    $(BIN)/lunoria-screenshot --datum $$d --ziel docs || exit 1; \
 	done
+
+# The program's astronomy side by side with PyEphem and Astronomy Engine, with their ratios.
+bench-peers: build
+	@scripts/install-deps --bench
+	scripts/bench-peers $(BUILD_DIR)
 
 # What lunoria-info prints for 100 000 dates, this build against the commit BASE.
 compare-output: build
