@@ -345,9 +345,18 @@ void TKalender1::KalenderEdit1Change()
 {
     if (!KalenderBtn1 || !Image1)
         return;  // the edit reports changes while the tab is still being built
-    const TSonneMondAufUnter& ort = KalenderBtn1->SonneMondAufUnter();
-    const Astroinfo info = AstroinfoBerechnen(KalenderBtn1->ModJulDat(), static_cast<TKalenderZeitBasis>(KalenderBtn1->ZeitBasis()),
-                                              ort.Breite(), ort.Laenge());
+    // The tab shows the drop-down button's date, not the edit's text: a typed but unconfirmed
+    // text leaves the button, and so the tab, on the last accepted date. The edit's every
+    // change and the button's date events both land here; only a new date, time basis or place
+    // is worth computing.
+    const TSonneMondAufUnter& sm = KalenderBtn1->SonneMondAufUnter();
+    const TAstroStand stand{KalenderBtn1->ModJulDat(), KalenderBtn1->ZeitBasis(), sm.Breite(), sm.Laenge()};
+    if (m_AstroStand == stand)
+        return;
+    m_AstroStand = stand;
+    ++m_AstronomieBerechnungen;
+
+    const Astroinfo info = AstroinfoDesKnopfs();
     const TAstroinfoTexte t = AstroinfoTexte(info);
     lbJD->setText(Q(t.lbJD));
     lbMJD->setText(Q(t.lbMJD));
@@ -367,14 +376,54 @@ void TKalender1::KalenderEdit1Change()
     lbWinter->setText(Q(t.lbWinter));
 
     // The moon as it looks for the date: fills the whole image, on the button-face colour.
+    if (m_Vollmond.isNull())
+        m_Vollmond = MondImage->pixmap().toImage();
     QImage bild(Image1->size(), QImage::Format_RGB32);
     {
         QPainter canvas(&bild);
-        const QImage vollmond = MondImage->pixmap().toImage();
         MondBildZeichnen(canvas, bild.width() / 2, bild.height() / 2, bild.width() / 2, bild.height() / 2,
-                         FarbeZuQColor(COLOR_BTNFACE), info.Beleuchtung, info.Bildwinkel, info.Zunehmend, &vollmond);
+                         FarbeZuQColor(COLOR_BTNFACE), info.Beleuchtung, info.Bildwinkel, info.Zunehmend, &m_Vollmond);
     }
     Image1->setPixmap(QPixmap::fromImage(bild));
+}
+
+Astroinfo TKalender1::AstroinfoDesKnopfs()
+{
+    const TSonneMondAufUnter& sm = KalenderBtn1->SonneMondAufUnter();
+    const Extended mjd = KalenderBtn1->ModJulDat();
+    const auto basis = static_cast<TKalenderZeitBasis>(KalenderBtn1->ZeitBasis());
+    // The button's grid has just run its sun-and-moon object for its date and basis, at the
+    // place that the object keeps; each run replaces every output, so its outputs are those of
+    // a fresh computation. Only when the object lags behind is the date computed anew.
+    if (sm.Zeitpunkt() != mjd || sm.ZeitBasis() != basis)
+        return AstroinfoBerechnen(mjd, basis, sm.Breite(), sm.Laenge());
+    Astroinfo info;
+    info.JD = JulDatAusMJD(mjd);
+    info.MJD = mjd;
+    info.JHd = JHdAusMJD(mjd);
+    info.SonnenAufgang = sm.SonnenAufgang();
+    info.SonnenUntergang = sm.SonnenUntergang();
+    info.MondAufgang = sm.MondAufgang();
+    info.MondUntergang = sm.MondUntergang();
+    info.MondPhase = sm.MondPhase();
+    info.ZeitZoneGMT = sm.ZeitZoneGMT();
+    info.ZeitZone = sm.ZeitZone();
+    info.Sommerzeit = sm.SommerzeitDaten();
+    info.Beleuchtung = sm.Beleuchtung();
+    info.Bildwinkel = sm.Bildwinkel();
+    info.Zunehmend = sm.Zunehmend();
+
+    // The season search is the dearest part and depends only on the year and its
+    // daylight-saving period: a new date in the same year keeps the seasons.
+    const TSommerzeitInfoRec& rec = info.Sommerzeit;
+    const TSaisonStand saison{JahrVon(mjd),       rec.ZonenStatus, rec.BeginnMJD,        rec.BeginnZeit,
+                              rec.EndeMJD,        rec.EndeZeit,    rec.NormalzeitOffset, rec.SommerzeitOffset};
+    if (!(m_SaisonStand == saison)) {
+        m_Jahreszeiten = JahreszeitenLokal(saison.Jahr, rec);
+        m_SaisonStand = saison;
+    }
+    info.Jahreszeiten = m_Jahreszeiten;
+    return info;
 }
 
 QCheckBox* TKalender1::CheckBox(QWidget* eltern, const char* name, const char* text, int tag, bool sichtbar)

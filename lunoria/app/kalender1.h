@@ -1,8 +1,11 @@
 #pragma once
 // Lunoria's one window: the tabs "Allgemein" (month grid and day facts) and "Astronomie".
 
+#include <QImage>
 #include <QWidget>
+#include <optional>
 
+#include "astronomy/astroinfo.h"
 #include "calendar/extended.h"
 
 class QButtonGroup;
@@ -25,6 +28,10 @@ class TKalender1 : public QWidget {
 
 public:
     explicit TKalender1(QWidget* parent = nullptr);
+
+    // How often the "Astronomie" tab has been filled with newly computed data since the window
+    // was created.
+    int AstronomieBerechnungen() const { return m_AstronomieBerechnungen; }
 
 public Q_SLOTS:
     // Shows the facts of the month grid's date in the "Allgemein" labels.
@@ -50,6 +57,8 @@ private:
     QLabel* AstroLabel(const char* caption, const char* name, int x, int y, int captionBreite, int wertBreite,
                        Qt::Alignment ausrichtung = Qt::AlignLeft);
     void AstronomieAufbauen();
+    // The data of the drop-down button's date, time basis and place.
+    Astroinfo AstroinfoDesKnopfs();
 
     QCheckBox* CheckBox(QWidget* eltern, const char* name, const char* text, int tag, bool sichtbar);
 
@@ -98,6 +107,28 @@ private:
     QButtonGroup* rgZBItems = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
+    int m_AstronomieBerechnungen = 0;
+
+    // What the "Astronomie" tab shows: the button's date, time basis and place.
+    struct TAstroStand {
+        Extended ModJulDat;
+        int ZeitBasis;
+        Extended Breite;
+        Extended Laenge;
+        bool operator==(const TAstroStand&) const = default;
+    };
+    std::optional<TAstroStand> m_AstroStand;
+    // The season starts last computed, with the year and the parts of its daylight-saving
+    // period that place them on the clock.
+    struct TSaisonStand {
+        int Jahr;
+        int ZonenStatus;
+        Extended BeginnMJD, BeginnZeit, EndeMJD, EndeZeit, NormalzeitOffset, SommerzeitOffset;
+        bool operator==(const TSaisonStand&) const = default;
+    };
+    std::optional<TSaisonStand> m_SaisonStand;
+    TJahreszeiten m_Jahreszeiten{};
+    QImage m_Vollmond;  // the picture of MondImage, converted once
 };
 
 }  // namespace lunoria

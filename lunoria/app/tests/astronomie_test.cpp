@@ -7,11 +7,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+#include <QToolButton>
+#include <functional>
+
 #include "app/kalender1.h"
 #include "astronomy/mondbild.h"
 #include "calendar/tests/testquellen.h"
 #include "calendar/tests/zonenregelguard.h"
 #include "controls/farben.h"
+#include "controls/kalenderbtn.h"
+#include "controls/kalenderctrl.h"
+#include "controls/kalenderdlg.h"
+#include "controls/kalenderedit.h"
+#include "controls/tests/steuertest.h"
 
 namespace lunoria {
 namespace {
@@ -197,6 +206,76 @@ TEST(Astronomie, TimeBasisChoiceSwitchesTheDaylightSavingPeriod)
     }
     // The summer offset follows the basis: 1 June 1985 is in daylight time under both rules.
     EXPECT_EQ(Text(fenster, "lbGMT"), QStringLiteral("+02:00"));
+}
+
+// The tab is computed once per change of the drop-down button's date or time basis: not per
+// typed character, not again for the same date. While a date is typed the labels stay on the
+// last accepted one.
+TEST(Astronomie, OneComputationPerDateChange)
+{
+    test::RegionalGuard r;
+    test::ZonenregelGuard zone;
+    test::UhrGuard uhr(2026, 12, 8);  // MJD 61382
+    test::MeldungsboxRecorder boxen;
+    TKalender1 fenster;
+    fenster.show();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    auto* edit = fenster.findChild<TKalenderEdit*>(QStringLiteral("KalenderEdit1"));
+    auto* knopf = fenster.findChild<TKalenderBtn*>(QStringLiteral("KalenderBtn1"));
+    auto* schliessen = fenster.findChild<QToolButton*>(QStringLiteral("SpeedButton2"));
+    auto* rgZB = fenster.findChild<QGroupBox*>(QStringLiteral("rgZB"));
+    ASSERT_TRUE(edit && knopf && schliessen && rgZB);
+    EXPECT_EQ(fenster.AstronomieBerechnungen(), 1);  // the start
+    EXPECT_EQ(Text(fenster, "lbMJD"), QStringLiteral("61.382,0000"));
+
+    // A pick of Friday 22 May 1998 (week row 5, column 5) in the dropped-down dialog, then OK.
+    const auto dropDown = [&] {
+        TvexKalenderDlg* dlg = knopf->Dialog();
+        test::WennOffen(dlg, [dlg] {
+            TKalenderCtrl& g = *dlg->KalenderCtrl1;
+            TKalenderZelle z;
+            z.Spalte = 5;
+            z.Zeile = 5;
+            EXPECT_EQ(g.Zelle(5, 5).Wert, 22);
+            QTest::mouseClick(&g, Qt::LeftButton, Qt::NoModifier,
+                              g.ZellenUrsprung(z) + QPoint(g.ZellenBreite() / 2, g.ZellenHoehe() / 2));
+            dlg->OKBtn->click();
+        });
+        QTest::mousePress(knopf, Qt::LeftButton);
+        QTest::mouseRelease(knopf, Qt::LeftButton);
+    };
+    const struct {
+        const char* name;
+        const char* getippt;  // typed character by character over the selected text first
+        std::function<void()> bestaetigen;
+        int berechnungen;
+        const char* mjd;
+    } schritte[] = {
+        {"Enter", "23.05.1998", [&] { QTest::keyClick(edit, Qt::Key_Return); }, 1, "50.956,0000"},
+        {"focus out", "24.05.1998", [&] { schliessen->setFocus(Qt::TabFocusReason); }, 1, "50.957,0000"},
+        {"focus out, same date", "24.5.1998", [&] { schliessen->setFocus(Qt::TabFocusReason); }, 0, "50.957,0000"},
+        {"Esc", "1.1.2000", [&] { QTest::keyClick(edit, Qt::Key_Escape); }, 0, "50.957,0000"},
+        {"drop-down", "", dropDown, 1, "50.955,0000"},
+        {"time basis", "", [&] { rgZB->findChildren<QRadioButton*>().at(0)->click(); }, 1, "50.955,0000"},
+        {"same time basis", "", [&] { rgZB->findChildren<QRadioButton*>().at(0)->click(); }, 0, "50.955,0000"},
+    };
+    for (const auto& s : schritte) {
+        SCOPED_TRACE(s.name);
+        const int vorher = fenster.AstronomieBerechnungen();
+        const QString mjdVorher = Text(fenster, "lbMJD");
+        edit->setFocus();
+        edit->selectAll();
+        for (const char* c = s.getippt; *c; ++c) {
+            QTest::keyClick(edit, *c);
+            EXPECT_EQ(fenster.AstronomieBerechnungen(), vorher) << *c;
+            EXPECT_EQ(Text(fenster, "lbMJD"), mjdVorher) << *c;
+        }
+        s.bestaetigen();
+        EXPECT_EQ(fenster.AstronomieBerechnungen() - vorher, s.berechnungen);
+        EXPECT_EQ(Text(fenster, "lbMJD"), QLatin1String(s.mjd));
+    }
+    EXPECT_TRUE(boxen.Texte.isEmpty());
 }
 
 }  // namespace
