@@ -30,6 +30,7 @@
 #include "controls/kalenderbtn.h"
 #include "controls/kalenderctrl.h"
 #include "controls/kalenderedit.h"
+#include "controls/ressourcen.h"
 #include "tagesinfo.h"
 
 // The window's pictures live in this static library's resources, which the linker keeps only
@@ -105,7 +106,7 @@ TKalender1::TKalender1(QWidget* parent)
     FensterRessourcenLaden();
     setObjectName(QStringLiteral("Kalender1"));
     setWindowTitle(QStringLiteral(" Brinvale Kalender"));
-    setWindowIcon(QIcon(QStringLiteral(":/lunoria/app/lunoria.png")));
+    setWindowIcon(QIcon(RessourcenBild(QStringLiteral(":/lunoria/app/lunoria.png"), "PNG")));
     QFont schrift;
     schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     schrift.setPointSize(8);
@@ -314,7 +315,7 @@ void TKalender1::AstronomieAufbauen()
     Image1->setGeometry(5, 5, 120, 120);
     MondImage = new QLabel(TabSheet2);
     MondImage->setObjectName(QStringLiteral("MondImage"));
-    MondImage->setPixmap(QPixmap(QStringLiteral(":/lunoria/app/mondimage.png")));
+    MondImage->setPixmap(RessourcenBild(QStringLiteral(":/lunoria/app/mondimage.png"), "PNG"));
     MondImage->setGeometry(404, 8, 120, 120);
     MondImage->hide();
 

@@ -1,9 +1,31 @@
 // Lunoria: the calendar and astronomy information window.
+//
+// LUNORIA_BEENDEN_NACH_START=1 makes the program end as soon as its window has been painted
+// once: the start-time measurement in bench/ times the whole start with it.
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 #include <clocale>
 
 #include "kalender1.h"
 #include "systemquellen.h"
+
+namespace {
+
+// Ends the event loop once the first paint event has been handled in full.
+class NachErstemBildBeenden : public QObject {
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Paint) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(ziel, ereignis);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +36,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Lunoria"));
     QApplication::setDesktopFileName(QStringLiteral("lunoria"));
     lunoria::InstalliereSystemQuellen();
+    NachErstemBildBeenden beenden;
+    if (qEnvironmentVariableIntValue("LUNORIA_BEENDEN_NACH_START") == 1)
+        app.installEventFilter(&beenden);
     lunoria::TKalender1 fenster;
     fenster.show();
     return QApplication::exec();

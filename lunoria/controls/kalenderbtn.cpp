@@ -34,7 +34,7 @@ TKalenderBtn::TKalenderBtn(QWidget* parent)
     m_Dialog = std::make_unique<TvexKalenderDlg>();
     resize(23, 23);
     m_ButtonStil = kbs_Standard;
-    QPixmap bild(QStringLiteral(":/lunoria/controls/KALCTRLBTN.xpm"));
+    QPixmap bild = RessourcenBild(QStringLiteral(":/lunoria/controls/KALCTRLBTN.xpm"), "XPM");
     if (!bild.isNull())
         bild.setMask(bild.createMaskFromColor(QColor(255, 255, 0), Qt::MaskInColor));
     m_Bild = bild;

@@ -40,7 +40,7 @@ bool IstTag(TKalenderZellenArt art)
 
 QPixmap BildMitSchluessel(const QString& pfad, const QColor& schluessel)
 {
-    QPixmap bild(pfad);
+    QPixmap bild = RessourcenBild(pfad, "XPM");
     if (!bild.isNull())
         bild.setMask(bild.createMaskFromColor(schluessel, Qt::MaskInColor));
     return bild;
@@ -126,7 +126,7 @@ void TKalenderCtrl::FensterErzeugen()
         k->setObjectName(QLatin1String(name));
         k->setAutoRaise(true);
         k->setFocusPolicy(Qt::NoFocus);
-        k->setIcon(QIcon(QPixmap(glyphe)));
+        k->setIcon(QIcon(RessourcenBild(glyphe, "XPM")));
         k->setIconSize(QSize(13, 13));
         k->move(1, 1);
         k->hide();

@@ -1,5 +1,8 @@
 #include "ressourcen.h"
 
+#include <QImageReader>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QtGlobal>
 
 static void SteuerRessourcenEinmalLaden()
@@ -16,6 +19,20 @@ void SteuerRessourcenLaden()
         return true;
     }();
     (void)geladen;
+}
+
+QPixmap RessourcenBild(const QString& pfad, const char* format)
+{
+    // Two month grids show the same glyphs: the cache keeps one copy.
+    QPixmap bild;
+    if (QPixmapCache::find(pfad, &bild))
+        return bild;
+    QImageReader leser(pfad, format);
+    leser.setAutoDetectImageFormat(false);
+    bild = QPixmap::fromImage(leser.read());
+    if (!bild.isNull())
+        QPixmapCache::insert(pfad, bild);
+    return bild;
 }
 
 }  // namespace lunoria

@@ -80,10 +80,10 @@ TSpinButton::TSpinButton(QWidget* parent)
     SteuerRessourcenLaden();
     m_Oben = new TTimerSpeedButton(this);
     m_Oben->setObjectName(QStringLiteral("ObereHaelfte"));
-    m_Oben->setIcon(QIcon(QStringLiteral(":/lunoria/controls/KALSPINUP.xpm")));
+    m_Oben->setIcon(QIcon(RessourcenBild(QStringLiteral(":/lunoria/controls/KALSPINUP.xpm"), "XPM")));
     m_Unten = new TTimerSpeedButton(this);
     m_Unten->setObjectName(QStringLiteral("UntereHaelfte"));
-    m_Unten->setIcon(QIcon(QStringLiteral(":/lunoria/controls/KALSPINDOWN.xpm")));
+    m_Unten->setIcon(QIcon(RessourcenBild(QStringLiteral(":/lunoria/controls/KALSPINDOWN.xpm"), "XPM")));
     for (TTimerSpeedButton* h : {m_Oben, m_Unten}) {
         h->setIconSize(QSize(9, 5));
         h->installEventFilter(this);

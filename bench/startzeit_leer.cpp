@@ -1,0 +1,43 @@
+// The yardstick of the start-time measurement: a bare Qt Widgets program that shows one empty
+// window and, as Lunoria and Deskora do under their *_BEENDEN_NACH_START=1, ends once the window
+// has been painted.
+//
+//   startzeit-leer           the empty window
+//   startzeit-leer --text    the same with one line of text: what the first text costs any
+//                            program (Qt reads the font configuration and loads a font)
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+class NachErstemBildBeenden : public QObject {
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Paint) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(ziel, ereignis);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    NachErstemBildBeenden beenden;
+    app.installEventFilter(&beenden);
+    QWidget fenster;
+    fenster.resize(400, 300);
+    if (QApplication::arguments().contains(QStringLiteral("--text"))) {
+        auto* zeile = new QLabel(QStringLiteral("Brinvale Kalender"), &fenster);
+        zeile->move(10, 10);
+    }
+    fenster.show();
+    return QApplication::exec();
+}
