@@ -414,16 +414,7 @@ Astroinfo TKalender1::AstroinfoDesKnopfs()
     info.Bildwinkel = sm.Bildwinkel();
     info.Zunehmend = sm.Zunehmend();
 
-    // The season search is the dearest part and depends only on the year and its
-    // daylight-saving period: a new date in the same year keeps the seasons.
-    const TSommerzeitInfoRec& rec = info.Sommerzeit;
-    const TSaisonStand saison{JahrVon(mjd),       rec.ZonenStatus, rec.BeginnMJD,        rec.BeginnZeit,
-                              rec.EndeMJD,        rec.EndeZeit,    rec.NormalzeitOffset, rec.SommerzeitOffset};
-    if (!(m_SaisonStand == saison)) {
-        m_Jahreszeiten = JahreszeitenLokal(saison.Jahr, rec);
-        m_SaisonStand = saison;
-    }
-    info.Jahreszeiten = m_Jahreszeiten;
+    info.Jahreszeiten = JahreszeitenLokal(JahrVon(mjd), info.Sommerzeit);
     return info;
 }
 

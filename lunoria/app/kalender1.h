@@ -118,16 +118,6 @@ private:
         bool operator==(const TAstroStand&) const = default;
     };
     std::optional<TAstroStand> m_AstroStand;
-    // The season starts last computed, with the year and the parts of its daylight-saving
-    // period that place them on the clock.
-    struct TSaisonStand {
-        int Jahr;
-        int ZonenStatus;
-        Extended BeginnMJD, BeginnZeit, EndeMJD, EndeZeit, NormalzeitOffset, SommerzeitOffset;
-        bool operator==(const TSaisonStand&) const = default;
-    };
-    std::optional<TSaisonStand> m_SaisonStand;
-    TJahreszeiten m_Jahreszeiten{};
     QImage m_Vollmond;  // the picture of MondImage, converted once
 };
 
