@@ -17,7 +17,9 @@ class NachErstemBildBeenden : public QObject {
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override
     {
-        if (ereignis->type() == QEvent::Paint) {
+        // A shown widget's paint: pictures painted off screen during the start do not count.
+        const auto* widget = qobject_cast<const QWidget*>(ziel);
+        if (ereignis->type() == QEvent::Paint && widget && widget->isVisible()) {
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }

@@ -26,6 +26,7 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QWidget>
 
 #include <csignal>
 
@@ -67,7 +68,9 @@ class QuitAfterFirstPaint : public QObject {
 protected:
     bool eventFilter(QObject* target, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
+        // A shown widget's paint: pictures painted off screen during the start do not count.
+        const auto* widget = qobject_cast<const QWidget*>(target);
+        if (event->type() == QEvent::Paint && widget && widget->isVisible()) {
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
