@@ -30,23 +30,53 @@ void BM_Berechnen(benchmark::State& state)
 }
 BENCHMARK(BM_Berechnen)->Unit(benchmark::kMicrosecond);
 
+// A date of another month each time (the 15th of the months of 1900 ... 2099 in turn), so that
+// the month's lunar phases are computed afresh as well.
+void BM_BerechnenNeuerMonat(benchmark::State& state)
+{
+    MitteleuropaeischeZone();
+    TSonneMondAufUnter s(kzbGerman);
+    int monat = 0;
+    for (auto _ : state) {
+        s.Berechnen(MJDAusDatum(15, monat % 12 + 1, 1900 + monat / 12, 0));
+        benchmark::DoNotOptimize(s.MondPhase().data());
+        monat = monat == 2399 ? 0 : monat + 1;
+    }
+}
+BENCHMARK(BM_BerechnenNeuerMonat)->Unit(benchmark::kMicrosecond);
+
+// Computed afresh each time, for the years 1900 ... 2099 in turn.
 void BM_Jahreszeiten(benchmark::State& state)
+{
+    int jahr = 1900;
+    for (auto _ : state) {
+        const TJahreszeiten j = JahreszeitenBerechnen(jahr);
+        benchmark::DoNotOptimize(j);
+        jahr = jahr == 2099 ? 1900 : jahr + 1;
+    }
+}
+BENCHMARK(BM_Jahreszeiten)->Unit(benchmark::kMicrosecond);
+
+// A year asked for again, as on every date change within it.
+void BM_JahreszeitenCache(benchmark::State& state)
 {
     for (auto _ : state) {
         const TJahreszeiten j = Jahreszeiten(1998);
         benchmark::DoNotOptimize(j);
     }
 }
-BENCHMARK(BM_Jahreszeiten)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_JahreszeitenCache)->Unit(benchmark::kNanosecond);
 
+// The months of 1900 ... 2099 in turn, each computed afresh.
 void BM_FuelleMonat(benchmark::State& state)
 {
     TEreignissListe liste;
-    const Extended t = MJDAusDatum(15, 1, 2000, 0);
+    int monat = 0;
     for (auto _ : state) {
         liste.Clear();
-        liste.FuelleMonat(t);
+        liste.FuelleMonat(MJDAusDatum(15, monat % 12 + 1, 1900 + monat / 12, 0));
         benchmark::DoNotOptimize(liste.Count());
+        monat = monat == 2399 ? 0 : monat + 1;
     }
 }
 BENCHMARK(BM_FuelleMonat)->Unit(benchmark::kMicrosecond);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "koeffizienten.h"
+#include "kreisfunktionen.h"
 #include "kurzreihen.h"
 
 namespace lunoria {
@@ -14,8 +15,8 @@ constexpr Extended Pi = 3.14159265358979323846264338327950288L;
 constexpr Extended PI2 = 6.283185307179586L;  // 2 pi as the series were fitted with
 constexpr Extended Rad = Pi / 180;            // degrees to radians
 
-Extended SinG(Extended g) { return std::sin(g * Rad); }
-Extended CosG(Extended g) { return std::cos(g * Rad); }
+Extended SinG(Extended g) { return Sinus(g * Rad); }
+Extended CosG(Extended g) { return Kosinus(g * Rad); }
 
 // A phasor: cos and sin of one angle, possibly scaled.
 struct TPhasor {
@@ -101,18 +102,46 @@ constexpr std::array<TSonnenTerm, 4> SaturnTerme = {{
     {2, -2, 0, 0.04L, 0.10L, -0.35L, 0.13L, 0, 0},
 }};
 
+// Mean anomalies of the planets in revolutions, A + B * T.
+struct TMittlereAnomalie {
+    Extended A, B;
+};
+constexpr TMittlereAnomalie AnomalieVenus{0.1387306L, 162.5485917L};
+constexpr TMittlereAnomalie AnomalieErde{0.9931266L, 99.9973604L};
+constexpr TMittlereAnomalie AnomalieMars{0.0543250L, 53.1666028L};
+constexpr TMittlereAnomalie AnomalieJupiter{0.0551750L, 8.4293972L};
+constexpr TMittlereAnomalie AnomalieSaturn{0.8816500L, 3.3938722L};
+
+// Long-period terms of the solar longitude: coefficient (arc seconds), argument in revolutions.
+struct TLangperiodisch {
+    Extended C, A, B;
+};
+constexpr std::array<TLangperiodisch, 4> LangperiodischeTerme = {{
+    {6.40L, 0.6983L, 0.0561L},
+    {1.87L, 0.5764L, 0.4174L},
+    {0.27L, 0.4189L, 0.3306L},
+    {0.20L, 0.3581L, 2.4814L},
+}};
+
+// The secular part of the solar longitude, 0.7859453 + M3 / 2 pi + ((6191.2 + 1.1 T) T + dl) /
+// 1296000 revolutions, as degrees 0 ... 360.
+Extended SonnenLaengeGrad(Extended m3, Extended t, Extended dl)
+{
+    return 360 * Frac(0.7859453L + m3 / PI2 + ((6191.2L + 1.1L * t) * t + dl) / 1296000);
+}
+
 // Multiples j = -1 ... 7 of the Earth's mean anomaly, stored at j + 1.
 using TErdPhasoren = std::array<TPhasor, 9>;
 
 // Adds the terms of one planet with mean anomaly mp (radians); its multiples 0 ... -kMax are
-// stored at index -k.
-template <std::size_t N, std::size_t KMax>
+// stored at index -k. NurLaenge: dl alone, dr and db stay untouched.
+template <bool NurLaenge, std::size_t N, std::size_t KMax>
 void PlanetenStoerung(const std::array<TSonnenTerm, N>& terme, const TErdPhasoren& erde, Extended mp, Extended t,
                       Extended& dl, Extended& dr, Extended& db)
 {
     std::array<TPhasor, KMax + 1> planet{};
     planet[0] = {1, 0};
-    sincosl(mp, &planet[1].s, &planet[1].c);
+    SinusKosinus(mp, planet[1].s, planet[1].c);
     planet[1].s = -planet[1].s;
     for (std::size_t i = 2; i <= KMax; ++i)
         planet[i] = Mal(planet[i - 1], planet[1]);
@@ -128,8 +157,10 @@ void PlanetenStoerung(const std::array<TSonnenTerm, N>& terme, const TErdPhasore
             v *= t;
         }
         dl += term.DLc * u + term.DLs * v;
-        dr += term.DRc * u + term.DRs * v;
-        db += term.DBc * u + term.DBs * v;
+        if constexpr (!NurLaenge) {
+            dr += term.DRc * u + term.DRs * v;
+            db += term.DBc * u + term.DBs * v;
+        }
     }
 }
 
@@ -145,7 +176,9 @@ struct TReihe {
     void Init(Extended arg, Extended faktor)
     {
         at(0) = {1, 0};
-        at(1) = {faktor * std::cos(arg), faktor * std::sin(arg)};
+        Extended s, c;
+        SinusKosinus(arg, s, c);
+        at(1) = {faktor * c, faktor * s};
         for (int m = 2; m <= Max; ++m)
             at(m) = Mal(at(m - 1), at(1));
         for (int m = 1; m <= Max; ++m)
@@ -215,19 +248,9 @@ constexpr std::array<TRevTerm, 11> PlanetenMond = {{
 
 }  // namespace
 
-Extended Frac(Extended x)
-{
-    Extended f = x - std::trunc(x);
-    if (f < 0)
-        f += 1;
-    if (f >= 1)  // -1e-30 + 1 rounds to 1
-        f = 0;
-    return f;
-}
-
 Extended SRev(Extended x)
 {
-    return std::sin(PI2 * Frac(x));
+    return Sinus(PI2 * Frac(x));
 }
 
 Extended ATN2(Extended y, Extended x)
@@ -238,9 +261,9 @@ Extended ATN2(Extended y, Extended x)
         return 0;
     Extended phi;
     if (ay >= ax)
-        phi = 90 - std::atan(ax / ay) / Rad;
+        phi = 90 - ArcusTangens(ax / ay) / Rad;
     else
-        phi = std::atan(ay / ax) / Rad;
+        phi = ArcusTangens(ay / ax) / Rad;
     if (x < 0)
         phi = 180 - phi;
     if (y < 0)
@@ -258,57 +281,180 @@ Extended ACS(Extended x)
         return 90 - 90 * x;
     if (std::fabs(x) <= 1e-7L)
         return 90 - x * (180 / Pi);
-    return 90 - std::atan(x / std::sqrt((1 - x) * (1 + x))) / Rad;
+    return 90 - ArcusTangens(x / std::sqrt((1 - x) * (1 + x))) / Rad;
 }
 
-TKugelKoord SonneGenau(Extended t)
+namespace {
+
+// SonneGenau; NurLaenge: the longitude alone (the same value), distance and latitude 0.
+template <bool NurLaenge>
+TKugelKoord SonnenReihe(Extended t)
 {
     // Mean anomalies of Venus, Earth, Mars, Jupiter, Saturn and the lunar arguments (radians).
-    const Extended m2 = PI2 * Frac(0.1387306L + 162.5485917L * t);
-    const Extended m3 = PI2 * Frac(0.9931266L + 99.9973604L * t);
-    const Extended m4 = PI2 * Frac(0.0543250L + 53.1666028L * t);
-    const Extended m5 = PI2 * Frac(0.0551750L + 8.4293972L * t);
-    const Extended m6 = PI2 * Frac(0.8816500L + 3.3938722L * t);
+    const Extended m2 = PI2 * Frac(AnomalieVenus.A + AnomalieVenus.B * t);
+    const Extended m3 = PI2 * Frac(AnomalieErde.A + AnomalieErde.B * t);
+    const Extended m4 = PI2 * Frac(AnomalieMars.A + AnomalieMars.B * t);
+    const Extended m5 = PI2 * Frac(AnomalieJupiter.A + AnomalieJupiter.B * t);
+    const Extended m6 = PI2 * Frac(AnomalieSaturn.A + AnomalieSaturn.B * t);
     const Extended d = PI2 * Frac(0.8274L + 1236.8531L * t);
     const Extended a = PI2 * Frac(0.3749L + 1325.5524L * t);
-    const Extended u = PI2 * Frac(0.2591L + 1342.2278L * t);
 
     TErdPhasoren erde{};
     erde[1] = {1, 0};
-    sincosl(m3, &erde[2].s, &erde[2].c);
+    SinusKosinus(m3, erde[2].s, erde[2].c);
     erde[0] = {erde[2].c, -erde[2].s};
     for (std::size_t j = 3; j < erde.size(); ++j)
         erde[j] = Mal(erde[j - 1], erde[2]);
 
     Extended dl = 0, dr = 0, db = 0;
-    PlanetenStoerung<23, 6>(VenusTerme, erde, m2, t, dl, dr, db);
-    PlanetenStoerung<13, 8>(MarsTerme, erde, m4, t, dl, dr, db);
-    PlanetenStoerung<12, 4>(JupiterTerme, erde, m5, t, dl, dr, db);
-    PlanetenStoerung<4, 2>(SaturnTerme, erde, m6, t, dl, dr, db);
+    PlanetenStoerung<NurLaenge, 23, 6>(VenusTerme, erde, m2, t, dl, dr, db);
+    PlanetenStoerung<NurLaenge, 13, 8>(MarsTerme, erde, m4, t, dl, dr, db);
+    PlanetenStoerung<NurLaenge, 12, 4>(JupiterTerme, erde, m5, t, dl, dr, db);
+    PlanetenStoerung<NurLaenge, 4, 2>(SaturnTerme, erde, m6, t, dl, dr, db);
 
     // The Moon's pull on the Earth; the combined arguments by the addition theorems from the
     // phasors of D, A and M3.
     TPhasor pd, pa;
-    sincosl(d, &pd.s, &pd.c);
-    sincosl(a, &pa.s, &pa.c);
+    SinusKosinus(d, pd.s, pd.c);
+    SinusKosinus(a, pa.s, pa.c);
     const TPhasor& pm3 = erde[2];
     const TPhasor dMinusA = Mal(pd, {pa.c, -pa.s});
     const TPhasor dPlusA = Mal(pd, pa);
     const TPhasor dMinusM3 = Mal(pd, {pm3.c, -pm3.s});
     const TPhasor dPlusM3 = Mal(pd, pm3);
     dl += 6.45L * pd.s - 0.42L * dMinusA.s + 0.18L * dPlusA.s + 0.17L * dMinusM3.s - 0.06L * dPlusM3.s;
-    dr += 30.76L * pd.c - 3.06L * dMinusA.c + 0.85L * dPlusA.c - 0.58L * dPlusM3.c + 0.57L * dMinusM3.c;
-    db += 0.576L * std::sin(u);
+    if constexpr (!NurLaenge) {
+        dr += 30.76L * pd.c - 3.06L * dMinusA.c + 0.85L * dPlusA.c - 0.58L * dPlusM3.c + 0.57L * dMinusM3.c;
+        const Extended u = PI2 * Frac(0.2591L + 1342.2278L * t);
+        db += 0.576L * Sinus(u);
+    }
 
-    // Long-period terms.
-    dl += 6.40L * std::sin(PI2 * (0.6983L + 0.0561L * t)) + 1.87L * std::sin(PI2 * (0.5764L + 0.4174L * t)) +
-          0.27L * std::sin(PI2 * (0.4189L + 0.3306L * t)) + 0.20L * std::sin(PI2 * (0.3581L + 2.4814L * t));
+    // Long-period terms, summed on their own before they join dl.
+    Extended lang = 0;
+    for (const TLangperiodisch& z : LangperiodischeTerme)
+        lang += z.C * Sinus(PI2 * (z.A + z.B * t));
+    dl += lang;
 
     TKugelKoord k;
-    k.Laenge = 360 * Frac(0.7859453L + m3 / PI2 + ((6191.2L + 1.1L * t) * t + dl) / 1296000);
-    k.Abstand = 1.0001398L - 0.0000007L * t + dr * 1e-6L;
-    k.Breite = db / 3600;
+    k.Laenge = SonnenLaengeGrad(m3, t, dl);
+    if constexpr (!NurLaenge) {
+        k.Abstand = 1.0001398L - 0.0000007L * t + dr * 1e-6L;
+        k.Breite = db / 3600;
+    }
     return k;
+}
+
+}  // namespace
+
+TKugelKoord SonneGenau(Extended t)
+{
+    return SonnenReihe<false>(t);
+}
+
+Extended SonneGenauLaenge(Extended t)
+{
+    return SonnenReihe<true>(t).Laenge;
+}
+
+Extended SonneKeplerLaenge(Extended t, Extended* rate)
+{
+    // Only the multiples of M3 up to the largest one of the elliptic rows are needed.
+    constexpr std::size_t jMax = [] {
+        int j = 0;
+        for (const TSonnenTerm& term : VenusTerme)
+            if (term.K == 0 && term.J > j)
+                j = term.J;
+        return static_cast<std::size_t>(j);
+    }();
+    const Extended m3 = PI2 * Frac(AnomalieErde.A + AnomalieErde.B * t);
+    TErdPhasoren erde{};
+    erde[1] = {1, 0};
+    SinusKosinus(m3, erde[2].s, erde[2].c);
+    erde[0] = {erde[2].c, -erde[2].s};
+    for (std::size_t j = 3; j <= jMax + 1; ++j)
+        erde[j] = Mal(erde[j - 1], erde[2]);
+    // The rows of the Venus table without Venus's anomaly are the Earth's own elliptic terms.
+    // With the rate: d/dT of T^n (c cos jM + s sin jM) = n T^(n-1) (c cos jM + s sin jM)
+    // + T^n j M' (s cos jM - c sin jM).
+    const Extended mStrich = PI2 * AnomalieErde.B;  // radians per century
+    Extended dl = 0, u = 0, v = 0;
+    Extended dlStrich = 0, tn = 1, tn1 = 0;  // T^n and n T^(n-1)
+    for (const TSonnenTerm& term : VenusTerme) {
+        if (term.K != 0)
+            continue;
+        const TPhasor& e = erde[static_cast<std::size_t>(term.J + 1)];
+        if (term.N == 0) {
+            u = e.c;
+            v = e.s;
+            tn = 1;
+            tn1 = 0;
+        } else {
+            u *= t;
+            v *= t;
+            tn1 = tn1 * t + tn;
+            tn *= t;
+        }
+        dl += term.DLc * u + term.DLs * v;
+        if (rate)
+            dlStrich += tn * term.J * mStrich * (term.DLs * e.c - term.DLc * e.s) + tn1 * (term.DLc * e.c + term.DLs * e.s);
+    }
+    if (rate)
+        *rate = 360 * (AnomalieErde.B + (6191.2L + 2.2L * t + dlStrich) / 1296000);
+    return SonnenLaengeGrad(m3, t, dl);
+}
+
+Extended SonneKeplerAbweichung()
+{
+    static const Extended abweichung = [] {
+        // The planetary rows with a planet's anomaly carry no power of T; |u|, |v| <= 1.
+        Extended summe = 0;  // arc seconds
+        const auto planet = [&](const auto& terme) {
+            for (const TSonnenTerm& term : terme)
+                if (term.K != 0)
+                    summe += std::fabs(term.DLc) + std::fabs(term.DLs);
+        };
+        planet(VenusTerme);
+        planet(MarsTerme);
+        planet(JupiterTerme);
+        planet(SaturnTerme);
+        summe += 6.45L + 0.42L + 0.18L + 0.17L + 0.06L;  // the Moon's terms
+        for (const TLangperiodisch& z : LangperiodischeTerme)
+            summe += std::fabs(z.C);
+        return summe / 3600;
+    }();
+    return abweichung;
+}
+
+TLaengenRate SonneGenauRate(Extended tBetrag)
+{
+    // |d/dT (T^n (c cos w + s sin w))| <= (|c| + |s|) (|w'| |T|^n + n |T|^(n-1)) for an
+    // argument w = j M3 + k Mp with the rate w' in radians per century.
+    Extended schranke = 0;  // arc seconds per century
+    const auto planet = [&](const auto& terme, const TMittlereAnomalie& anomalie) {
+        for (const TSonnenTerm& term : terme) {
+            const Extended w = PI2 * std::fabs(term.J * AnomalieErde.B + term.K * anomalie.B);
+            Extended tn = 1, tn1 = 0;  // |T|^n and n |T|^(n-1)
+            for (int n = 0; n < term.N; ++n) {
+                tn1 = tn1 * tBetrag + tn;
+                tn *= tBetrag;
+            }
+            schranke += (std::fabs(term.DLc) + std::fabs(term.DLs)) * (w * tn + tn1);
+        }
+    };
+    planet(VenusTerme, AnomalieVenus);
+    planet(MarsTerme, AnomalieMars);
+    planet(JupiterTerme, AnomalieJupiter);
+    planet(SaturnTerme, AnomalieSaturn);
+    // The Moon's terms: at most 7.28 arc seconds together, on arguments no faster than D + A.
+    schranke += 7.28L * PI2 * (1236.8531L + 1325.5524L);
+    for (const TLangperiodisch& z : LangperiodischeTerme)
+        schranke += z.C * PI2 * std::fabs(z.B);
+
+    // dL/dT in revolutions per century: the mean motion, the secular terms and the periodic ones.
+    const Extended mittel = AnomalieErde.B + 6191.2L / 1296000;
+    const Extended streuung = (2.2L * tBetrag + schranke) / 1296000;
+    constexpr Extended gradProTagJeUmlaufProJhd = 360.0L / 36525;
+    return {(mittel - streuung) * gradProTagJeUmlaufProJhd, (mittel + streuung) * gradProTagJeUmlaufProJhd};
 }
 
 TKugelKoord MondGenau(Extended t)
@@ -369,7 +515,7 @@ TKugelKoord MondGenau(Extended t)
     k.Laenge = 360 * Frac((l0 + dLam / ARC) / PI2);
     const Extended s = f + dS / ARC;
     const Extended fac = 1.000002708L + 139.978L * dGam;
-    k.Breite = (fac * (18519.7L + gam1c) * std::sin(s) - 6.24L * std::sin(3 * s) + n) / 3600;
+    k.Breite = (fac * (18519.7L + gam1c) * Sinus(s) - 6.24L * Sinus(3 * s) + n) / 3600;
     sinPi *= 0.999953253L;
     k.Abstand = ARC / sinPi;
     return k;
@@ -391,20 +537,20 @@ TKugelKoord Aequatorial(const TKugelKoord& ekl, Extended t)
 
     // Nutation in longitude and obliquity (mean equator to true equator of date).
     constexpr Extended pi2 = 6.283185307L;
-    auto bruch = [](Extended v) { return v - std::trunc(v); };
+    auto bruch = [](Extended v) { return v - Abschneiden(v); };
     const Extended nls = pi2 * bruch(0.993133L + 99.997306L * t);
     const Extended nd = pi2 * bruch(0.827362L + 1236.853087L * t);
     const Extended nf = pi2 * bruch(0.259089L + 1342.227826L * t);
     const Extended nn = pi2 * bruch(0.347346L - 5.372447L * t);
     const Extended eps0 = 0.4090928L - 2.2696e-4L * t;
-    const Extended dpsi = (-17.2L * std::sin(nn) - 1.319L * std::sin(2 * (nf - nd + nn)) - 0.227L * std::sin(2 * (nf + nn)) +
-                           0.206L * std::sin(2 * nn) + 0.143L * std::sin(nls)) /
+    const Extended dpsi = (-17.2L * Sinus(nn) - 1.319L * Sinus(2 * (nf - nd + nn)) - 0.227L * Sinus(2 * (nf + nn)) +
+                           0.206L * Sinus(2 * nn) + 0.143L * Sinus(nls)) /
                           206264.8062L;
-    const Extended deps = (9.203L * std::cos(nn) + 0.574L * std::cos(2 * (nf - nd + nn)) +
-                           0.098L * std::cos(2 * (nf + nn)) - 0.090L * std::cos(2 * nn)) /
+    const Extended deps = (9.203L * Kosinus(nn) + 0.574L * Kosinus(2 * (nf - nd + nn)) +
+                           0.098L * Kosinus(2 * (nf + nn)) - 0.090L * Kosinus(2 * nn)) /
                           206264.8062L;
-    const Extended c = dpsi * std::cos(eps0);
-    const Extended s = dpsi * std::sin(eps0);
+    const Extended c = dpsi * Kosinus(eps0);
+    const Extended s = dpsi * Sinus(eps0);
     const Extended x2 = x - (c * y1 + s * z1);
     const Extended y2 = y1 + c * x - deps * z1;
     const Extended z2 = z1 + s * x + deps * y1;
@@ -455,7 +601,7 @@ TMondBeleuchtung MondBeleuchtung(Extended breite, Extended laenge, Extended mjd)
 
     // Parallactic angle from the local hour angle of the moon.
     const Extended h = 15 * OrtsSternzeit(mjd, laenge) - mond.Laenge;
-    b.Bildwinkel = ATN2(SinG(h), CosG(dm) * std::tan(breite * Rad) - SinG(dm) * CosG(h));
+    b.Bildwinkel = ATN2(SinG(h), CosG(dm) * Tangens(breite * Rad) - SinG(dm) * CosG(h));
     return b;
 }
 

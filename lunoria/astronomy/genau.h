@@ -14,7 +14,15 @@
 namespace lunoria {
 
 // Fractional part in [0, 1): x - trunc(x), plus 1 when that is negative.
-Extended Frac(Extended x);
+inline Extended Frac(Extended x)
+{
+    Extended f = x - Abschneiden(x);
+    if (f < 0)
+        f += 1;
+    if (f >= 1)  // -1e-30 + 1 rounds to 1
+        f = 0;
+    return f;
+}
 // Sine of an angle given in revolutions.
 Extended SRev(Extended x);
 // Quadrant-correct arc tangent of y/x in degrees, -180 ... 180; 0 for x = y = 0.
@@ -33,6 +41,27 @@ struct TKugelKoord {
 // Geocentric ecliptic coordinates of the sun of date: L (degrees 0 ... 360), B (degrees),
 // R (astronomical units). Checked at T = 0: L = 280.377, R = 0.98333.
 TKugelKoord SonneGenau(Extended t);
+// Its longitude L alone, the same value at a little more than half the cost.
+Extended SonneGenauLaenge(Extended t);
+
+// The solar longitude of SonneGenau from the Earth's own elliptic terms and the secular part
+// alone, without the planets, the Moon and the long-period terms, in degrees 0 ... 360. It
+// differs from SonneGenau's by at most SonneKeplerAbweichung (on the circle) at any T, since the
+// terms left out carry no power of T: a cheap stand-in for searches. rate, where given, takes
+// the rate of this longitude in degrees per Julian century.
+Extended SonneKeplerLaenge(Extended t, Extended* rate = nullptr);
+// The sum of the amplitudes of the terms that SonneKeplerLaenge leaves out, in degrees (about
+// 0.025).
+Extended SonneKeplerAbweichung();
+
+// Bounds of the rate of SonneGenau's longitude for all |T| <= tBetrag, in degrees per day
+// (as the sum of every term's largest rate, far apart from the true rate of about 0.9856). A
+// positive Min means that the longitude only grows there.
+struct TLaengenRate {
+    Extended Min = 0;
+    Extended Max = 0;
+};
+TLaengenRate SonneGenauRate(Extended tBetrag);
 
 // Geocentric ecliptic coordinates of the moon of date: lambda (degrees 0 ... 360), beta
 // (degrees), distance in Earth radii. Checked at T = 0: 223.319, 5.171, 63.10.

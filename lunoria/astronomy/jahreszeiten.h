@@ -24,7 +24,11 @@ Extended JahreszeitenLaenge(Extended mjd);
 // September, December; a whole number of days earlier where the season begins before the 17th,
 // as in the late Julian-calendar years), at which the longitude exceeds its target. Years far
 // from 2000 are computed by the same series without a check.
+// A year asked for again is served from the years computed last (64 of them, per thread).
 TJahreszeiten Jahreszeiten(int jahr);
+
+// The same, always computed afresh.
+TJahreszeiten JahreszeitenBerechnen(int jahr);
 
 // The season starts of the year in local clock time: each instant t of Jahreszeiten plus the
 // daylight-saving offset of rec when IstSommerzeit(rec, t) holds, else its standard offset,

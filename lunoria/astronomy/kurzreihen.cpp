@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "genau.h"
+#include "kreisfunktionen.h"
 
 namespace lunoria {
 
@@ -18,19 +19,25 @@ constexpr Extended RadZuStunden = 7.639437268410976L;  // 24 / pi: twice the hal
 TAequatorKurz Kugel(Extended x, Extended y, Extended z, Extended rho)
 {
     TAequatorKurz a;
-    a.Deklination = rho > 0 ? std::atan(z / rho) * RadZuGrad : (z < 0 ? -90 : 90);
+    a.Deklination = rho > 0 ? ArcusTangens(z / rho) * RadZuGrad : (z < 0 ? -90 : 90);
     const Extended nenner = x + rho;
-    a.Rektaszension = nenner != 0 ? RadZuStunden * std::atan(y / nenner) : 12;
+    a.Rektaszension = nenner != 0 ? RadZuStunden * ArcusTangens(y / nenner) : 12;
     if (a.Rektaszension < 0)
         a.Rektaszension += 24;
     return a;
+}
+
+// max(0, x), as std::fmax takes it (0 for NaN), without the library call.
+Extended Nichtnegativ(Extended x)
+{
+    return x > 0 ? x : 0;
 }
 
 // Cosine and sine of an angle; products and quotients add and subtract angles.
 struct TWinkel {
     Extended c = 1, s = 0;
     TWinkel() = default;
-    explicit TWinkel(Extended rad) { sincosl(rad, &s, &c); }
+    explicit TWinkel(Extended rad) { SinusKosinus(rad, s, c); }
     TWinkel(Extended cosinus, Extended sinus) : c(cosinus), s(sinus) {}
     TWinkel operator*(const TWinkel& b) const { return {c * b.c - s * b.s, s * b.c + c * b.s}; }
     TWinkel operator/(const TWinkel& b) const { return {c * b.c + s * b.s, s * b.c - c * b.s}; }
@@ -47,7 +54,7 @@ TAequatorKurz SonneKurz(Extended t)
     // Obliquity fixed at its J2000 value: cos eps = 0.91748, sin eps = 0.39778.
     const TWinkel wl(l);
     const Extended z = 0.39778L * wl.s;
-    const Extended rho = std::sqrt(std::fmax(0.0L, 1 - z * z));
+    const Extended rho = std::sqrt(Nichtnegativ(1 - z * z));
     return Kugel(wl.c, 0.91748L * wl.s, z, rho);
 }
 
@@ -76,19 +83,19 @@ TAequatorKurz MondKurz(Extended t)
                        25 * (wf / w2l).s + 21 * (wf / wl).s;
 
     const Extended lm = PI2 * Frac(l0 + dl / 1296000);
-    const Extended bm = (18520 * std::sin(s) + n) / 206264.8062L;
+    const Extended bm = (18520 * Sinus(s) + n) / 206264.8062L;
 
     const TWinkel wb(bm), wlm(lm);
     const Extended z = 0.39778L * wb.c * wlm.s + 0.91748L * wb.s;
     const Extended y = 0.91748L * wb.c * wlm.s - 0.39778L * wb.s;
     const Extended x = wb.c * wlm.c;
-    const Extended rho = std::sqrt(std::fmax(0.0L, 1 - z * z));
+    const Extended rho = std::sqrt(Nichtnegativ(1 - z * z));
     return Kugel(x, y, z, rho);
 }
 
 Extended OrtsSternzeit(Extended mjd, Extended laenge)
 {
-    const Extended mjd0 = std::trunc(mjd);
+    const Extended mjd0 = Abschneiden(mjd);
     const Extended ut = (mjd - mjd0) * 24;
     const Extended t0 = (mjd0 - 51544.5L) / 36525;
     const Extended gmst =

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "koeffizienten.h"
+#include "kreisfunktionen.h"
 
 namespace lunoria {
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr Extended GradZuRad = 3.14159265358979323846264338327950288L / 180;
 
-Extended SinGrad(Extended grad) { return std::sin(grad * GradZuRad); }
+Extended SinGrad(Extended grad) { return Sinus(grad * GradZuRad); }
 
 // Cosine and sine of an angle; products add angles.
 struct TWinkel {
@@ -24,7 +25,7 @@ struct TWinkel {
 TWinkel WinkelGrad(Extended grad)
 {
     TWinkel w;
-    sincosl(grad * GradZuRad, &w.s, &w.c);
+    SinusKosinus(grad * GradZuRad, w.s, w.c);
     return w;
 }
 
@@ -91,7 +92,7 @@ TMondPhase MondPhaseZeit(Extended k, Extended t, Extended t2, Extended t3, Exten
         ergebnis.Typ = -1;
         return ergebnis;
     }
-    const Extended bruch = k - std::trunc(k);  // sign of k
+    const Extended bruch = k - Abschneiden(k);  // sign of k
     if (bruch == 0)
         ergebnis.Typ = mpNeumond;
     else if (bruch == 0.25L || bruch == -0.75L)

@@ -9,6 +9,7 @@
 #include "calendar/regional.h"
 #include "calendar/zahlformat.h"
 #include "genau.h"
+#include "kreisfunktionen.h"
 #include "kurzreihen.h"
 #include "mondphase.h"
 
@@ -129,8 +130,8 @@ Extended SinusHoehe(TAufUnterObjekt objekt, Extended mjd0, Extended stunde, Exte
     const TAequatorKurz a = objekt == auoMond ? MondKurz(t) : SonneKurz(t);
     const Extended tau = 15 * (OrtsSternzeit(mjd, laenge) - a.Rektaszension);
     Extended sinDekl, cosDekl;
-    sincosl(a.Deklination * Rad, &sinDekl, &cosDekl);
-    return sinBreite * sinDekl + cosBreite * cosDekl * std::cos(tau * Rad);
+    SinusKosinus(a.Deklination * Rad, sinDekl, cosDekl);
+    return sinBreite * sinDekl + cosBreite * cosDekl * Kosinus(tau * Rad);
 }
 
 void AufUnterSuche(TAufUnterDaten& daten)
@@ -138,8 +139,8 @@ void AufUnterSuche(TAufUnterDaten& daten)
     const Extended s0Mond = std::sin(8.0L / 60 * Rad);
     const Extended s0Sonne = std::sin(-50.0L / 60 * Rad);
     const Extended mjd0 = daten.Zeitpunkt - daten.ZonenOffset / 24;
-    const Extended sinBreite = std::sin(daten.Breite * Rad);
-    const Extended cosBreite = std::cos(daten.Breite * Rad);
+    Extended sinBreite, cosBreite;
+    SinusKosinus(daten.Breite * Rad, sinBreite, cosBreite);
     SucheObjekt(auoMond, mjd0, daten.Laenge, sinBreite, cosBreite, s0Mond, daten.Mond);
     SucheObjekt(auoSonne, mjd0, daten.Laenge, sinBreite, cosBreite, s0Sonne, daten.Sonne);
 }
@@ -260,7 +261,7 @@ Extended TSonneMondAufUnter::LokaleEreigniszeit(Extended jde) const
     const Extended u = jde - DeltaTSekunden(jde) / 86400;
     // The record of the year of the instant's local standard-time date (the object's own one
     // unless the instant lies at the turn of a neighbouring year).
-    const Extended normalTag = std::floor(u + m_Sommerzeit.NormalzeitOffset / 24);
+    const Extended normalTag = Abrunden(u + m_Sommerzeit.NormalzeitOffset / 24);
     if (JahrVon(normalTag) == JahrVon(m_Zeitpunkt))
         return u + OffsetZumZeitpunkt(m_Sommerzeit, u) / 24;
     return u + OffsetZumZeitpunkt(SommerzeitInfo(m_ZeitBasis, normalTag), u) / 24;
@@ -269,7 +270,7 @@ Extended TSonneMondAufUnter::LokaleEreigniszeit(Extended jde) const
 bool TSonneMondAufUnter::EreignisAmTag(Extended t)
 {
     // Only a whole day can hold an event; a day fraction keeps the percentage text.
-    if (!std::isfinite(t) || std::floor(t) != t)
+    if (!std::isfinite(t) || Abrunden(t) != t)
         return false;
     const auto suche = [&](const TEreignissListe& liste) {
         for (std::size_t i = 0; i < liste.Count(); ++i) {
@@ -281,7 +282,7 @@ bool TSonneMondAufUnter::EreignisAmTag(Extended t)
                 continue;
             const Extended lokal = LokaleEreigniszeit(e.Zeitpunkt);
             // The day of the event counts from its own local midnight, also before MJD 0.
-            const Extended tag = std::floor(lokal);
+            const Extended tag = Abrunden(lokal);
             if (tag != t)
                 continue;
             m_MondPhase = std::string(AstroText(e.Typ == mpNeumond ? atNeumond : atVollmond)) + " (" +

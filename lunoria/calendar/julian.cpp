@@ -43,7 +43,7 @@ long long RundeGerade(Extended x)
         return static_cast<long long>(grenze);
     if (x <= -grenze)
         return -static_cast<long long>(grenze);
-    return static_cast<long long>(std::nearbyint(x));  // default rounding: to nearest, ties to even
+    return GanzzahlAus(RundeNaechste(x));  // to nearest, ties to even
 }
 
 Extended MJDAusDatum(int tag, int monat, int jahr, Extended stunden)
@@ -61,7 +61,7 @@ Extended MJDAusDatum(int tag, int monat, int jahr, Extended stunden)
         b = (y + 4716) / 4 - 1181;
     else
         b = y / 400 - y / 100 + y / 4;
-    const long long monatsTage = static_cast<long long>(std::trunc(30.6001L * static_cast<Extended>(m + 1)));
+    const long long monatsTage = GanzzahlAus(Abschneiden(30.6001L * static_cast<Extended>(m + 1)));
     return static_cast<Extended>(365 * y - 679004 + b + monatsTage + tag) + stunden / 24;
 }
 
@@ -76,20 +76,20 @@ bool Caldat(Extended mjd, int& tag, int& monat, int& jahr, Extended& stunden)
         MeldeUngueltig(mjd);
         return false;
     }
-    const Extended z = std::trunc(jd + 0.5L);
+    const Extended z = Abschneiden(jd + 0.5L);
     Extended b;
     if (z < 2299161) {  // before 15 October 1582
         b = z + 1524;
     } else {
-        const Extended alpha = std::trunc((z - 1867216.25L) / 36524.25L);
-        b = z + 1 + alpha - std::trunc(alpha / 4) + 1524;
+        const Extended alpha = Abschneiden((z - 1867216.25L) / 36524.25L);
+        b = z + 1 + alpha - Abschneiden(alpha / 4) + 1524;
     }
     // C, D and E in 64 bits: 365 * C exceeds 32 bits in the last years up to 5879490.
-    const long long c = static_cast<long long>(std::trunc((b - 122.1L) / 365.25L));
+    const long long c = GanzzahlAus(Abschneiden((b - 122.1L) / 365.25L));
     const long long d = 365 * c + c / 4;
-    const long long e = static_cast<long long>(std::trunc((b - static_cast<Extended>(d)) / 30.6001L));
-    const long long t = static_cast<long long>(std::trunc(b - static_cast<Extended>(d) + 0.5L)) -
-                        static_cast<long long>(std::trunc(30.6001L * static_cast<Extended>(e)));
+    const long long e = GanzzahlAus(Abschneiden((b - static_cast<Extended>(d)) / 30.6001L));
+    const long long t = GanzzahlAus(Abschneiden(b - static_cast<Extended>(d) + 0.5L)) -
+                        GanzzahlAus(Abschneiden(30.6001L * static_cast<Extended>(e)));
     const long long m = e - 1 - 12 * (e / 14);
     const long long y = c - 4715 - (m + 7) / 10;
     // Before JD 0 the truncations of the method no longer give a calendar date; such values
