@@ -3,9 +3,11 @@
 
 Each program is started many times, the three in turn within every round (so that a change of
 the machine's load hits all of them alike), and each start is timed from the process's launch to
-its end. The programs end by themselves once their first window has been painted:
-startzeit-leer always, lunoria with LUNORIA_BEENDEN_NACH_START=1, deskora with
-DESKORA_BEENDEN_NACH_START=1. Prints the median per program and its ratio to the bare window;
+its finished first paint, which the program reports on standard output ("erstes-bild
+<seconds>" on the monotonic clock); also to the process's end and its CPU time, which the
+machine's other load disturbs less. The programs end by themselves once their first window has
+been painted: startzeit-leer always, lunoria with LUNORIA_BEENDEN_NACH_START=1, deskora with
+DESKORA_BEENDEN_NACH_START=1. Prints the medians per program and their ratios to the bare window;
 for comparison also the bare window with one line of text ("startzeit-leer --text"), whose
 start includes what the first text costs any program: Qt reads the font configuration and
 loads a font.
@@ -16,7 +18,8 @@ loads a font.
 --plattform xvfb starts its own Xvfb and runs the programs on Qt's xcb platform; offscreen uses
 Qt's offscreen platform; beide measures both. Deskora runs in an empty temporary folder with its
 own runtime folder (its lock files), so no entries of the user's are read. The exit status is 1
-when a program's median exceeds the bare window's by more than --grenze, 2 when a start failed.
+when a program's median time to its first paint exceeds the bare window's by more than
+--grenze, 2 when a start failed.
 """
 
 import argparse
@@ -33,14 +36,31 @@ ZEITLIMIT = 20  # seconds for one start; a program that hangs has failed
 
 
 def start_zeit(programm, umgebung, ordner):
-    beginn = time.perf_counter()
-    ergebnis = subprocess.run(programm.split(" "), env=umgebung, cwd=ordner, stdin=subprocess.DEVNULL,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=ZEITLIMIT)
-    dauer = time.perf_counter() - beginn
-    if ergebnis.returncode != 0:
-        raise RuntimeError(f"{os.path.basename(programm)} endete mit Status {ergebnis.returncode}: "
-                           f"{ergebnis.stderr.decode(errors='replace').strip()}")
-    return dauer
+    """Seconds from the launch to the finished first paint, to the process's end, and the
+    process's CPU time (user and system)."""
+    with tempfile.TemporaryFile() as ausgabe, tempfile.TemporaryFile() as fehlerausgabe:
+        beginn = time.monotonic()
+        prozess = subprocess.Popen(programm.split(" "), env=umgebung, cwd=ordner, stdin=subprocess.DEVNULL,
+                                   stdout=ausgabe, stderr=fehlerausgabe)
+        try:
+            _, status, nutzung = os.wait4(prozess.pid, 0)
+        except BaseException:
+            prozess.kill()
+            raise
+        ende = time.monotonic()
+        prozess.returncode = os.waitstatus_to_exitcode(status)
+        if prozess.returncode != 0:
+            fehlerausgabe.seek(0)
+            raise RuntimeError(f"{programm} endete mit Status {prozess.returncode}: "
+                               f"{fehlerausgabe.read().decode(errors='replace').strip()}")
+        ausgabe.seek(0)
+        bild = None
+        for zeile in ausgabe.read().decode(errors="replace").splitlines():
+            if zeile.startswith("erstes-bild "):
+                bild = float(zeile.split()[1])
+        if bild is None:
+            raise RuntimeError(f"{programm} meldete kein erstes Bild")
+    return bild - beginn, ende - beginn, nutzung.ru_utime + nutzung.ru_stime
 
 
 def freier_bildschirm():
@@ -89,9 +109,9 @@ def messen(pfade, runden, plattform, ordner):
             # The order turns each round, so that no program always follows the same one.
             reihe = pfade[runde % len(pfade):] + pfade[:runde % len(pfade)]
             for p in reihe:
-                dauer = start_zeit(p, umgebung, arbeit)
+                messung = start_zeit(p, umgebung, arbeit)
                 if runde >= 2:
-                    zeiten[p].append(dauer)
+                    zeiten[p].append(messung)
         return zeiten
     finally:
         if xvfb:
@@ -123,16 +143,23 @@ def main():
             except (RuntimeError, subprocess.TimeoutExpired) as fehler:
                 print(f"{plattform}: {fehler}", file=sys.stderr)
                 return 2
-            basis = statistics.median(zeiten[pfade[0]])
-            print(f"{plattform}, {args.runden} Starts je Programm, Median (Verhältnis zum leeren Fenster):")
+            def median(p, i):
+                return statistics.median(m[i] for m in zeiten[p])
+
+            print(f"{plattform}, {args.runden} Starts je Programm, Mediane in ms (Verhältnis zum leeren Fenster):")
+            print(f"  {'':22} {'bis zum ersten Bild':>19}  {'bis zum Ende':>15}  {'CPU-Zeit':>15}")
             for p in pfade + [leer_mit_text]:
-                median = statistics.median(zeiten[p])
-                verhaeltnis = median / basis
+                spalten = []
+                for i in range(3):
+                    wert = median(p, i)
+                    spalten.append(f"{wert * 1000:7.1f} {wert / median(pfade[0], i):5.2f}")
+                verhaeltnis = median(p, 0) / median(pfade[0], 0)
                 urteil = ""
                 if p in pfade[1:]:
                     urteil = "  ok" if verhaeltnis <= args.grenze else f"  über {args.grenze}"
                     zu_langsam |= verhaeltnis > args.grenze
-                print(f"  {os.path.basename(p):22} {median * 1000:7.1f} ms  {verhaeltnis:5.2f}{urteil}")
+                name = os.path.basename(p)
+                print(f"  {name:22} {spalten[0]:>19}  {spalten[1]:>15}  {spalten[2]:>15}{urteil}")
     with open("/proc/loadavg") as last:
         print("Last (1, 5, 15 min):", " ".join(last.read().split()[:3]))
     return 1 if zu_langsam else 0

@@ -1,6 +1,7 @@
 // The yardstick of the start-time measurement: a bare Qt Widgets program that shows one empty
 // window and, as Lunoria and Deskora do under their *_BEENDEN_NACH_START=1, ends once the window
-// has been painted.
+// has been painted, after writing "erstes-bild <seconds>" (the monotonic clock) to standard
+// output.
 //
 //   startzeit-leer           the empty window
 //   startzeit-leer --text    the same with one line of text: what the first text costs any
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -21,7 +24,12 @@ protected:
         const auto* widget = qobject_cast<const QWidget*>(ziel);
         if (ereignis->type() == QEvent::Paint && widget && widget->isVisible()) {
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, qApp, [] {
+                const auto jetzt = std::chrono::steady_clock::now().time_since_epoch();
+                std::printf("erstes-bild %.6f\n", std::chrono::duration<double>(jetzt).count());
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
         }
         return QObject::eventFilter(ziel, ereignis);
     }

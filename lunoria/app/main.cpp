@@ -1,12 +1,16 @@
 // Lunoria: the calendar and astronomy information window.
 //
 // LUNORIA_BEENDEN_NACH_START=1 makes the program end as soon as its window has been painted
-// once: the start-time measurement in bench/ times the whole start with it.
+// once, after writing "erstes-bild <seconds>" to standard output: the moment of the finished
+// first paint on the monotonic clock (CLOCK_MONOTONIC). The start-time measurement in bench/
+// uses it.
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <clocale>
+#include <cstdio>
 
 #include "kalender1.h"
 #include "systemquellen.h"
@@ -22,7 +26,12 @@ protected:
         const auto* widget = qobject_cast<const QWidget*>(ziel);
         if (ereignis->type() == QEvent::Paint && widget && widget->isVisible()) {
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, qApp, [] {
+                const auto jetzt = std::chrono::steady_clock::now().time_since_epoch();
+                std::printf("erstes-bild %.6f\n", std::chrono::duration<double>(jetzt).count());
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
         }
         return QObject::eventFilter(ziel, ereignis);
     }
