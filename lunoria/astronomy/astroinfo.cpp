@@ -2,32 +2,13 @@
 
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
-#include "calendar/regional.h"
 #include "calendar/zahlformat.h"
+#include "einstellungenfest.h"
 #include "sonnemond.h"
 
 namespace lunoria {
 
 namespace {
-
-// Holds the regional settings fixed while one date's texts are made: the provider in force is
-// asked once, and its answer serves every text until the end of the scope. The system's
-// provider builds its snapshot from the locale at every call, some microseconds each, and the
-// texts of one date ask for it some twenty times.
-class TEinstellungenFest {
-public:
-    TEinstellungenFest()
-    {
-        const TRegionaleEinstellungen e = RegionaleEinstellungen();
-        m_Vorher = SetzeRegionalQuelle([e] { return e; });
-    }
-    ~TEinstellungenFest() { SetzeRegionalQuelle(std::move(m_Vorher)); }
-    TEinstellungenFest(const TEinstellungenFest&) = delete;
-    TEinstellungenFest& operator=(const TEinstellungenFest&) = delete;
-
-private:
-    TRegionalQuelle m_Vorher;
-};
 
 std::string SommerzeitLabel(int tag, int monat, Extended zeit)
 {

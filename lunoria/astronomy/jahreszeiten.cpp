@@ -255,13 +255,14 @@ TJahreszeiten Berechnet(int jahr)
     return ergebnis;
 }
 
-// The years computed last, by their year modulo the size.
+// The years computed before, one slot for each year number modulo the size: some 40 KB that
+// keep every year of five centuries once it has been asked for.
 struct TJahrEintrag {
     int Jahr = 0;
     bool Belegt = false;
     TJahreszeiten Zeiten{};
 };
-thread_local std::array<TJahrEintrag, 64> JahrSpeicher{};
+thread_local std::array<TJahrEintrag, 512> JahrSpeicher{};
 
 }  // namespace
 

@@ -24,7 +24,8 @@ Extended JahreszeitenLaenge(Extended mjd);
 // September, December; a whole number of days earlier where the season begins before the 17th,
 // as in the late Julian-calendar years), at which the longitude exceeds its target. Years far
 // from 2000 are computed by the same series without a check.
-// A year asked for again is served from the years computed last (64 of them, per thread).
+// A year asked for again is served from the years computed before (per thread, one slot for
+// each year number modulo 512).
 TJahreszeiten Jahreszeiten(int jahr);
 
 // The same, always computed afresh.

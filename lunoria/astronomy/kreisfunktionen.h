@@ -31,8 +31,11 @@ inline constexpr Extended GrenzeReduktion = 2147483647.0L * P1;
 // The angle x less the nearest whole number of turns, -pi ... pi, for |x| < GrenzeReduktion.
 inline Extended ReduziertesArgument(Extended x)
 {
-    if (std::fabs(x) <= 3.14L)
+    const Extended betrag = std::fabs(x);
+    if (betrag <= 3.14L)
         return x;
+    if (betrag <= 9.42L)  // one turn, the common case: n = +-1 below
+        return x > 0 ? ((x - P1) - P2) - P3 : ((x + P1) + P2) + P3;
     const Extended n = RundeNaechste(x * EinsDurchZweiPi);
     return ((x - n * P1) - n * P2) - n * P3;
 }

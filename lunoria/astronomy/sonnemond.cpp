@@ -1,5 +1,6 @@
 #include "sonnemond.h"
 
+#include <array>
 #include <clocale>
 #include <cmath>
 
@@ -8,6 +9,7 @@
 #include "calendar/julian.h"
 #include "calendar/regional.h"
 #include "calendar/zahlformat.h"
+#include "einstellungenfest.h"
 #include "genau.h"
 #include "kreisfunktionen.h"
 #include "kurzreihen.h"
@@ -35,17 +37,52 @@ std::string MitUhr(Extended stunden)
     return ZeitText(stunden) + " " + AstroText(atUhr);
 }
 
+// SinusHoehe with the local sidereal time of the instant given.
+Extended SinusHoeheMitSternzeit(TAufUnterObjekt objekt, Extended mjd, Extended sternzeit, Extended sinBreite,
+                                Extended cosBreite)
+{
+    const Extended t = (mjd - 51544.5L) / 36525;
+    const TAequatorKurz a = objekt == auoMond ? MondKurz(t) : SonneKurz(t);
+    const Extended tau = 15 * (sternzeit - a.Rektaszension);
+    Extended sinDekl, cosDekl;
+    SinusKosinus(a.Deklination * Rad, sinDekl, cosDekl);
+    return sinBreite * sinDekl + cosBreite * cosDekl * Kosinus(tau * Rad);
+}
+
+// The hours 0 ... 24 of one local day with their local sidereal times, each time computed at
+// its first use: the searches of moon and sun visit the same hours.
+class TStunden {
+public:
+    TStunden(Extended mjd0, Extended laenge) : m_Mjd0(mjd0), m_Laenge(laenge) {}
+
+    Extended Hoehe(TAufUnterObjekt objekt, int stunde, Extended sinBreite, Extended cosBreite)
+    {
+        const Extended mjd = m_Mjd0 + static_cast<Extended>(stunde) / 24;
+        const std::size_t i = static_cast<std::size_t>(stunde);
+        if (!m_Bekannt[i]) {
+            m_Sternzeit[i] = OrtsSternzeit(mjd, m_Laenge);
+            m_Bekannt[i] = true;
+        }
+        return SinusHoeheMitSternzeit(objekt, mjd, m_Sternzeit[i], sinBreite, cosBreite);
+    }
+
+private:
+    Extended m_Mjd0, m_Laenge;
+    std::array<Extended, 25> m_Sternzeit{};
+    std::array<bool, 25> m_Bekannt{};
+};
+
 // Fills one block by the two-hourly parabola search.
-void SucheObjekt(TAufUnterObjekt objekt, Extended mjd0, Extended laenge, Extended sinBreite, Extended cosBreite,
-                 Extended s0, TAufUnterBlock& block)
+void SucheObjekt(TAufUnterObjekt objekt, TStunden& stunden, Extended sinBreite, Extended cosBreite, Extended s0,
+                 TAufUnterBlock& block)
 {
     block = TAufUnterBlock{};
     int stunde = 1;
-    Extended ym = SinusHoehe(objekt, mjd0, stunde - 1, laenge, sinBreite, cosBreite) - s0;
+    Extended ym = stunden.Hoehe(objekt, stunde - 1, sinBreite, cosBreite) - s0;
     block.ObenBeiStart = ym > 0;
     do {
-        const Extended y0 = SinusHoehe(objekt, mjd0, stunde, laenge, sinBreite, cosBreite) - s0;
-        const Extended yp = SinusHoehe(objekt, mjd0, stunde + 1, laenge, sinBreite, cosBreite) - s0;
+        const Extended y0 = stunden.Hoehe(objekt, stunde, sinBreite, cosBreite) - s0;
+        const Extended yp = stunden.Hoehe(objekt, stunde + 1, sinBreite, cosBreite) - s0;
         const TQuadInterpolation q = QuadInterpolation(ym, y0, yp);
         if (q.n == 1) {
             if (ym < 0) {
@@ -126,12 +163,7 @@ Extended SinusHoehe(TAufUnterObjekt objekt, Extended mjd0, Extended stunde, Exte
                     Extended cosBreite)
 {
     const Extended mjd = mjd0 + stunde / 24;
-    const Extended t = (mjd - 51544.5L) / 36525;
-    const TAequatorKurz a = objekt == auoMond ? MondKurz(t) : SonneKurz(t);
-    const Extended tau = 15 * (OrtsSternzeit(mjd, laenge) - a.Rektaszension);
-    Extended sinDekl, cosDekl;
-    SinusKosinus(a.Deklination * Rad, sinDekl, cosDekl);
-    return sinBreite * sinDekl + cosBreite * cosDekl * Kosinus(tau * Rad);
+    return SinusHoeheMitSternzeit(objekt, mjd, OrtsSternzeit(mjd, laenge), sinBreite, cosBreite);
 }
 
 void AufUnterSuche(TAufUnterDaten& daten)
@@ -141,8 +173,9 @@ void AufUnterSuche(TAufUnterDaten& daten)
     const Extended mjd0 = daten.Zeitpunkt - daten.ZonenOffset / 24;
     Extended sinBreite, cosBreite;
     SinusKosinus(daten.Breite * Rad, sinBreite, cosBreite);
-    SucheObjekt(auoMond, mjd0, daten.Laenge, sinBreite, cosBreite, s0Mond, daten.Mond);
-    SucheObjekt(auoSonne, mjd0, daten.Laenge, sinBreite, cosBreite, s0Sonne, daten.Sonne);
+    TStunden stunden(mjd0, daten.Laenge);
+    SucheObjekt(auoMond, stunden, sinBreite, cosBreite, s0Mond, daten.Mond);
+    SucheObjekt(auoSonne, stunden, sinBreite, cosBreite, s0Sonne, daten.Sonne);
 }
 
 std::string ZonenOffsetText(Extended stunden)
@@ -218,6 +251,7 @@ void TSonneMondAufUnter::setZeitBasis(TKalenderZeitBasis basis)
 
 void TSonneMondAufUnter::Berechnen(Extended t)
 {
+    const TEinstellungenFest einstellungen;
     m_Zeitpunkt = t;
 
     // Daylight saving of the year and the zone in force at t.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "astronomy/genau.h"
+#include "astronomy/kreisfunktionen.h"
 #include "astronomy/kurzreihen.h"
 #include "astronomy/mondphase.h"
 #include "calendar/julian.h"
@@ -45,6 +46,23 @@ TEST(Genau, HelperAngles)
     EXPECT_EQ(Frac(2.5L), 0.5L);
     EXPECT_GE(Frac(-1e-30L), 0);
     EXPECT_LT(Frac(-1e-30L), 1);
+}
+
+TEST(Genau, DoubleCircularFunctionsAgreeWithTheExtendedOnes)
+{
+    // Arguments up to half a billion turns: the reduction by whole turns must lose nothing.
+    for (const Extended x : {0.0L, 1e-3L, -0.7L, 3.1L, 3.2L, -3.2L, 6.5L, 9.4L, 9.5L, -20.0L, 1000.25L, 123456.7L,
+                             -4.9e8L, 1.3e10L, 3e10L}) {
+        EXPECT_NEAR(D(Sinus(x)), D(std::sin(x)), 5e-16) << D(x);
+        EXPECT_NEAR(D(Kosinus(x)), D(std::cos(x)), 5e-16) << D(x);
+        Extended s, c;
+        SinusKosinus(x, s, c);
+        EXPECT_EQ(s, Sinus(x)) << D(x);
+        EXPECT_EQ(c, Kosinus(x)) << D(x);
+        EXPECT_NEAR(D(Tangens(x) * Kosinus(x)), D(Sinus(x)), 2e-15) << D(x);
+    }
+    for (const Extended x : {-1e30L, -3.0L, -1.0L, 0.0L, 0.25L, 1.0L, 7.0L, 1e30L})
+        EXPECT_NEAR(D(ArcusTangens(x)), D(std::atan(x)), 3e-16) << D(x);
 }
 
 TEST(Genau, EquatorialConversionOfPointsOnTheEcliptic)

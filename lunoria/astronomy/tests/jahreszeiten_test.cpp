@@ -51,6 +51,53 @@ TEST(Jahreszeiten, FirstWholeMinuteBeyondTheTarget)
     }
 }
 
+// The search as it reads: whole days, then hours, then minutes, evaluating the longitude at
+// every step.
+TJahreszeiten SchrittweiseSuche(int jahr)
+{
+    const int monate[] = {3, 6, 9, 12};
+    const Extended ziele[] = {0, 90, 180, 270};
+    TJahreszeiten ergebnis{};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const Extended g = ziele[i];
+        Extended c = MJDAusDatum(17, monate[i], jahr, 0);
+        for (int tage = 0; tage < 400 && JahreszeitenLaenge(c) > g; ++tage)
+            c -= 1;
+        while (JahreszeitenLaenge(c) < g) {
+            c += 1;
+            if (JahreszeitenLaenge(c) <= g)
+                continue;
+            c -= 1;
+            while (JahreszeitenLaenge(c) < g) {
+                c += 1.0L / 24;
+                if (JahreszeitenLaenge(c) <= g)
+                    continue;
+                c -= 1.0L / 24;
+                while (JahreszeitenLaenge(c) <= g)
+                    c += 1.0L / 1440;
+            }
+        }
+        ergebnis[i] = c;
+    }
+    return ergebnis;
+}
+
+TEST(Jahreszeiten, TheSameInstantsAsTheStepByStepSearch)
+{
+    // The supported years, where the longitude only grows, and far years where the series'
+    // powers of T make it swing back and forth.
+    for (int jahr : {-4712, -4709, -2000, 0, 600, 1000, 1580, 1582, 1583, 1900, 1998, 2000, 2024, 2100, 3500, 6000,
+                     10000, 45678, 198433, 1000000, 3333333, 5879490}) {
+        const TJahreszeiten schrittweise = SchrittweiseSuche(jahr);
+        const TJahreszeiten neu = JahreszeitenBerechnen(jahr);
+        const TJahreszeiten gespeichert = Jahreszeiten(jahr);
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(neu[i], schrittweise[i]) << jahr << " " << i;
+            EXPECT_EQ(gespeichert[i], schrittweise[i]) << jahr << " " << i;
+        }
+    }
+}
+
 TEST(Jahreszeiten, FarYearsWithoutACheck)
 {
     for (int jahr : {-3000, -500, 3500, 10000}) {

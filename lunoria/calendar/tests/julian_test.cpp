@@ -305,6 +305,29 @@ TEST(Julian, DeltaTByYear)
     }
 }
 
+TEST(Julian, WholePartsAsTheLibraryGivesThem)
+{
+    constexpr Extended unendlich = std::numeric_limits<Extended>::infinity();
+    const Extended zwei53 = 9007199254740992.0L, zwei63 = 9223372036854775808.0L;
+    const Extended werte[] = {0.0L,         -0.0L,          1e-30L,          -1e-30L,        0.5L,
+                              -0.5L,        1.5L,           -1.5L,           2.5L,           -2.5L,
+                              0.7L,         -0.7L,          1.0L,            -1.0L,          2400002.4999999L,
+                              -100841.5L,   zwei53 - 0.5L,  -zwei53 + 0.5L,  zwei53 + 1.5L,  zwei63 - 0.5L,
+                              -zwei63 + 0.5L, zwei63,       1e300L,          unendlich,      -unendlich};
+    const auto gleich = [](Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); };
+    for (const Extended x : werte) {
+        for (const Extended y : {x, std::nextafter(x, unendlich), std::nextafter(x, -unendlich)}) {
+            EXPECT_TRUE(gleich(Abschneiden(y), std::trunc(y))) << static_cast<double>(y);
+            EXPECT_TRUE(gleich(Abrunden(y), std::floor(y))) << static_cast<double>(y);
+            EXPECT_TRUE(gleich(RundeNaechste(y), std::nearbyint(y))) << static_cast<double>(y);
+        }
+    }
+    EXPECT_TRUE(std::isnan(Abschneiden(std::numeric_limits<Extended>::quiet_NaN())));
+    EXPECT_EQ(GanzzahlAus(-2400002), -2400002);
+    EXPECT_EQ(GanzzahlAus(zwei53 + 2), 9007199254740994LL);
+    EXPECT_EQ(GanzzahlAus(-zwei63 + 1024), -9223372036854774784LL);
+}
+
 TEST(Julian, TodayAndNowComeFromTheClock)
 {
     UhrGuard uhr(1998, 5, 23, 18, 30);
