@@ -32,6 +32,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -66,25 +67,35 @@ void CloseOnTerminationSignals(QWidget& window)
     ::sigaction(SIGHUP, &action, nullptr);
 }
 
-// Ends the event loop once the first paint event has been handled in full.
-class QuitAfterFirstPaint : public QObject {
+// Runs an action once the first paint of a shown widget has been handled in full (pictures
+// painted off screen during the start do not count).
+class AfterFirstPaint : public QObject {
+public:
+    explicit AfterFirstPaint(std::function<void()> action) : FAction(std::move(action)) {}
+
 protected:
     bool eventFilter(QObject* target, QEvent* event) override
     {
-        // A shown widget's paint: pictures painted off screen during the start do not count.
         const auto* widget = qobject_cast<const QWidget*>(target);
         if (event->type() == QEvent::Paint && widget && widget->isVisible()) {
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] {
-                const auto now = std::chrono::steady_clock::now().time_since_epoch();
-                std::printf("erstes-bild %.6f\n", std::chrono::duration<double>(now).count());
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+            QTimer::singleShot(0, qApp, FAction);
         }
         return QObject::eventFilter(target, event);
     }
+
+private:
+    std::function<void()> FAction;
 };
+
+// Writes the moment of the finished first paint and ends the event loop.
+void ReportFirstPaintAndQuit()
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    std::printf("erstes-bild %.6f\n", std::chrono::duration<double>(now).count());
+    std::fflush(stdout);
+    QCoreApplication::quit();
+}
 
 }  // namespace
 
@@ -94,19 +105,13 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Deskora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("deskora"));
     deskora::SetHelpFile(QStringLiteral("deskora.html"));
-    QuitAfterFirstPaint quitAfterFirstPaint;
     const bool quitAfterStart = qEnvironmentVariableIntValue("DESKORA_BEENDEN_NACH_START") == 1;
-    if (quitAfterStart)
-        app.installEventFilter(&quitAfterFirstPaint);
 
     // The standard error message box: the program's title, a stop icon and an OK button.
     deskora::SetErrorHook([](const QString& text) {
         QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
                               text);
     });
-
-    // A save cut off by a kill can leave a hidden temporary file beside the day files.
-    deskora::RemoveLeftoverTemporaryFiles(QDir::currentPath());
 
     deskora::TForm1 form;
     // The other windows (the perpetual calendar, the handbook, message boxes) take the program
@@ -117,9 +122,23 @@ int main(int argc, char** argv)
                      [&form](QSessionManager& manager) { form.CommitData(manager); },
                      Qt::DirectConnection);
     CloseOnTerminationSignals(form);
-    if (form.ShowAtStart())
+    // A save cut off by a kill can leave a hidden temporary file beside the day files. The
+    // folder holds two files per day written, years of them: it is searched once the window has
+    // been painted, not before (a day's page removes that day's leftovers itself when it loads).
+    const auto removeLeftovers = [] { deskora::RemoveLeftoverTemporaryFiles(QDir::currentPath()); };
+    AfterFirstPaint removeLeftoversAfterFirstPaint(removeLeftovers);
+    // Installed last, so asked first: under DESKORA_BEENDEN_NACH_START the program ends right
+    // after its first paint, before anything that comes after it.
+    AfterFirstPaint quitAfterFirstPaint(ReportFirstPaintAndQuit);
+    if (form.ShowAtStart()) {
+        app.installEventFilter(&removeLeftoversAfterFirstPaint);
+        if (quitAfterStart)
+            app.installEventFilter(&quitAfterFirstPaint);
         form.show();
-    else if (quitAfterStart)
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    } else {
+        removeLeftovers();
+        if (quitAfterStart)
+            QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    }
     return app.exec();
 }
