@@ -123,6 +123,9 @@ constexpr std::array<TLangperiodisch, 4> LangperiodischeTerme = {{
     {0.20L, 0.3581L, 2.4814L},
 }};
 
+// The amplitudes of the Moon's five terms in the solar longitude together, arc seconds.
+constexpr Extended MondTermeBetrag = 6.45L + 0.42L + 0.18L + 0.17L + 0.06L;
+
 // The secular part of the solar longitude, 0.7859453 + M3 / 2 pi + ((6191.2 + 1.1 T) T + dl) /
 // 1296000 revolutions, as degrees 0 ... 360.
 Extended SonnenLaengeGrad(Extended m3, Extended t, Extended dl)
@@ -396,7 +399,8 @@ Extended SonneKeplerLaenge(Extended t, Extended* rate)
         }
         dl += term.DLc * u + term.DLs * v;
         if (rate)
-            dlStrich += tn * term.J * mStrich * (term.DLs * e.c - term.DLc * e.s) + tn1 * (term.DLc * e.c + term.DLs * e.s);
+            dlStrich += tn * term.J * mStrich * (term.DLs * e.c - term.DLc * e.s) +
+                        tn1 * (term.DLc * e.c + term.DLs * e.s);
     }
     if (rate)
         *rate = 360 * (AnomalieErde.B + (6191.2L + 2.2L * t + dlStrich) / 1296000);
@@ -417,7 +421,7 @@ Extended SonneKeplerAbweichung()
         planet(MarsTerme);
         planet(JupiterTerme);
         planet(SaturnTerme);
-        summe += 6.45L + 0.42L + 0.18L + 0.17L + 0.06L;  // the Moon's terms
+        summe += MondTermeBetrag;
         for (const TLangperiodisch& z : LangperiodischeTerme)
             summe += std::fabs(z.C);
         return summe / 3600;
@@ -445,8 +449,8 @@ TLaengenRate SonneGenauRate(Extended tBetrag)
     planet(MarsTerme, AnomalieMars);
     planet(JupiterTerme, AnomalieJupiter);
     planet(SaturnTerme, AnomalieSaturn);
-    // The Moon's terms: at most 7.28 arc seconds together, on arguments no faster than D + A.
-    schranke += 7.28L * PI2 * (1236.8531L + 1325.5524L);
+    // The Moon's terms, on arguments no faster than D + A.
+    schranke += MondTermeBetrag * PI2 * (1236.8531L + 1325.5524L);
     for (const TLangperiodisch& z : LangperiodischeTerme)
         schranke += z.C * PI2 * std::fabs(z.B);
 

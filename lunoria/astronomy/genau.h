@@ -51,12 +51,13 @@ Extended SonneGenauLaenge(Extended t);
 // the rate of this longitude in degrees per Julian century.
 Extended SonneKeplerLaenge(Extended t, Extended* rate = nullptr);
 // The sum of the amplitudes of the terms that SonneKeplerLaenge leaves out, in degrees (about
-// 0.025).
+// 0.018).
 Extended SonneKeplerAbweichung();
 
-// Bounds of the rate of SonneGenau's longitude for all |T| <= tBetrag, in degrees per day
-// (as the sum of every term's largest rate, far apart from the true rate of about 0.9856). A
-// positive Min means that the longitude only grows there.
+// Bounds of the rate of SonneGenau's longitude for all |T| <= tBetrag, in degrees per day: the
+// mean motion less and plus the largest rates that all its terms can add up to (0.951 and 1.020
+// at T = 0, around the mean 0.9856). Min stays positive, so that the longitude only grows, up
+// to |T| of about 1650 centuries.
 struct TLaengenRate {
     Extended Min = 0;
     Extended Max = 0;

@@ -90,7 +90,7 @@ Extended KreisAbstand(Extended a, Extended b)
 //   instant before one known to lie below the target lies below it too, and every instant after
 //   one known to lie above it lies above, as long as no wrap from 285 to -75 degrees comes
 //   between them (which the upper rate bound rules out up to some distance);
-// - the longitude of the elliptic terms alone (a few hundred times cheaper) is within
+// - the longitude of the elliptic terms alone (some ten times cheaper) is within
 //   SonneKeplerAbweichung of the precise one: where it stands farther than that from the
 //   target and from the wrap, the precise one stands on the same side.
 // A question that neither settles is answered by the series.
