@@ -77,19 +77,26 @@ bool Caldat(Extended mjd, int& tag, int& monat, int& jahr, Extended& stunden)
         return false;
     }
     const Extended z = Abschneiden(jd + 0.5L);
-    Extended b;
-    if (z < 2299161) {  // before 15 October 1582
-        b = z + 1524;
+    // The truncated quotients of the method in whole numbers, 64 bits throughout (365 * C
+    // exceeds 32 bits in the last years up to 5879490): trunc((Z - 1867216.25) / 36524.25) is
+    // (4 Z - 7468865) div 146097, trunc((B - 122.1) / 365.25) is (20 B - 2442) div 7305,
+    // trunc(K / 30.6001) is 10000 K div 306001 and trunc(30.6001 E) is 306001 E div 10000 (div
+    // cutting toward zero like trunc). Where such a quotient is not whole it lies at least
+    // 1/306001 from the next whole number, far beyond what the rounding of the floating
+    // quotients reaches within CaldatGrenze, so both truncate alike.
+    const long long zi = GanzzahlAus(z);
+    long long b;
+    if (zi < 2299161) {  // before 15 October 1582
+        b = zi + 1524;
     } else {
-        const Extended alpha = Abschneiden((z - 1867216.25L) / 36524.25L);
-        b = z + 1 + alpha - Abschneiden(alpha / 4) + 1524;
+        const long long alpha = (4 * zi - 7468865) / 146097;
+        b = zi + 1 + alpha - alpha / 4 + 1524;
     }
-    // C, D and E in 64 bits: 365 * C exceeds 32 bits in the last years up to 5879490.
-    const long long c = GanzzahlAus(Abschneiden((b - 122.1L) / 365.25L));
+    const long long c = (20 * b - 2442) / 7305;
     const long long d = 365 * c + c / 4;
-    const long long e = GanzzahlAus(Abschneiden((b - static_cast<Extended>(d)) / 30.6001L));
-    const long long t = GanzzahlAus(Abschneiden(b - static_cast<Extended>(d) + 0.5L)) -
-                        GanzzahlAus(Abschneiden(30.6001L * static_cast<Extended>(e)));
+    const long long k = b - d;
+    const long long e = 10000 * k / 306001;
+    const long long t = (k >= 0 ? k : k + 1) - 306001 * e / 10000;  // trunc(K + 0.5) - trunc(30.6001 E)
     const long long m = e - 1 - 12 * (e / 14);
     const long long y = c - 4715 - (m + 7) / 10;
     // Before JD 0 the truncations of the method no longer give a calendar date; such values
