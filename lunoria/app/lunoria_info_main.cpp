@@ -176,8 +176,11 @@ int main(int argc, char* argv[])
         datumGegeben = true;
     }
 
-    // Regional settings and zone names of the system, as Lunoria uses them.
+    // Regional settings and zone names of the system, as Lunoria uses them. The settings cannot
+    // change during one run: one snapshot serves every date instead of a new one per text.
     InstalliereKonsolenQuellen();
+    const TRegionaleEinstellungen einstellungen = QtRegionaleEinstellungen();
+    SetzeRegionalQuelle([einstellungen] { return einstellungen; });
 
     if (!datumGegeben)
         return Ausgeben(MJDHeute(), zeitBasis, breite, laenge);
