@@ -398,24 +398,7 @@ Astroinfo TKalender1::AstroinfoDesKnopfs()
     // a fresh computation. Only when the object lags behind is the date computed anew.
     if (sm.Zeitpunkt() != mjd || sm.ZeitBasis() != basis)
         return AstroinfoBerechnen(mjd, basis, sm.Breite(), sm.Laenge());
-    Astroinfo info;
-    info.JD = JulDatAusMJD(mjd);
-    info.MJD = mjd;
-    info.JHd = JHdAusMJD(mjd);
-    info.SonnenAufgang = sm.SonnenAufgang();
-    info.SonnenUntergang = sm.SonnenUntergang();
-    info.MondAufgang = sm.MondAufgang();
-    info.MondUntergang = sm.MondUntergang();
-    info.MondPhase = sm.MondPhase();
-    info.ZeitZoneGMT = sm.ZeitZoneGMT();
-    info.ZeitZone = sm.ZeitZone();
-    info.Sommerzeit = sm.SommerzeitDaten();
-    info.Beleuchtung = sm.Beleuchtung();
-    info.Bildwinkel = sm.Bildwinkel();
-    info.Zunehmend = sm.Zunehmend();
-
-    info.Jahreszeiten = JahreszeitenLokal(JahrVon(mjd), info.Sommerzeit);
-    return info;
+    return AstroinfoAus(sm, mjd);
 }
 
 QCheckBox* TKalender1::CheckBox(QWidget* eltern, const char* name, const char* text, int tag, bool sichtbar)

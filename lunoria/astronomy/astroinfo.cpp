@@ -25,12 +25,8 @@ std::string JahreszeitLabel(Extended t)
 
 }  // namespace
 
-Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge)
+Astroinfo AstroinfoAus(const TSonneMondAufUnter& sm, Extended mjd)
 {
-    const TEinstellungenFest einstellungen;
-    TSonneMondAufUnter sm(zeitBasis, breite, laenge);
-    sm.Berechnen(mjd);
-
     Astroinfo info;
     info.JD = JulDatAusMJD(mjd);
     info.MJD = mjd;
@@ -48,6 +44,14 @@ Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extende
     info.Bildwinkel = sm.Bildwinkel();
     info.Zunehmend = sm.Zunehmend();
     return info;
+}
+
+Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge)
+{
+    const TEinstellungenFest einstellungen;
+    TSonneMondAufUnter sm(zeitBasis, breite, laenge);
+    sm.Berechnen(mjd);
+    return AstroinfoAus(sm, mjd);
 }
 
 TAstroinfoTexte AstroinfoTexte(const Astroinfo& info)

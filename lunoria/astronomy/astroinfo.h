@@ -8,6 +8,7 @@
 #include "calendar/extended.h"
 #include "calendar/sommerzeit.h"
 #include "jahreszeiten.h"
+#include "sonnemond.h"
 
 namespace lunoria {
 
@@ -34,6 +35,9 @@ struct Astroinfo {
 // Computes the data of the date mjd for the time basis and the place (degrees; longitude
 // positive west).
 Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge);
+
+// The same from a sun-and-moon object that has already computed the time point mjd.
+Astroinfo AstroinfoAus(const TSonneMondAufUnter& sm, Extended mjd);
 
 // The value labels of the "Astronomie" tab, one per field, named after the labels.
 struct TAstroinfoTexte {
