@@ -18,14 +18,26 @@ constexpr Extended Rad = Pi / 180;            // degrees to radians
 Extended SinG(Extended g) { return Sinus(g * Rad); }
 Extended CosG(Extended g) { return Kosinus(g * Rad); }
 
-// A phasor: cos and sin of one angle, possibly scaled.
-struct TPhasor {
-    Extended c = 1, s = 0;
+// A phasor: cos and sin of one angle, possibly scaled, in the number type R of a sum.
+template <typename R>
+struct TPhasorIn {
+    R c = 1, s = 0;
 };
+using TPhasor = TPhasorIn<Extended>;
 
-constexpr TPhasor Mal(TPhasor a, TPhasor b)
+template <typename R>
+constexpr TPhasorIn<R> Mal(TPhasorIn<R> a, TPhasorIn<R> b)
 {
     return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s};
+}
+
+// A phasor of the angle x (radians), evaluated as SinusKosinus does.
+template <typename R>
+TPhasorIn<R> PhasorVon(Extended x)
+{
+    Extended s, c;
+    SinusKosinus(x, s, c);
+    return {static_cast<R>(c), static_cast<R>(s)};
 }
 
 // ---- sun ----------------------------------------------------------------------------------
@@ -33,10 +45,12 @@ constexpr TPhasor Mal(TPhasor a, TPhasor b)
 // One planetary perturbation term of the sun: multiples J of the Earth's and K of the planet's
 // mean anomaly, power N of T (N > 0 rows reuse the argument of the row before them);
 // dL and dB in arc seconds, dR in 1e-6 AU, on the cosine (c) and sine (s) part.
-struct TSonnenTerm {
+template <typename R>
+struct TSonnenTermIn {
     int J, K, N;
-    Extended DLc, DLs, DRc, DRs, DBc, DBs;
+    R DLc, DLs, DRc, DRs, DBc, DBs;
 };
+using TSonnenTerm = TSonnenTermIn<Extended>;
 
 constexpr std::array<TSonnenTerm, 23> VenusTerme = {{
     {1, 0, 0, -0.22L, 6892.76L, -16707.37L, -0.54L, 0, 0},
@@ -134,25 +148,47 @@ Extended SonnenLaengeGrad(Extended m3, Extended t, Extended dl)
 }
 
 // Multiples j = -1 ... 7 of the Earth's mean anomaly, stored at j + 1.
-using TErdPhasoren = std::array<TPhasor, 9>;
+template <typename R>
+using TErdPhasorenIn = std::array<TPhasorIn<R>, 9>;
+
+// The planetary tables with their coefficients in the number type R (the same values rounded
+// to double for the quick longitude of the season search).
+template <typename R, std::size_t N>
+constexpr std::array<TSonnenTermIn<R>, N> TafelIn(const std::array<TSonnenTerm, N>& tafel)
+{
+    std::array<TSonnenTermIn<R>, N> t{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const TSonnenTerm& z = tafel[i];
+        t[i] = {z.J, z.K, z.N, static_cast<R>(z.DLc), static_cast<R>(z.DLs), static_cast<R>(z.DRc),
+                static_cast<R>(z.DRs), static_cast<R>(z.DBc), static_cast<R>(z.DBs)};
+    }
+    return t;
+}
+template <typename R>
+struct TSonnenTafeln {
+    static constexpr auto Venus = TafelIn<R>(VenusTerme);
+    static constexpr auto Mars = TafelIn<R>(MarsTerme);
+    static constexpr auto Jupiter = TafelIn<R>(JupiterTerme);
+    static constexpr auto Saturn = TafelIn<R>(SaturnTerme);
+};
 
 // Adds the terms of one planet with mean anomaly mp (radians); its multiples 0 ... -kMax are
 // stored at index -k. NurLaenge: dl alone, dr and db stay untouched.
-template <bool NurLaenge, std::size_t N, std::size_t KMax>
-void PlanetenStoerung(const std::array<TSonnenTerm, N>& terme, const TErdPhasoren& erde, Extended mp, Extended t,
-                      Extended& dl, Extended& dr, Extended& db)
+template <bool NurLaenge, typename R, std::size_t N, std::size_t KMax>
+void PlanetenStoerung(const std::array<TSonnenTermIn<R>, N>& terme, const TErdPhasorenIn<R>& erde, Extended mp, R t,
+                      R& dl, R& dr, R& db)
 {
-    std::array<TPhasor, KMax + 1> planet{};
+    std::array<TPhasorIn<R>, KMax + 1> planet{};
     planet[0] = {1, 0};
-    SinusKosinus(mp, planet[1].s, planet[1].c);
+    planet[1] = PhasorVon<R>(mp);
     planet[1].s = -planet[1].s;
     for (std::size_t i = 2; i <= KMax; ++i)
         planet[i] = Mal(planet[i - 1], planet[1]);
 
-    Extended u = 0, v = 0;
-    for (const TSonnenTerm& term : terme) {
+    R u = 0, v = 0;
+    for (const TSonnenTermIn<R>& term : terme) {
         if (term.N == 0) {
-            const TPhasor p = Mal(erde[static_cast<std::size_t>(term.J + 1)], planet[static_cast<std::size_t>(-term.K)]);
+            const TPhasorIn<R> p = Mal(erde[static_cast<std::size_t>(term.J + 1)], planet[static_cast<std::size_t>(-term.K)]);
             u = p.c;
             v = p.s;
         } else {
@@ -289,8 +325,10 @@ Extended ACS(Extended x)
 
 namespace {
 
-// SonneGenau; NurLaenge: the longitude alone (the same value), distance and latitude 0.
-template <bool NurLaenge>
+// SonneGenau; NurLaenge: the longitude alone (the same value), distance and latitude 0. The
+// periodic terms are summed in the number type R: Extended for SonneGenau, double for the quick
+// longitude (the arguments stay in Extended either way).
+template <bool NurLaenge, typename R = Extended>
 TKugelKoord SonnenReihe(Extended t)
 {
     // Mean anomalies of Venus, Earth, Mars, Jupiter, Saturn and the lunar arguments (radians).
@@ -302,30 +340,33 @@ TKugelKoord SonnenReihe(Extended t)
     const Extended d = PI2 * Frac(0.8274L + 1236.8531L * t);
     const Extended a = PI2 * Frac(0.3749L + 1325.5524L * t);
 
-    TErdPhasoren erde{};
+    using P = TPhasorIn<R>;
+    TErdPhasorenIn<R> erde{};
     erde[1] = {1, 0};
-    SinusKosinus(m3, erde[2].s, erde[2].c);
+    erde[2] = PhasorVon<R>(m3);
     erde[0] = {erde[2].c, -erde[2].s};
     for (std::size_t j = 3; j < erde.size(); ++j)
         erde[j] = Mal(erde[j - 1], erde[2]);
 
-    Extended dl = 0, dr = 0, db = 0;
-    PlanetenStoerung<NurLaenge, 23, 6>(VenusTerme, erde, m2, t, dl, dr, db);
-    PlanetenStoerung<NurLaenge, 13, 8>(MarsTerme, erde, m4, t, dl, dr, db);
-    PlanetenStoerung<NurLaenge, 12, 4>(JupiterTerme, erde, m5, t, dl, dr, db);
-    PlanetenStoerung<NurLaenge, 4, 2>(SaturnTerme, erde, m6, t, dl, dr, db);
+    using Tafeln = TSonnenTafeln<R>;
+    const R tr = static_cast<R>(t);
+    R dl = 0, dr = 0, db = 0;
+    PlanetenStoerung<NurLaenge, R, 23, 6>(Tafeln::Venus, erde, m2, tr, dl, dr, db);
+    PlanetenStoerung<NurLaenge, R, 13, 8>(Tafeln::Mars, erde, m4, tr, dl, dr, db);
+    PlanetenStoerung<NurLaenge, R, 12, 4>(Tafeln::Jupiter, erde, m5, tr, dl, dr, db);
+    PlanetenStoerung<NurLaenge, R, 4, 2>(Tafeln::Saturn, erde, m6, tr, dl, dr, db);
 
     // The Moon's pull on the Earth; the combined arguments by the addition theorems from the
     // phasors of D, A and M3.
-    TPhasor pd, pa;
-    SinusKosinus(d, pd.s, pd.c);
-    SinusKosinus(a, pa.s, pa.c);
-    const TPhasor& pm3 = erde[2];
-    const TPhasor dMinusA = Mal(pd, {pa.c, -pa.s});
-    const TPhasor dPlusA = Mal(pd, pa);
-    const TPhasor dMinusM3 = Mal(pd, {pm3.c, -pm3.s});
-    const TPhasor dPlusM3 = Mal(pd, pm3);
-    dl += 6.45L * pd.s - 0.42L * dMinusA.s + 0.18L * dPlusA.s + 0.17L * dMinusM3.s - 0.06L * dPlusM3.s;
+    const P pd = PhasorVon<R>(d);
+    const P pa = PhasorVon<R>(a);
+    const P& pm3 = erde[2];
+    const P dMinusA = Mal(pd, {pa.c, -pa.s});
+    const P dPlusA = Mal(pd, pa);
+    const P dMinusM3 = Mal(pd, {pm3.c, -pm3.s});
+    const P dPlusM3 = Mal(pd, pm3);
+    dl += R(6.45L) * pd.s - R(0.42L) * dMinusA.s + R(0.18L) * dPlusA.s + R(0.17L) * dMinusM3.s -
+          R(0.06L) * dPlusM3.s;
     if constexpr (!NurLaenge) {
         dr += 30.76L * pd.c - 3.06L * dMinusA.c + 0.85L * dPlusA.c - 0.58L * dPlusM3.c + 0.57L * dMinusM3.c;
         const Extended u = PI2 * Frac(0.2591L + 1342.2278L * t);
@@ -333,13 +374,13 @@ TKugelKoord SonnenReihe(Extended t)
     }
 
     // Long-period terms, summed on their own before they join dl.
-    Extended lang = 0;
+    R lang = 0;
     for (const TLangperiodisch& z : LangperiodischeTerme)
-        lang += z.C * Sinus(PI2 * (z.A + z.B * t));
+        lang += static_cast<R>(z.C) * static_cast<R>(Sinus(PI2 * (z.A + z.B * t)));
     dl += lang;
 
     TKugelKoord k;
-    k.Laenge = SonnenLaengeGrad(m3, t, dl);
+    k.Laenge = SonnenLaengeGrad(m3, t, static_cast<Extended>(dl));
     if constexpr (!NurLaenge) {
         k.Abstand = 1.0001398L - 0.0000007L * t + dr * 1e-6L;
         k.Breite = db / 3600;
@@ -359,6 +400,11 @@ Extended SonneGenauLaenge(Extended t)
     return SonnenReihe<true>(t).Laenge;
 }
 
+Extended SonneGenauLaengeSchnell(Extended t)
+{
+    return SonnenReihe<true, double>(t).Laenge;
+}
+
 Extended SonneKeplerLaenge(Extended t, Extended* rate)
 {
     // Only the multiples of M3 up to the largest one of the elliptic rows are needed.
@@ -369,33 +415,36 @@ Extended SonneKeplerLaenge(Extended t, Extended* rate)
                 j = term.J;
         return static_cast<std::size_t>(j);
     }();
+    // Summed in double precision: the value serves searches with margins far above 1e-12
+    // degrees.
     const Extended m3 = PI2 * Frac(AnomalieErde.A + AnomalieErde.B * t);
-    TErdPhasoren erde{};
+    TErdPhasorenIn<double> erde{};
     erde[1] = {1, 0};
-    SinusKosinus(m3, erde[2].s, erde[2].c);
+    erde[2] = PhasorVon<double>(m3);
     erde[0] = {erde[2].c, -erde[2].s};
     for (std::size_t j = 3; j <= jMax + 1; ++j)
         erde[j] = Mal(erde[j - 1], erde[2]);
     // The rows of the Venus table without Venus's anomaly are the Earth's own elliptic terms.
     // With the rate: d/dT of T^n (c cos jM + s sin jM) = n T^(n-1) (c cos jM + s sin jM)
     // + T^n j M' (s cos jM - c sin jM).
-    const Extended mStrich = PI2 * AnomalieErde.B;  // radians per century
-    Extended dl = 0, u = 0, v = 0;
-    Extended dlStrich = 0, tn = 1, tn1 = 0;  // T^n and n T^(n-1)
-    for (const TSonnenTerm& term : VenusTerme) {
+    const double td = static_cast<double>(t);
+    const double mStrich = static_cast<double>(PI2 * AnomalieErde.B);  // radians per century
+    double dl = 0, u = 0, v = 0;
+    double dlStrich = 0, tn = 1, tn1 = 0;  // T^n and n T^(n-1)
+    for (const TSonnenTermIn<double>& term : TSonnenTafeln<double>::Venus) {
         if (term.K != 0)
             continue;
-        const TPhasor& e = erde[static_cast<std::size_t>(term.J + 1)];
+        const TPhasorIn<double>& e = erde[static_cast<std::size_t>(term.J + 1)];
         if (term.N == 0) {
             u = e.c;
             v = e.s;
             tn = 1;
             tn1 = 0;
         } else {
-            u *= t;
-            v *= t;
-            tn1 = tn1 * t + tn;
-            tn *= t;
+            u *= td;
+            v *= td;
+            tn1 = tn1 * td + tn;
+            tn *= td;
         }
         dl += term.DLc * u + term.DLs * v;
         if (rate)

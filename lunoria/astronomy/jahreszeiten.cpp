@@ -109,6 +109,11 @@ public:
 
     TSeite Frage(Extended c)
     {
+        // Most questions fall within the instants known below or above the target.
+        if (c >= m_KleinerVon && c <= m_KleinerBis)
+            return TSeite::kleiner;
+        if (c >= m_GroesserVon && c <= m_GroesserBis)
+            return TSeite::groesser;
         // The searches ask again for the instant they asked for last or the one before.
         for (const TAntwort& a : m_Antworten)
             if (a.Belegt && a.C == c)
@@ -119,10 +124,20 @@ public:
         return s;
     }
 
-    // Evaluates the series at c and keeps what the value tells.
-    Extended Auswerten(Extended c)
+    // Evaluates the series at c in double precision (its difference from the extended
+    // evaluation lies far within Rauschen) and keeps what the value tells.
+    Extended Vorauswerten(Extended c)
     {
-        const Extended l = JahreszeitenLaenge(c);
+        const Extended t = (c - 51544.5L) / 36525;
+        const Extended l = InDenSuchbereich(SonneGenauLaengeSchnell(t - SonnenLichtzeitJHd));
+        Merken(c, l);
+        return l;
+    }
+
+private:
+    // Keeps what the longitude l at c tells about the instants around c.
+    void Merken(Extended c, Extended l)
+    {
         if (m_Monoton && c >= m_Von && c <= m_Bis) {
             if (l < m_Ziel - Rauschen && c > m_KleinerBis) {
                 m_KleinerBis = c;
@@ -133,16 +148,18 @@ public:
                 m_GroesserBis = std::fmin(m_Bis, c + (LaengeOben - Rauschen - l) / m_RateMax);
             }
         }
+    }
+
+    // The series at c as the season search compares it, kept as above.
+    Extended Auswerten(Extended c)
+    {
+        const Extended l = JahreszeitenLaenge(c);
+        Merken(c, l);
         return l;
     }
 
-private:
     TSeite Beantworten(Extended c)
     {
-        if (c >= m_KleinerVon && c <= m_KleinerBis)
-            return TSeite::kleiner;
-        if (c >= m_GroesserVon && c <= m_GroesserBis)
-            return TSeite::groesser;
         const Extended k = KeplerLaenge(c);
         if (std::isfinite(k) && KreisAbstand(k, m_Ziel) > m_KeplerRand && KreisAbstand(k, LaengeOben) > m_KeplerRand)
             return SeiteVon(InDenSuchbereich(k), m_Ziel);
@@ -243,11 +260,11 @@ TJahreszeiten Berechnet(int jahr)
             Extended rate = 0;
             const Extended schaetzung = KeplerDurchgang(g, start, rate);
             if (std::isfinite(schaetzung) && rate > 0) {
-                const Extended abstand = Winkelabstand(fragen.Auswerten(schaetzung), g);
+                const Extended abstand = Winkelabstand(fragen.Vorauswerten(schaetzung), g);
                 const Extended x = schaetzung - abstand / rate;
                 const Extended rand = std::fmax(std::fabs(abstand / rate) * 4e-3L, 2e-6L);
-                fragen.Auswerten(x - rand);
-                fragen.Auswerten(x + rand);
+                fragen.Vorauswerten(x - rand);
+                fragen.Vorauswerten(x + rand);
             }
         }
         ergebnis[i] = Suche(fragen, start);
