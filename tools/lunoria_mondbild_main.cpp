@@ -1,7 +1,8 @@
 // Paints Lunoria's pictures: the full moon that the moon picture cuts its lit part out of, and
 // the program icon. The results are committed as resources; run this only to change them.
 //
-//   lunoria-mondbild [--ziel ORDNER]     writes ORDNER/mondimage.png and ORDNER/lunoria.png
+//   lunoria-mondbild [--ziel ORDNER]     writes ORDNER/mondimage.png, ORDNER/lunoria.png and the
+//                                        window icon's sizes ORDNER/lunoria-16.png, -48.png
 //
 // The full moon is an orthographic view of the near side, north up, east to the right as seen
 // from the northern hemisphere: bright highlands, the dark maria at their selenographic places
@@ -248,7 +249,9 @@ int main(int argc, char* argv[])
     QDir().mkpath(ziel);
     bool ok = true;
     for (const auto& [name, bild] : {std::pair{QStringLiteral("mondimage.png"), Vollmond(120)},
-                                     std::pair{QStringLiteral("lunoria.png"), Symbol(256)}}) {
+                                     std::pair{QStringLiteral("lunoria.png"), Symbol(256)},
+                                     std::pair{QStringLiteral("lunoria-16.png"), Symbol(16)},
+                                     std::pair{QStringLiteral("lunoria-48.png"), Symbol(48)}}) {
         const QString pfad = ziel + QLatin1Char('/') + name;
         const bool gut = bild.save(pfad);
         std::printf("%s %s\n", gut ? "geschrieben" : "FEHLER", qPrintable(pfad));

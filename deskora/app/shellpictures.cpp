@@ -121,10 +121,18 @@ QImage ProgramIconImage(int size)
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
-    return icon;
+    // The sizes of title bars, task switchers and tray areas, painted once for the window and
+    // the tray icon together. Larger ones are the menus' business (the installed icon files): the
+    // window system receives every size of a window icon as plain pixels, and 256 pixels alone
+    // cost the start some milliseconds.
+    // Kept to the end of the process: pixmaps must not be freed after the application object.
+    static const QIcon* const icon = [] {
+        auto* sizes = new QIcon;
+        for (int size : {16, 22, 32, 48})
+            sizes->addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
+        return sizes;
+    }();
+    return *icon;
 }
 
 }  // namespace deskora

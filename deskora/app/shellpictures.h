@@ -17,7 +17,7 @@ QPixmap SchliessenPicture();
 // The program icon at one size: a small desk pad, a white page with two rings, a red date
 // box and ruled lines, in a wooden frame.
 QImage ProgramIconImage(int size);
-// The program icon at the usual sizes.
+// The program icon at the sizes of title bars, task switchers and tray areas (16 to 48 pixels).
 QIcon ProgramIcon();
 
 }  // namespace deskora

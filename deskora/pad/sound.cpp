@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 #include <utility>
+
+#include "soundmodule.h"
 
 namespace deskora {
 
@@ -39,28 +39,35 @@ QString FindSoundFile(const QString& fileName)
     return {};
 }
 
+// The player module's function, loaded at the first sound: from beside the program (the build
+// folder), else from the installation's library folder. Null when neither loads: no sound then,
+// as with a missing audio device.
+TDeskoraPlayWave SoundModule()
+{
+    static const TDeskoraPlayWave play = [] () -> TDeskoraPlayWave {
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        for (const QString& path : {programDir.filePath(QStringLiteral("deskora-sound.so")),
+                                    programDir.filePath(QStringLiteral("../" DESKORA_SOUND_MODULE_DIR "/deskora-sound.so"))}) {
+            if (!QFileInfo(path).isFile())
+                continue;
+            QLibrary module(path);
+            if (auto f = reinterpret_cast<TDeskoraPlayWave>(module.resolve(DeskoraPlayWaveSymbol)))
+                return f;  // the module stays loaded: QLibrary unloads only on unload()
+        }
+        return nullptr;
+    }();
+    return play;
+}
+
 void PlayWithSoundEffect(const QString& fileName, int /*flags*/)
 {
-    // QSoundEffect always plays without blocking, so the asynchronous flag needs nothing.
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app)
+    if (!QCoreApplication::instance())
         return;
     const QString path = FindSoundFile(fileName);
     if (path.isEmpty())
         return;
-    // One effect for the whole process, owned by the application so that it goes before the
-    // audio back end does.
-    static QPointer<QSoundEffect> effect;
-    if (!effect)
-        effect = new QSoundEffect(app);
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (effect->source() != source)
-        effect->setSource(source);
-    else
-        effect->stop();
-    // Playing while the file still loads starts it once loaded; a file that fails to load or a
-    // missing device stays silent.
-    effect->play();
+    if (const TDeskoraPlayWave play = SoundModule())
+        play(path);
 }
 
 }  // namespace

@@ -106,7 +106,13 @@ TKalender1::TKalender1(QWidget* parent)
     FensterRessourcenLaden();
     setObjectName(QStringLiteral("Kalender1"));
     setWindowTitle(QStringLiteral(" Brinvale Kalender"));
-    setWindowIcon(QIcon(RessourcenBild(QStringLiteral(":/lunoria/app/lunoria.png"), "PNG")));
+    // The window icon in the sizes that title bars and task switchers show; the 256-pixel
+    // picture is for the menus. The window system receives every size of the icon as plain
+    // pixels, which for 256 pixels alone costs the start some milliseconds.
+    QIcon symbol;
+    for (const QString& groesse : {QStringLiteral("16"), QStringLiteral("48")})
+        symbol.addPixmap(RessourcenBild(QStringLiteral(":/lunoria/app/lunoria-%1.png").arg(groesse), "PNG"));
+    setWindowIcon(symbol);
     QFont schrift;
     schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     schrift.setPointSize(8);
