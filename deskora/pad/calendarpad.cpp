@@ -235,7 +235,6 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     FMinuteTimer->start();
 
     FBackground = CalendarPadBitmap();
-    FHandCursors = {PadCursor(crLeftHand), PadCursor(crRightHand), PadCursor(crTopHand)};
 
     FNotes = new TNotesField(this);
     FNotes->setGeometry(NotesPlace);
@@ -656,6 +655,12 @@ void TCalendarPad::mouseMoveEvent(QMouseEvent* event)
         setToolTip(hint);
     if (cursor != FCursorNumber) {
         FCursorNumber = cursor;
+        // The hands are painted when the pointer first comes over a place that turns the page:
+        // the start does not wait for them.
+        if (cursor != 0 && !FHandCursorsMade) {
+            FHandCursors = {PadCursor(crLeftHand), PadCursor(crRightHand), PadCursor(crTopHand)};
+            FHandCursorsMade = true;
+        }
         if (cursor == crLeftHand)
             setCursor(FHandCursors[0]);
         else if (cursor == crRightHand)

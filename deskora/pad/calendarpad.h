@@ -221,6 +221,7 @@ private:
     std::array<QLineEdit*, 17> FSlots{};
     QTimer* FMinuteTimer = nullptr;
     std::array<QCursor, 3> FHandCursors;
+    bool FHandCursorsMade = false;
 
     // Pointer over the previous-day corner, the next-day corner, the date box.
     bool FPriorFlag = false;
