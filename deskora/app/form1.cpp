@@ -11,6 +11,7 @@
 #include "pad/clock.h"
 #include "pad/datehelpers.h"
 #include "pad/errors.h"
+#include "pad/padfonts.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -25,23 +26,11 @@ namespace {
 const QColor Navy(0x00, 0x00, 0x80);
 const QColor Silver(0xC0, 0xC0, 0xC0);
 
-// Point sizes are those of a 96-dpi screen.
-QFont PointFont(const QString& family, int points, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize((points * 96 + 36) / 72);
-    font.setBold(bold);
-    return font;
-}
-
 // The window's font. Where "MS Sans Serif" is not installed, an Arial-metric family stands in:
 // the widths of the captions were laid out for a narrow sans serif.
 QFont SansSerif(int points, bool bold = false)
 {
-    QFont font = PointFont(QStringLiteral("MS Sans Serif"), points, bold);
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
-    return font;
+    return PadFont(QStringList{QStringLiteral("MS Sans Serif")} + ArialFamilies(), points, bold);
 }
 
 void SetColours(QWidget* widget, const QColor& text, const QColor& background)
@@ -112,7 +101,7 @@ void TForm1::CreateControls()
     FCalendarPad1->setExtensionFile(QStringLiteral("000"));
     FCalendarPad1->setStartTime(7);
     FCalendarPad1->setDestroyDelay(10);
-    FCalendarPad1->setFont(PointFont(QStringLiteral("Arial"), 9));
+    FCalendarPad1->setFont(PadFont(ArialFamilies(), 9));
     FCalendarPad1->setSoundFileName(QStringLiteral("paper.wav"));
     FCalendarPad1->setSoundEffect(true);
 

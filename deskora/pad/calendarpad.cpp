@@ -4,6 +4,7 @@
 #include "pad/datehelpers.h"
 #include "pad/entryfiles.h"
 #include "pad/errors.h"
+#include "pad/padfonts.h"
 #include "pad/padpictures.h"
 #include "pad/perpcal.h"
 #include "pad/sound.h"
@@ -30,10 +31,7 @@ namespace {
 // Sizes are given in points of a 96-dpi screen; the pad's layout is in pixels of that screen.
 QFont ArialFont(int points, bool bold = false)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize((points * 96 + 36) / 72);
-    font.setBold(bold);
-    return font;
+    return PadFont(ArialFamilies(), points, bold);
 }
 
 enum class TAlign { Left, Centre, Right };

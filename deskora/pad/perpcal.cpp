@@ -2,6 +2,7 @@
 
 #include "pad/datehelpers.h"
 #include "pad/errors.h"
+#include "pad/padfonts.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -24,9 +25,7 @@ namespace {
 // Fonts are asked for in points of a 96-dpi screen, so the layout's pixel sizes hold.
 QFont ArialFont(int points)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize((points * 96 + 36) / 72);
-    return font;
+    return PadFont(ArialFamilies(), points);
 }
 
 constexpr int HeaderHeight = 14;

@@ -31,6 +31,7 @@
 #include "controls/kalenderctrl.h"
 #include "controls/kalenderedit.h"
 #include "controls/ressourcen.h"
+#include "controls/schriften.h"
 #include "tagesinfo.h"
 
 // The window's pictures live in this static library's resources, which the linker keeps only
@@ -114,7 +115,7 @@ TKalender1::TKalender1(QWidget* parent)
         symbol.addPixmap(RessourcenBild(QStringLiteral(":/lunoria/app/lunoria-%1.png").arg(groesse), "PNG"));
     setWindowIcon(symbol);
     QFont schrift;
-    schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    InstallierteFamilie(schrift, FensterFamilien());
     schrift.setPointSize(8);
     setFont(schrift);
     resize(FensterBreite, FensterHoehe);
@@ -158,7 +159,7 @@ TKalender1::TKalender1(QWidget* parent)
     KalenderCtrl1->setObjectName(QStringLiteral("KalenderCtrl1"));
     KalenderCtrl1->move(8, 8);
     QFont gitterSchrift;
-    gitterSchrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    InstallierteFamilie(gitterSchrift, FensterFamilien());
     gitterSchrift.setPixelSize(19);
     KalenderCtrl1->setFont(gitterSchrift);
     QPalette gitterFarben = KalenderCtrl1->palette();

@@ -20,6 +20,7 @@
 #include "calendar/zahlformat.h"
 #include "kalenderctrl.h"
 #include "meldungsbox.h"
+#include "schriften.h"
 #include "spinbutton.h"
 
 namespace lunoria {
@@ -73,7 +74,7 @@ TvexKalenderDlg::TvexKalenderDlg(QWidget* parent)
 {
     setObjectName(QStringLiteral("vexKalenderDlg"));
     QFont schrift;
-    schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    InstallierteFamilie(schrift, FensterFamilien());
     schrift.setPointSize(8);
     setFont(schrift);
     setToolTip(QStringLiteral("Kalender"));
