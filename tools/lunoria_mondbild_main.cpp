@@ -3,6 +3,10 @@
 //
 //   lunoria-mondbild [--ziel ORDNER]     writes ORDNER/mondimage.png, ORDNER/lunoria.png and the
 //                                        window icon's sizes ORDNER/lunoria-16.png, -48.png
+//   lunoria-mondbild --symbol DATEI [--groesse N]
+//                                        writes only the program icon: N x N pixels (default
+//                                        256), or scalable for a DATEI ending in .svg; for the
+//                                        desktop's icon theme, made at build time
 //
 // The full moon is an orthographic view of the near side, north up, east to the right as seen
 // from the northern hemisphere: bright highlands, the dark maria at their selenographic places
@@ -14,6 +18,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -197,13 +202,12 @@ QImage Vollmond(int groesse)
     return bild;
 }
 
-// The program icon: a waxing gibbous moon on a night-blue rounded square with a few stars.
-QImage Symbol(int groesse)
+// The program icon: a waxing gibbous moon on a night-blue rounded square with a few stars,
+// painted in a square of groesse units. The moon is a picture of aufloesung pixels (any
+// painter, also a scalable one, takes it so); outside its disc the picture is transparent.
+void SymbolMalen(QPainter& p, int groesse, int aufloesung)
 {
     const QColor himmel(16, 28, 64);
-    QImage symbol(groesse, groesse, QImage::Format_ARGB32_Premultiplied);
-    symbol.fill(Qt::transparent);
-    QPainter p(&symbol);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath rahmen;
     const double rand = groesse * 0.04;
@@ -217,21 +221,47 @@ QImage Symbol(int groesse)
     for (const auto& s : sterne)
         p.drawEllipse(QPointF(s.x * groesse, s.y * groesse), s.r * groesse, s.r * groesse);
 
-    const int d = int(groesse * 0.7) & ~1;
-    const QImage voll = Vollmond(d);
-    QImage mond(d, d, QImage::Format_ARGB32_Premultiplied);
+    const int n = aufloesung & ~1;
+    const QImage voll = Vollmond(n);
+    QImage mond(n, n, QImage::Format_ARGB32_Premultiplied);
     mond.fill(Qt::transparent);
     {
         QPainter m(&mond);
-        lunoria::MondBildZeichnen(m, d / 2, d / 2, d / 2, d / 2, himmel, 70, -25, true, &voll);
+        lunoria::MondBildZeichnen(m, n / 2, n / 2, n / 2, n / 2, himmel, 70, -25, true, &voll);
+        // Only the disc: the square around it would show as a darker patch on the rounded frame.
+        m.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        m.setRenderHint(QPainter::Antialiasing);
+        m.setPen(Qt::NoPen);
+        m.setBrush(Qt::white);
+        m.drawEllipse(QRectF(0, 0, n, n));
     }
-    // Only the disc: the square around it would show as a darker patch on the rounded frame.
-    QPainterPath scheibe;
-    const QPointF mitte(groesse * 0.56, groesse * 0.54);
-    scheibe.addEllipse(mitte, d / 2.0, d / 2.0);
-    p.setClipPath(scheibe);
-    p.drawImage(QPointF(mitte.x() - d / 2.0, mitte.y() - d / 2.0), mond);
+    const double d = int(groesse * 0.7) & ~1;
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(groesse * 0.56 - d / 2, groesse * 0.54 - d / 2, d, d), mond);
+}
+
+QImage Symbol(int groesse)
+{
+    QImage symbol(groesse, groesse, QImage::Format_ARGB32_Premultiplied);
+    symbol.fill(Qt::transparent);
+    QPainter p(&symbol);
+    SymbolMalen(p, groesse, int(groesse * 0.7));
     return symbol;
+}
+
+// The program icon as a scalable picture of 256 units, its moon 512 pixels wide.
+bool SymbolSvg(const QString& datei)
+{
+    QSvgGenerator svg;
+    svg.setFileName(datei);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Lunoria"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    SymbolMalen(p, 256, 512);
+    return p.end();
 }
 
 }  // namespace
@@ -243,8 +273,23 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QCommandLineParser befehl;
     befehl.addOption({QStringLiteral("ziel"), QStringLiteral("Ordner der Bilder"), QStringLiteral("ORDNER"), QStringLiteral(".")});
+    befehl.addOption({QStringLiteral("symbol"), QStringLiteral("nur das Programmsymbol schreiben"), QStringLiteral("DATEI")});
+    befehl.addOption({QStringLiteral("groesse"), QStringLiteral("Kantenlänge des Programmsymbols"), QStringLiteral("N"), QStringLiteral("256")});
     befehl.addHelpOption();
     befehl.process(app);
+    if (befehl.isSet(QStringLiteral("symbol"))) {
+        const QString datei = befehl.value(QStringLiteral("symbol"));
+        bool zahl = false;
+        const int groesse = befehl.value(QStringLiteral("groesse")).toInt(&zahl);
+        if (!zahl || groesse < 16 || groesse > 1024) {
+            std::fprintf(stderr, "lunoria-mondbild: --groesse muss zwischen 16 und 1024 liegen\n");
+            return 2;
+        }
+        const bool gut = datei.endsWith(QLatin1String(".svg")) ? SymbolSvg(datei) : Symbol(groesse).save(datei, "PNG");
+        if (!gut)
+            std::fprintf(stderr, "lunoria-mondbild: FEHLER %s\n", qPrintable(datei));
+        return gut ? 0 : 1;
+    }
     const QString ziel = befehl.value(QStringLiteral("ziel"));
     QDir().mkpath(ziel);
     bool ok = true;

@@ -10,6 +10,9 @@
 // A request to end from outside (SIGTERM, SIGHUP, as desktops send them at logout) closes the
 // window the ordinary way, so the shown page is saved first.
 //
+// The day files are kept in the folder the program was started from; with --heimordner (the
+// menu entry passes it) in ~/Deskora, created when missing.
+//
 // DESKORA_BEENDEN_NACH_START=1 makes the program end as soon as its window has been painted once
 // (or at once when it shows none), after writing "erstes-bild <seconds>" to standard output: the
 // moment of the finished first paint on the monotonic clock (CLOCK_MONOTONIC). The start-time
@@ -38,6 +41,40 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr const char* Aufruf =
+    "Aufruf: deskora [--heimordner]\n"
+    "\n"
+    "Terminplaner: eine Seite eines Tischkalenders, Tag für Tag. Die Einträge eines Tages liegen\n"
+    "in zwei Dateien (TTMMJJN.000 und TTMMJJT.000) im Ordner, in dem das Programm gestartet wurde.\n"
+    "\n"
+    "  --heimordner   die Tagesdateien in ~/Deskora führen (wird angelegt, wenn er fehlt),\n"
+    "                 wie beim Start aus dem Anwendungsmenü\n"
+    "  --help         diese Hilfe\n";
+
+// Reads the command line (Qt's own options are gone by now). Returns the exit status when the
+// program is to end at once, else -1.
+int Befehlszeile()
+{
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            std::fputs(Aufruf, stdout);
+            return 0;
+        }
+        if (arg != QLatin1String("--heimordner")) {
+            std::fprintf(stderr, "deskora: unbekannte Option \"%s\"\n\n%s", qPrintable(arg), Aufruf);
+            return 2;
+        }
+        const QString ordner = QDir::home().filePath(QStringLiteral("Deskora"));
+        if (!QDir().mkpath(ordner) || !QDir::setCurrent(ordner)) {
+            std::fprintf(stderr, "deskora: Der Ordner %s kann nicht angelegt werden\n", qPrintable(ordner));
+            return 1;
+        }
+    }
+    return -1;
+}
 
 // The write end of the pipe that carries a termination signal into the event loop.
 int SignalPipe[2] = {-1, -1};
@@ -102,6 +139,8 @@ void ReportFirstPaintAndQuit()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    if (const int status = Befehlszeile(); status >= 0)
+        return status;
     QApplication::setApplicationName(QStringLiteral("Deskora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("deskora"));
     deskora::SetHelpFile(QStringLiteral("deskora.html"));

@@ -88,6 +88,13 @@ QImage ProgramIconImage(int size)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 64.0, size / 64.0);
+    PaintProgramIcon(painter);
+    painter.end();
+    return image;
+}
+
+void PaintProgramIcon(QPainter& painter)
+{
 
     // Wooden frame.
     painter.setPen(QPen(QColor(0x5A, 0x32, 0x10), 1.5));
@@ -115,8 +122,6 @@ QImage ProgramIconImage(int size)
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QRectF(29.5, 15, 5, 8));
     painter.drawEllipse(QRectF(29.5, 39, 5, 8));
-    painter.end();
-    return image;
 }
 
 QIcon ProgramIcon()

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPixmap>
 
+class QPainter;
+
 namespace deskora {
 
 // 16 x 16 button pictures: a yellow crescent moon ("Mond"), a question mark on a blue disc
@@ -17,6 +19,8 @@ QPixmap SchliessenPicture();
 // The program icon at one size: a small desk pad, a white page with two rings, a red date
 // box and ruled lines, in a wooden frame.
 QImage ProgramIconImage(int size);
+// The same picture painted in units of a 64 x 64 square, on any painter (the scalable icon).
+void PaintProgramIcon(QPainter& painter);
 // The program icon at the sizes of title bars, task switchers and tray areas (16 to 48 pixels).
 QIcon ProgramIcon();
 
