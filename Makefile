@@ -10,7 +10,7 @@ endif
 
 BIN := $(BUILD_DIR)/bin
 
-.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers
+.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package
 
 all: build
 
@@ -29,6 +29,11 @@ test: build
 # The main program: the planner, started in ~/Deskora (created when missing), so that its entry
 # files are kept there and not in the source tree.
 DESKORA_HOME ?= $(HOME)/Deskora
+
+# The Debian packages lunoria and deskora, into $(BUILD_DIR)/pakete/.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls -1 $(BUILD_DIR)/pakete/*.deb
 
 run: build
 	@mkdir -p "$(DESKORA_HOME)"
