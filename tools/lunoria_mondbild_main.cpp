@@ -1,8 +1,10 @@
 // Paints Lunoria's pictures: the full moon that the moon picture cuts its lit part out of, and
 // the program icon. The results are committed as resources; run this only to change them.
 //
-//   lunoria-mondbild [--ziel ORDNER]     writes ORDNER/mondimage.png, ORDNER/lunoria.png and the
-//                                        window icon's sizes ORDNER/lunoria-16.png, -48.png
+//   lunoria-mondbild [--ziel ORDNER]     writes ORDNER/mondimage.png, ORDNER/mondimage@2x.png (the
+//                                        same at twice the size, for screens of a device pixel
+//                                        ratio above 1), ORDNER/lunoria.png and the window
+//                                        icon's sizes ORDNER/lunoria-16.png, -48.png
 //   lunoria-mondbild --symbol DATEI [--groesse N]
 //                                        writes only the program icon: N x N pixels (default
 //                                        256), or scalable for a DATEI ending in .svg; for the
@@ -294,6 +296,7 @@ int main(int argc, char* argv[])
     QDir().mkpath(ziel);
     bool ok = true;
     for (const auto& [name, bild] : {std::pair{QStringLiteral("mondimage.png"), Vollmond(120)},
+                                     std::pair{QStringLiteral("mondimage@2x.png"), Vollmond(240)},
                                      std::pair{QStringLiteral("lunoria.png"), Symbol(256)},
                                      std::pair{QStringLiteral("lunoria-16.png"), Symbol(16)},
                                      std::pair{QStringLiteral("lunoria-48.png"), Symbol(48)}}) {

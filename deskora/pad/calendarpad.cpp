@@ -232,7 +232,7 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     connect(FMinuteTimer, &QTimer::timeout, this, &TCalendarPad::RefreshHourLabels);
     FMinuteTimer->start();
 
-    FBackground = CalendarPadBitmap();
+    FBackground = CalendarPadBitmap(devicePixelRatioF());
 
     FNotes = new TNotesField(this);
     FNotes->setGeometry(NotesPlace);
@@ -297,6 +297,7 @@ TCalendarPad::~TCalendarPad()
 void TCalendarPad::setBackground(const QPixmap& picture)
 {
     FBackground = picture;
+    FOwnBackground = false;
     update();
 }
 
@@ -573,8 +574,12 @@ bool TCalendarPad::event(QEvent* event)
 void TCalendarPad::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (FBackground.width() < 1 && FBackground.height() < 1)
-        FBackground = CalendarPadBitmap();
+    // The pad's own background is painted at the screen's device pixel ratio.
+    if ((FBackground.width() < 1 && FBackground.height() < 1)
+        || (FOwnBackground && FBackground.devicePixelRatio() != devicePixelRatioF())) {
+        FBackground = CalendarPadBitmap(devicePixelRatioF());
+        FOwnBackground = true;
+    }
     painter.drawPixmap(0, 0, FBackground);
 
     QString weekday, day, month, year, footer;

@@ -197,6 +197,7 @@ private:
     QRect HourLabelStrip() const;
 
     QPixmap FBackground;
+    bool FOwnBackground = true;  // FBackground is the pad's own painting (redone for the screen)
     QColor FYearColor = Qt::black;
     QColor FMonthColor = Qt::black;
     QColor FDateColor = Qt::white;

@@ -145,9 +145,10 @@ QCursor Rotated(const QPixmap& up, int degrees, QPoint hotSpot)
 
 }  // namespace
 
-QPixmap CalendarPadBitmap()
+QPixmap CalendarPadBitmap(qreal devicePixelRatio)
 {
-    QPixmap pixmap(PadWidth, PadHeight);
+    QPixmap pixmap(QSize(PadWidth, PadHeight) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&pixmap);
     PaintWood(p);
     PaintPage(p, LeftPage);

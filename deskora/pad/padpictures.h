@@ -13,8 +13,8 @@ inline constexpr int crRightHand = -1019;  // "RightHand_D": over the next-day c
 inline constexpr int crLeftHand = -1020;   // "LeftHand_D": over the previous-day corner
 
 // 387 x 278: two white pages in a wooden frame, two rings in the middle, a small arrow in each
-// lower corner.
-QPixmap CalendarPadBitmap();
+// lower corner; painted for a screen of the device pixel ratio (387 x 278 logical pixels).
+QPixmap CalendarPadBitmap(qreal devicePixelRatio = 1);
 
 // The cursor registered under a number of the table above; the arrow cursor for any other.
 QCursor PadCursor(int number);

@@ -383,16 +383,18 @@ void TKalender1::KalenderEdit1Change()
     lbHerbst->setText(Q(t.lbHerbst));
     lbWinter->setText(Q(t.lbWinter));
 
-    // The moon as it looks for the date: fills the whole image, on the button-face colour.
+    // The moon as it looks for the date: fills the whole image, on the button-face colour,
+    // drawn at the screen's device pixel ratio (on a screen of ratio above 1 from the full moon
+    // of twice the size).
+    const qreal verhaeltnis = Image1->devicePixelRatioF();
+    QImage& vollmond = verhaeltnis > 1 ? m_Vollmond2x : m_Vollmond;
     if (m_Vollmond.isNull())
         m_Vollmond = MondImage->pixmap().toImage();
-    QImage bild(Image1->size(), QImage::Format_RGB32);
-    {
-        QPainter canvas(&bild);
-        MondBildZeichnen(canvas, bild.width() / 2, bild.height() / 2, bild.width() / 2, bild.height() / 2,
-                         FarbeZuQColor(COLOR_BTNFACE), info.Beleuchtung, info.Bildwinkel, info.Zunehmend, &m_Vollmond);
-    }
-    Image1->setPixmap(QPixmap::fromImage(bild));
+    if (verhaeltnis > 1 && m_Vollmond2x.isNull())
+        m_Vollmond2x = RessourcenBild(QStringLiteral(":/lunoria/app/mondimage@2x.png"), "PNG").toImage();
+    Image1->setPixmap(QPixmap::fromImage(MondBild(Image1->size(), verhaeltnis, FarbeZuQColor(COLOR_BTNFACE),
+                                                  info.Beleuchtung, info.Bildwinkel, info.Zunehmend,
+                                                  vollmond.isNull() ? &m_Vollmond : &vollmond)));
 }
 
 Astroinfo TKalender1::AstroinfoDesKnopfs()

@@ -118,7 +118,8 @@ private:
         bool operator==(const TAstroStand&) const = default;
     };
     std::optional<TAstroStand> m_AstroStand;
-    QImage m_Vollmond;  // the picture of MondImage, converted once
+    QImage m_Vollmond;    // the picture of MondImage, converted once
+    QImage m_Vollmond2x;  // the same full moon at twice the size, for screens of ratio above 1
 };
 
 }  // namespace lunoria

@@ -120,4 +120,19 @@ void MondBildZeichnen(QPainter& canvas, int cx, int cy, int rx, int ry, const QC
     canvas.restore();
 }
 
+QImage MondBild(QSize groesse, qreal pixelVerhaeltnis, const QColor& hintergrund, Extended prozent, Extended winkel,
+                bool zunehmend, const QImage* bild)
+{
+    if (!(pixelVerhaeltnis > 0 && pixelVerhaeltnis <= 16))
+        pixelVerhaeltnis = 1;
+    QImage ziel((QSizeF(groesse) * pixelVerhaeltnis).toSize(), QImage::Format_RGB32);
+    {
+        QPainter canvas(&ziel);
+        MondBildZeichnen(canvas, ziel.width() / 2, ziel.height() / 2, ziel.width() / 2, ziel.height() / 2, hintergrund,
+                         prozent, winkel, zunehmend, bild);
+    }
+    ziel.setDevicePixelRatio(pixelVerhaeltnis);
+    return ziel;
+}
+
 }  // namespace lunoria

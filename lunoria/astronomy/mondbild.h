@@ -8,8 +8,10 @@
 
 #include "calendar/extended.h"
 
+#include <QImage>
+#include <QSize>
+
 class QColor;
-class QImage;
 class QPainter;
 
 namespace lunoria {
@@ -33,5 +35,12 @@ QVector<QPoint> MondUmriss(int cx, int cy, int rx, int ry, Extended prozent, Ext
 // afterwards.
 void MondBildZeichnen(QPainter& canvas, int cx, int cy, int rx, int ry, const QColor& hintergrund, Extended prozent,
                       Extended winkel, bool zunehmend, const QImage* bild);
+
+// The moon picture for a picture control of the size (logical pixels) on a screen of the device
+// pixel ratio: drawn with MondBildZeichnen at the full device resolution, the centre and radii
+// half the device size, so limb and terminator are as fine as the screen; the image carries the
+// ratio, so it shows at the logical size.
+QImage MondBild(QSize groesse, qreal pixelVerhaeltnis, const QColor& hintergrund, Extended prozent, Extended winkel,
+                bool zunehmend, const QImage* bild);
 
 }  // namespace lunoria

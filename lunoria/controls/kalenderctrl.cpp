@@ -161,7 +161,8 @@ void TKalenderCtrl::GroesseBerechnen()
         resize(ziel.Breite, ziel.Hoehe);
     m_ZellenBreite = BerechneZellenBreite();
     m_ZellenHoehe = BerechneZellenHoehe();
-    m_Puffer = QPixmap(ziel.Breite, ziel.Hoehe);
+    m_Puffer = QPixmap(QSize(ziel.Breite, ziel.Hoehe) * devicePixelRatioF());
+    m_Puffer.setDevicePixelRatio(devicePixelRatioF());
     if (m_ShowCaption) {
         m_KnopfLinks->setGeometry(1, 1, m_ZellenBreite, m_ZellenHoehe - 1);
         const int rechts = m_Aussehen == kst_3D ? (m_ShowKalenderWoche ? 7 : 6) * m_ZellenBreite + 1
@@ -285,11 +286,18 @@ void TKalenderCtrl::paintEvent(QPaintEvent*)
 {
     if (!m_FensterDa || m_Puffer.isNull())
         return;
+    // Drawn at the screen's device pixel ratio, in logical coordinates; a move to a screen of
+    // another ratio makes the buffer anew.
+    if (const qreal verhaeltnis = devicePixelRatioF(); m_Puffer.devicePixelRatio() != verhaeltnis) {
+        const QSize logisch = m_Puffer.deviceIndependentSize().toSize();
+        m_Puffer = QPixmap(logisch * verhaeltnis);
+        m_Puffer.setDevicePixelRatio(verhaeltnis);
+    }
     // Colours can change behind the grid's back (its colour set repaints the owner), so the
     // buffer is drawn anew for every paint; the marker goes over the copy.
     PufferZeichnen();
     QPainter p(this);
-    p.drawPixmap(0, 0, m_Puffer, 0, 0, width(), height() + 1);
+    p.drawPixmap(QPointF(0, 0), m_Puffer, QRectF(QPointF(0, 0), QSizeF(width(), height() + 1) * m_Puffer.devicePixelRatio()));
     p.setFont(font());
     MarkerZeichnen(p, m_MarkerZelle, !m_ShowTagesMarker);
 }
@@ -317,7 +325,7 @@ void TKalenderCtrl::KopfZeichnen(QPainter& p)
 void TKalenderCtrl::TageZeichnen(QPainter& p)
 {
     const int oben = (m_ShowCaption ? 2 : 1) * m_ZellenHoehe;
-    p.fillRect(0, oben, width(), std::max(0, m_Puffer.height() - oben), FarbeZuQColor(m_Farben.FarbeBkTage()));
+    p.fillRect(0, oben, width(), std::max(0, m_Puffer.deviceIndependentSize().toSize().height() - oben), FarbeZuQColor(m_Farben.FarbeBkTage()));
     if (m_ShowKalenderWoche)
         for (int r = 2; r <= 7; ++r)
             ZelleZeichnen(p, m_Zellen[0][static_cast<std::size_t>(r)]);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "astronomy/mondbild.h"
 
 namespace lunoria {
@@ -159,6 +161,39 @@ TEST(MondBild, PictureShowsOnlyInsideTheLitOutline)
     // An empty picture draws the flat yellow shape.
     const QImage leer;
     EXPECT_EQ(Zeichnen(50, 0, true, &leer).pixelColor(90, 60), Gelb);
+}
+
+// Pixels of a square moon picture on whose side of the true limb (the circle of half the width)
+// the drawing errs: the staircase along the edge.
+int Treppenpixel(const QImage& bild)
+{
+    const double r = bild.width() / 2.0;
+    int falsch = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const double dx = x + 0.5 - r, dy = y + 0.5 - r;
+            falsch += (dx * dx + dy * dy < r * r) != (bild.pixelColor(x, y) != Grund);
+        }
+    return falsch;
+}
+
+TEST(MondBild, SharpLimbAtTheDevicePixelRatio)
+{
+    // A 120 x 120 picture on screens of ratio 1.5 and 2 has the device size and shows at the
+    // logical one; its limb follows the circle more closely than the ratio-1 picture scaled up.
+    for (const qreal verhaeltnis : {1.5, 2.0})
+        for (const Extended winkel : {0.0L, 30.0L}) {
+            SCOPED_TRACE(testing::Message() << verhaeltnis << " " << double(winkel));
+            const QImage fein = MondBild(QSize(120, 120), verhaeltnis, Grund, 100, winkel, true, nullptr);
+            EXPECT_EQ(fein.size(), (QSizeF(120, 120) * verhaeltnis).toSize());
+            EXPECT_EQ(fein.deviceIndependentSize(), QSizeF(120, 120));
+            const QImage grob = MondBild(QSize(120, 120), 1, Grund, 100, winkel, true, nullptr).scaled(fein.size());
+            const int treppeFein = Treppenpixel(fein), treppeGrob = Treppenpixel(grob);
+            // About half as many at both ratios (253 against 485, 331 against 750).
+            EXPECT_LT(3 * treppeFein, 2 * treppeGrob) << treppeFein << " " << treppeGrob;
+        }
+    // A ratio that is no number draws at ratio 1.
+    EXPECT_EQ(MondBild(QSize(120, 120), std::nan(""), Grund, 50, 0, true, nullptr).size(), QSize(120, 120));
 }
 
 }  // namespace
