@@ -95,7 +95,6 @@ QImage ProgramIconImage(int size)
 
 void PaintProgramIcon(QPainter& painter)
 {
-
     // Wooden frame.
     painter.setPen(QPen(QColor(0x5A, 0x32, 0x10), 1.5));
     painter.setBrush(QColor(0xA8, 0x6A, 0x32));
