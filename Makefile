@@ -8,6 +8,13 @@ BUILD_DIR ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
+# Warnings are errors in CI (CI=true, as .ci/run is started) or with WERROR=1; the build folder
+# keeps the choice until it is configured with -DLUNORIA_WERROR=OFF.
+WERROR ?= $(if $(filter true,$(CI)),1,0)
+ifeq ($(WERROR),1)
+CMAKE_FLAGS += -DLUNORIA_WERROR=ON
+endif
+
 BIN := $(BUILD_DIR)/bin
 
 .PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package

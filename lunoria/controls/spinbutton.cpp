@@ -10,12 +10,44 @@
 
 namespace lunoria {
 
+namespace {
+
+class TQTimerTakt : public TWiederholTakt {
+public:
+    TQTimerTakt(QObject* besitzer, std::function<void()> tick)
+    {
+        m_Timer.setTimerType(Qt::PreciseTimer);  // the repeat rhythm is felt by the user
+        QObject::connect(&m_Timer, &QTimer::timeout, besitzer, std::move(tick));
+    }
+    void Starten(int ms) override { m_Timer.start(ms); }
+    void Anhalten() override { m_Timer.stop(); }
+
+private:
+    QTimer m_Timer;
+};
+
+TTaktQuelle& TaktQuelle()
+{
+    static TTaktQuelle quelle;
+    return quelle;
+}
+
+}  // namespace
+
+TTaktQuelle SetzeTaktQuelle(TTaktQuelle quelle)
+{
+    std::swap(TaktQuelle(), quelle);
+    return quelle;
+}
+
 TTimerSpeedButton::TTimerSpeedButton(QWidget* parent)
     : QToolButton(parent)
 {
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
 }
+
+TTimerSpeedButton::~TTimerSpeedButton() = default;
 
 void TTimerSpeedButton::setFokusRechteck(bool an)
 {
@@ -36,30 +68,29 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !isEnabled())
         return;
     if (m_AutoWiederholung) {
-        if (!m_Timer) {
-            m_Timer = new QTimer(this);
-            m_Timer->setTimerType(Qt::PreciseTimer);  // the repeat rhythm is felt by the user
-            connect(m_Timer, &QTimer::timeout, this, &TTimerSpeedButton::TimerAbgelaufen);
+        if (!m_Takt) {
+            const auto tick = [this] { TimerAbgelaufen(); };
+            m_Takt = TaktQuelle() ? TaktQuelle()(this, tick) : std::make_unique<TQTimerTakt>(this, tick);
         }
-        m_Timer->start(ErsteWiederholungMs);
+        m_Takt->Starten(ErsteWiederholungMs);
     }
     Klicken();
 }
 
 void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_Timer)
-        m_Timer->stop();
+    if (m_Takt)
+        m_Takt->Anhalten();
     QToolButton::mouseReleaseEvent(event);
 }
 
 void TTimerSpeedButton::TimerAbgelaufen()
 {
-    m_Timer->setInterval(WiederholungMs);
+    m_Takt->Starten(WiederholungMs);
     if (isDown())
         Klicken();
     else
-        m_Timer->stop();
+        m_Takt->Anhalten();
 }
 
 void TTimerSpeedButton::paintEvent(QPaintEvent* event)

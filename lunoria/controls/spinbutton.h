@@ -4,10 +4,27 @@
 
 #include <QPointer>
 #include <QToolButton>
-
-class QTimer;
+#include <functional>
+#include <memory>
 
 namespace lunoria {
+
+// The clock that paces the repeat. The program uses a precise QTimer; a test installs a clock
+// it steps by hand, so that the rhythm is checked without waiting for real time.
+class TWiederholTakt {
+public:
+    virtual ~TWiederholTakt() = default;
+    // Ticks every ms milliseconds from now on; a running clock starts over.
+    virtual void Starten(int ms) = 0;
+    virtual void Anhalten() = 0;
+};
+
+// Makes the clock of one button; tick is called at every tick.
+using TTaktQuelle = std::function<std::unique_ptr<TWiederholTakt>(QObject* besitzer, std::function<void()> tick)>;
+
+// Installs the source of the clocks that buttons create from now on and returns the previous
+// one; an empty source stands for the QTimer.
+TTaktQuelle SetzeTaktQuelle(TTaktQuelle quelle);
 
 class TTimerSpeedButton : public QToolButton {
     Q_OBJECT
@@ -16,6 +33,7 @@ public:
     static constexpr int WiederholungMs = 100;
 
     explicit TTimerSpeedButton(QWidget* parent = nullptr);
+    ~TTimerSpeedButton() override;
 
     bool AutoWiederholung() const { return m_AutoWiederholung; }
     void setAutoWiederholung(bool an) { m_AutoWiederholung = an; }
@@ -36,7 +54,7 @@ protected:
 private:
     void TimerAbgelaufen();
 
-    QTimer* m_Timer = nullptr;  // created on first use
+    std::unique_ptr<TWiederholTakt> m_Takt;  // created on first use
     bool m_AutoWiederholung = true;
     bool m_FokusRechteck = false;
 };

@@ -1,6 +1,5 @@
 // The date picker, its spin control, the drop-down button and the date edit, driven by events.
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -34,35 +33,71 @@ protected:
     }
 };
 
+// A repeat clock stepped by the test: time passes only in Vergehen.
+class HandUhr {
+public:
+    HandUhr()
+        : m_Vorher(SetzeTaktQuelle([this](QObject*, std::function<void()> tick) {
+              m_Tick = std::move(tick);
+              return std::make_unique<Takt>(*this);
+          }))
+    {
+    }
+    ~HandUhr() { SetzeTaktQuelle(std::move(m_Vorher)); }
+    qint64 Jetzt() const { return m_Jetzt; }
+    void Vergehen(qint64 ms)
+    {
+        const qint64 ziel = m_Jetzt + ms;
+        while (m_Faellig >= 0 && m_Faellig <= ziel) {
+            m_Jetzt = m_Faellig;
+            m_Faellig = m_Jetzt + m_Intervall;
+            m_Tick();
+        }
+        m_Jetzt = ziel;
+    }
+
+private:
+    struct Takt : TWiederholTakt {
+        explicit Takt(HandUhr& uhr) : Uhr(uhr) {}
+        void Starten(int ms) override { Uhr.m_Intervall = ms, Uhr.m_Faellig = Uhr.m_Jetzt + ms; }
+        void Anhalten() override { Uhr.m_Faellig = -1; }
+        HandUhr& Uhr;
+    };
+    TTaktQuelle m_Vorher;
+    std::function<void()> m_Tick;
+    qint64 m_Jetzt = 0;
+    qint64 m_Faellig = -1;
+    int m_Intervall = 0;
+};
+
 TEST_F(Auswahl, SpinHalvesRepeatWhileHeld)
 {
+    HandUhr uhr;
     TSpinButton spin;
     spin.resize(13, 21);
     spin.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&spin));
     EXPECT_EQ(spin.ObereHaelfte()->geometry(), QRect(0, 0, 13, 10));
     EXPECT_EQ(spin.UntereHaelfte()->geometry(), QRect(0, 9, 13, 12));
-    QElapsedTimer uhr;
     std::vector<qint64> zeiten;
-    QObject::connect(&spin, &TSpinButton::OnUpClick, [&] { zeiten.push_back(uhr.elapsed()); });
+    QObject::connect(&spin, &TSpinButton::OnUpClick, [&] { zeiten.push_back(uhr.Jetzt()); });
     QSignalSpy runter(&spin, &TSpinButton::OnDownClick);
-    uhr.start();
     QTest::mousePress(spin.ObereHaelfte(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 5));
     ASSERT_EQ(zeiten.size(), 1u);  // the first step at the press
     EXPECT_LT(zeiten[0], 50);
-    QTest::qWait(350);
+    uhr.Vergehen(350);
     EXPECT_EQ(zeiten.size(), 1u);
-    QTest::qWait(480);
+    uhr.Vergehen(480);
     QTest::mouseRelease(spin.ObereHaelfte(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 5));
     const std::size_t gehalten = zeiten.size();
     ASSERT_GE(gehalten, 3u);
     EXPECT_GE(zeiten[1], 360);
-    EXPECT_LT(zeiten[1], 800);  // a busy machine delays ticks, never advances them
+    EXPECT_LT(zeiten[1], 800);
     for (std::size_t i = 2; i < gehalten; ++i) {
         EXPECT_GE(zeiten[i] - zeiten[i - 1], 80);
         EXPECT_LT(zeiten[i] - zeiten[i - 1], 350);
     }
-    QTest::qWait(300);
+    uhr.Vergehen(300);
     EXPECT_EQ(zeiten.size(), gehalten);  // nothing after the release
     EXPECT_EQ(runter.count(), 0);
     QTest::mouseClick(spin.UntereHaelfte(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 5));
