@@ -23,6 +23,7 @@
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
 #include "calendar/regional.h"
+#include "calendar/tagesinfo.h"
 #include "astronomy/astroinfo.h"
 #include "astronomy/mondbild.h"
 #include "astronomy/sonnemond.h"
@@ -32,7 +33,6 @@
 #include "controls/kalenderedit.h"
 #include "controls/ressourcen.h"
 #include "controls/schriften.h"
-#include "tagesinfo.h"
 
 // The window's pictures live in this static library's resources, which the linker keeps only
 // when something refers to them.

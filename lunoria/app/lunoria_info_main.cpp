@@ -21,7 +21,7 @@
 #include "calendar/julian.h"
 #include "calendar/zahlformat.h"
 #include "systemquellen.h"
-#include "tagesinfo.h"
+#include "calendar/tagesinfo.h"
 
 namespace {
 

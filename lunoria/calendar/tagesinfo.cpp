@@ -1,8 +1,8 @@
 #include "tagesinfo.h"
 
-#include "calendar/datumstext.h"
-#include "calendar/julian.h"
-#include "calendar/regional.h"
+#include "datumstext.h"
+#include "julian.h"
+#include "regional.h"
 
 namespace lunoria {
 

@@ -1,9 +1,10 @@
 #pragma once
-// The general facts of one day that the "Allgemein" tab shows. Plain C++: no window needed.
+// The general facts of one day, as the month grid, the "Allgemein" tab and lunoria-info give
+// them. Plain C++: no window needed.
 
 #include <string>
 
-#include "calendar/extended.h"
+#include "extended.h"
 
 namespace lunoria {
 

@@ -22,9 +22,6 @@ namespace lunoria {
 
 namespace {
 
-constexpr Extended ErsterGregorianischerTag = -115858;  // 15 October 1582 as a date value
-constexpr double DatumWertMax = 65380;                 // 31 December 2078 as a spreadsheet day
-
 const QColor Navy(0, 0, 128);
 const QColor Grau(128, 128, 128);
 
@@ -90,7 +87,6 @@ TGitterMasse GitterMasse(int breiteMo, int hoeheM, bool showCaption, bool showKa
 TKalenderCtrl::TKalenderCtrl(QWidget* parent)
     : TBasisKalenderClass(parent)
 {
-    m_AktDatum = MJDHeute();
     QFont schrift(QStringLiteral("MS Sans Serif"));
     schrift.setPointSize(8);
     setFont(schrift);
@@ -104,12 +100,8 @@ TKalenderCtrl::TKalenderCtrl(QWidget* parent)
     m_ShowCaption = true;
     m_ShowTagesMarker = true;
     m_ShowKalenderWoche = false;
-    m_StartWochentag = 1;
-    m_MaxJahr = MaxJahrStandard;
-    m_MinJahr = MinJahrStandard;
     m_Aussehen = kst_Standard;
-    Extended stunden;
-    Caldat(m_AktDatum, m_Day, m_Monat, m_Jahr, stunden);
+    m_AktDatum = m_Modell.AktDatum();
 }
 
 TKalenderCtrl::~TKalenderCtrl() = default;
@@ -136,7 +128,8 @@ void TKalenderCtrl::FensterErzeugen()
     m_KnopfLinks = knopf("KnopfLinks", QStringLiteral(":/lunoria/controls/KALSPINLEFT.xpm"), 0);
     m_KnopfRechts = knopf("KnopfRechts", QStringLiteral(":/lunoria/controls/KALSPINRIGHT.xpm"), 1);
     KopfzeileAufbauen();
-    DatumUebernehmen();
+    m_Modell.Uebernehmen();
+    DatumUebernommen();
     GroesseBerechnen();
     DatumAnzeigen(this);
     m_DefaultModus = false;
@@ -152,6 +145,7 @@ void TKalenderCtrl::showEvent(QShowEvent* event)
 
 void TKalenderCtrl::GroesseBerechnen()
 {
+    PufferVeraltet();
     if (!m_FensterDa || !m_KnopfLinks || !m_KnopfRechts)
         return;
     const QFontMetrics fm(font());
@@ -206,7 +200,7 @@ void TKalenderCtrl::KopfzeileAufbauen()
     z[0][1] = TKalenderZelle{-1, QString(), kza_Kopf, 0, 1, false};
     const TRegionaleEinstellungen e = RegionaleEinstellungen();
     for (int i = 1; i <= 7; ++i) {
-        int d = m_StartWochentag + i;  // 1 = Sunday ... 7 = Saturday
+        int d = StartWochentag() + i;  // 1 = Sunday ... 7 = Saturday
         if (d > 7)
             d -= 7;
         const QString name = Q(e.KurzeTagNamen[static_cast<std::size_t>(d - 1)]).left(2);
@@ -216,21 +210,20 @@ void TKalenderCtrl::KopfzeileAufbauen()
     z[6][7] = TKalenderZelle{-1, QString(), kza_DefaultDatum, 6, 7, false};
 }
 
-int TKalenderCtrl::TageImAktMonat() const
-{
-    return TageImMonat(m_Monat, m_Jahr);
-}
-
 void TKalenderCtrl::MonatAufbauen()
 {
-    const int laenge = TageImAktMonat();
-    const Extended m1 = MJDAusDatum(1, m_Monat, m_Jahr, 0);
+    const int monat = m_Modell.Monat();
+    const int laenge = m_Modell.TageImAktMonat();
+    const Extended m1 = MJDAusDatum(1, monat, m_Modell.Jahr(), 0);
     const int w = Wochentag(0, m1);
-    int q = w - m_StartWochentag + 1;
+    int q = w - StartWochentag() + 1;
     if (q <= 0)
         q += 7;
     // The marker goes to the day of the requested date; floor keeps dates before 1858 on their day.
-    const Extended markerTag = std::floor(m_NeuDatum);
+    const Extended markerTag = std::floor(m_Modell.NeuDatum());
+    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const QString name = (monat >= 1 && monat <= 12) ? Q(e.LangeMonatsNamen[static_cast<std::size_t>(monat - 1)]) : QString();
+    m_Titel = QStringLiteral("%1 %2").arg(name).arg(m_Modell.Jahr());
 
     // Leading days of the previous month.
     int vorTag = TagVon(m1 - (q - 1));
@@ -245,11 +238,11 @@ void TKalenderCtrl::MonatAufbauen()
         if (!Caldat(p, d, m, j, h))
             break;
         TKalenderZelle zelle{d, QString::number(d), kza_Ungueltig, spalte, zeile, false};
-        if (!(d > laenge || m != m_Monat)) {
+        if (!(d > laenge || m != monat)) {
             const int iso = Wochentag(1, p);
             zelle.Art = iso == 6 ? kza_Samstag : (iso == 7 ? kza_Sonntag : kza_Tag);
         }
-        zelle.Heute = (p == m_SysDatum);
+        zelle.Heute = (p == m_Modell.SysDatum());
         m_Zellen[static_cast<std::size_t>(spalte)][static_cast<std::size_t>(zeile)] = zelle;
         if (p == markerTag)
             m_MarkerZelle = zelle;
@@ -279,6 +272,7 @@ void TKalenderCtrl::MonatAufbauen()
 
 void TKalenderCtrl::AllesZeichnen()
 {
+    PufferVeraltet();
     update();
 }
 
@@ -292,10 +286,15 @@ void TKalenderCtrl::paintEvent(QPaintEvent*)
         const QSize logisch = m_Puffer.deviceIndependentSize().toSize();
         m_Puffer = QPixmap(logisch * verhaeltnis);
         m_Puffer.setDevicePixelRatio(verhaeltnis);
+        PufferVeraltet();
     }
-    // Colours can change behind the grid's back (its colour set repaints the owner), so the
-    // buffer is drawn anew for every paint; the marker goes over the copy.
-    PufferZeichnen();
+    // Colours can change behind the grid's back (its colour set only repaints the owner), so
+    // the colours drawn with are compared too; the marker goes over the copy.
+    if (m_PufferVeraltet || !(m_PufferFarben == m_Farben)) {
+        PufferZeichnen();
+        m_PufferFarben = m_Farben;
+        m_PufferVeraltet = false;
+    }
     QPainter p(this);
     p.drawPixmap(QPointF(0, 0), m_Puffer, QRectF(QPointF(0, 0), QSizeF(width(), height() + 1) * m_Puffer.devicePixelRatio()));
     p.setFont(font());
@@ -339,9 +338,7 @@ void TKalenderCtrl::TageZeichnen(QPainter& p)
 void TKalenderCtrl::TitelZeichnen(QPainter& p)
 {
     p.fillRect(0, 0, width(), m_ZellenHoehe, FarbeZuQColor(m_Farben.FarbeBkCaption()));
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
-    const QString name = (m_Monat >= 1 && m_Monat <= 12) ? Q(e.LangeMonatsNamen[static_cast<std::size_t>(m_Monat - 1)]) : QString();
-    const QString text = QStringLiteral("%1 %2").arg(name).arg(m_Jahr);
+    const QString& text = m_Titel;
     QFont fett = font();
     fett.setBold(true);
     p.setFont(fett);
@@ -522,7 +519,7 @@ void TKalenderCtrl::MarkerSetzen()
     for (int c = m_ShowKalenderWoche ? 0 : 1; c <= 7; ++c)
         for (int r = 1; r <= 7; ++r) {
             const TKalenderZelle& zelle = m_Zellen[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
-            if (zelle.Art != kza_Ungueltig && zelle.Wert == m_Day)
+            if (zelle.Art != kza_Ungueltig && zelle.Wert == Day())
                 m_MarkerZelle = zelle;
         }
     MarkerNeuZeichnen(m_MarkerZelle);
@@ -542,7 +539,10 @@ void TKalenderCtrl::DatumAnzeigen(QObject* quelle)
 void TKalenderCtrl::changeEvent(QEvent* event)
 {
     TBasisKalenderClass::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
+    const QEvent::Type art = event->type();
+    if (art == QEvent::PaletteChange || art == QEvent::ApplicationPaletteChange || art == QEvent::StyleChange)
+        AllesZeichnen();
+    if (art == QEvent::FontChange) {
         GroesseBerechnen();
         DatumAnzeigen(this);
     }
@@ -552,12 +552,10 @@ void TKalenderCtrl::changeEvent(QEvent* event)
 
 void TKalenderCtrl::setStartWochentag(int wert)
 {
-    if (wert == m_StartWochentag)
+    if (wert == StartWochentag())
         return;
-    if (wert < 0 || wert > 6)
-        wert = 1;
-    m_StartWochentag = wert;
-    if (wert != 1)
+    m_Modell.setStartWochentag(wert);
+    if (StartWochentag() != 1)
         m_ShowKalenderWoche = false;  // calendar weeks exist only for rows starting on Monday
     GroesseBerechnen();
     KopfzeileAufbauen();
@@ -566,7 +564,7 @@ void TKalenderCtrl::setStartWochentag(int wert)
 
 void TKalenderCtrl::setShowKalenderWoche(bool wert)
 {
-    if (m_StartWochentag != 1 || wert == m_ShowKalenderWoche)
+    if (StartWochentag() != 1 || wert == m_ShowKalenderWoche)
         return;
     m_ShowKalenderWoche = wert;
     GroesseBerechnen();
@@ -604,18 +602,11 @@ void TKalenderCtrl::SetGesperrt(bool wert)
 
 // ---- date state ----------------------------------------------------------------------------
 
-void TKalenderCtrl::DatumUebernehmen()
+void TKalenderCtrl::DatumUebernommen()
 {
-    if (m_Fehler == 3 || m_Fehler == 4 || m_Fehler == 5)
-        m_NeuDatum = m_SysDatum;
-    Extended stunden;
-    if (Caldat(m_NeuDatum, m_Day, m_Monat, m_Jahr, stunden)) {
-        m_AktDatum = m_NeuDatum;
-    } else {
-        m_AktDatum = m_SysDatum;
-        m_Fehler = 3;
-        Caldat(m_SysDatum, m_Day, m_Monat, m_Jahr, stunden);  // keep day, month and year usable
-    }
+    m_AktDatum = m_Modell.AktDatum();
+    m_NeuDatum = m_Modell.NeuDatum();
+    m_SysDatum = m_Modell.SysDatum();
     m_SonneMondAufUnter->setZeitBasis(static_cast<TKalenderZeitBasis>(m_ZeitBasis));
     m_SonneMondAufUnter->Berechnen(m_AktDatum);
     m_SommerzeitBeginn = Q(m_SonneMondAufUnter->SommerzeitBeginn());
@@ -623,168 +614,103 @@ void TKalenderCtrl::DatumUebernehmen()
     DatumGeaendert();
 }
 
+void TKalenderCtrl::NeuesDatumZeigen()
+{
+    DatumUebernommen();
+    DatumAnzeigen(this);
+}
+
 void TKalenderCtrl::DatumGeaendert()
 {
     Q_EMIT OnDatumChange(this);
 }
 
-int TKalenderCtrl::JahrBegrenzen()
+void TKalenderCtrl::setModJulDat(Extended mjd)
 {
-    // The year of NeuDatum against the limits, compared as MJDs so that no value needs a split.
-    if (m_NeuDatum >= MJDAusDatum(31, 12, m_MaxJahr, 0) + 1) {
-        m_NeuDatum = MJDAusDatum(31, 12, m_MaxJahr, 0);
-        m_Fehler = 6;
-    } else if (m_NeuDatum < MJDAusDatum(1, 1, m_MinJahr, 0)) {
-        m_NeuDatum = MJDAusDatum(1, 1, m_MinJahr, 0);
-        m_Fehler = 7;
-    } else {
-        m_Fehler = 0;
-    }
-    return m_Fehler;
-}
-
-void TKalenderCtrl::ModJulDatSetzen(Extended mjd)
-{
-    int t, m, j;
-    Extended h;
-    if (Caldat(mjd, t, m, j, h)) {
-        m_NeuDatum = mjd;
-        m_Fehler = JahrBegrenzen();
-    } else {
-        m_NeuDatum = m_AktDatum;
-        m_Fehler = 3;
-    }
-    DatumUebernehmen();
-    DatumAnzeigen(this);
+    m_Modell.ModJulDatSetzen(mjd);
+    NeuesDatumZeigen();
 }
 
 Extended TKalenderCtrl::JulDat() const
 {
-    return m_AktDatum + 2400000.5L;
+    return m_Modell.JulDat();
 }
 
 void TKalenderCtrl::setJulDat(Extended jd)
 {
-    ModJulDatSetzen(jd - 2400000.5L);
+    m_Modell.setJulDat(jd);
+    NeuesDatumZeigen();
 }
 
 Extended TKalenderCtrl::JulJHd() const
 {
-    return JHdAusMJD(m_AktDatum);
+    return m_Modell.JulJHd();
 }
 
 void TKalenderCtrl::setJulJHd(Extended jhd)
 {
-    ModJulDatSetzen(MJDAusJHd(jhd));
+    m_Modell.setJulJHd(jhd);
+    NeuesDatumZeigen();
 }
 
 TDateTime TKalenderCtrl::DatumZeit()
 {
-    m_Fehler = 0;
-    if (m_Jahr < 1 || m_Jahr > 9999) {
-        m_Fehler = 5;
-        return DateTimeAusMJD(MJDHeute());
-    }
-    return DateTimeAusMJD(MJDAusDatum(m_Day, m_Monat, m_Jahr, 0));
+    return m_Modell.DatumZeit();
 }
 
 void TKalenderCtrl::setDatumZeit(TDateTime wert)
 {
-    Extended mjd = MJDAusDateTime(std::isnan(wert) ? wert : std::max<double>(wert, ErsterGregorianischerTag));
-    int t, m, j;
-    Extended h;
-    if (std::isfinite(mjd) && Caldat(mjd, t, m, j, h))
-        mjd = MJDAusDatum(t, m, j, 0);  // the calendar date, time of day dropped
-    ModJulDatSetzen(mjd);
+    m_Modell.setDatumZeit(wert);
+    NeuesDatumZeigen();
 }
 
 double TKalenderCtrl::DatumWert()
 {
-    m_Fehler = 0;
-    Extended mjd = m_AktDatum;
-    if (m_Jahr < 1900) {
-        mjd = MJDAusDatum(1, 1, 1900, 0);
-        m_Fehler = 8;
-    } else if (m_Jahr > 2078) {
-        mjd = MJDAusDatum(31, 12, 2078, 0);
-        m_Fehler = 8;
-    }
-    // The spreadsheet count has a 29 February 1900: days before 1 March 1900 count one less.
-    Extended wert = mjd - 15018;
-    if (mjd < MJDAusDatum(1, 3, 1900, 0))
-        wert -= 1;
-    return static_cast<double>(wert);
+    return m_Modell.DatumWert();
 }
 
 void TKalenderCtrl::setDatumWert(double wert)
 {
-    if (!(wert >= 1))
-        wert = 1;  // also NaN
-    if (wert > DatumWertMax)
-        wert = DatumWertMax;
-    Extended neu = static_cast<Extended>(wert) + 15018;
-    if (wert < 61)
-        neu += 1;
-    ModJulDatSetzen(neu);
+    m_Modell.setDatumWert(wert);
+    NeuesDatumZeigen();
 }
 
 QString TKalenderCtrl::TextDatum() const
 {
-    return Q(MJDZuTextDatum(m_AktDatum));
+    return Q(MJDZuTextDatum(m_Modell.AktDatum()));
 }
 
 void TKalenderCtrl::setTextDatum(const QString& text)
 {
-    const Extended x = TextDatumZuMJD(text.toStdString(), m_Fehler);
-    if (m_Fehler != 0) {
+    if (!m_Modell.TextDatumSetzen(text.toStdString())) {
         ZeigeMeldung(window(), QStringLiteral("vexKalender - Lunoria Kalenderkomponenten"),
                      QStringLiteral("Das eingegebene Textdatum kann nicht aufgelöst werden"), TMeldungsArt::Warnung);
         return;
     }
-    m_NeuDatum = x;
-    m_Fehler = JahrBegrenzen();
-    DatumUebernehmen();
-    DatumAnzeigen(this);
-}
-
-void TKalenderCtrl::AltenFehlerVergessen()
-{
-    // A failure of an earlier operation (unreadable text, unsplittable value, a date value that
-    // fell back) must not send the user's next pick to today's date.
-    if (m_Fehler == 3 || m_Fehler == 4 || m_Fehler == 5)
-        m_Fehler = 0;
+    NeuesDatumZeigen();
 }
 
 void TKalenderCtrl::setDay(int tag)
 {
-    if (tag == m_Day)
+    if (tag == Day())
         return;
     MarkerNeuZeichnen(m_MarkerZelle);
-    tag = std::clamp(tag, 1, std::max(1, TageImAktMonat()));
-    AltenFehlerVergessen();
-    m_NeuDatum = MJDAusDatum(tag, m_Monat, m_Jahr, 0);
-    DatumUebernehmen();
+    m_Modell.TagSetzen(tag);
+    DatumUebernommen();
     MarkerSetzen();
     TBasisKalenderClass::DatumAnzeigen(this);
 }
 
 void TKalenderCtrl::setMonat(int monat)
 {
-    if (monat == m_Monat)
-        return;
-    monat = std::clamp(monat, 1, 12);
-    const int tag = std::min(m_Day, TageImMonat(monat, m_Jahr));
-    ModJulDatSetzen(MJDAusDatum(tag, monat, m_Jahr, 0));
+    if (m_Modell.MonatSetzen(monat))
+        NeuesDatumZeigen();
 }
 
 void TKalenderCtrl::setJahr(int jahr)
 {
-    if (jahr == m_Jahr)
-        return;
-    m_NeuDatum = MJDAusDatum(m_Day, m_Monat, jahr, 0);
-    m_Fehler = JahrBegrenzen();
-    DatumUebernehmen();
-    DatumAnzeigen(this);
+    if (m_Modell.JahrSetzen(jahr))
+        NeuesDatumZeigen();
 }
 
 void TKalenderCtrl::setZeitBasis(int basis)
@@ -792,7 +718,8 @@ void TKalenderCtrl::setZeitBasis(int basis)
     if (basis == m_ZeitBasis)
         return;
     m_ZeitBasis = basis;
-    DatumUebernehmen();
+    m_Modell.Uebernehmen();
+    DatumUebernommen();
 }
 
 Extended TKalenderCtrl::ZeitZonenOffset() const
@@ -828,9 +755,8 @@ void TKalenderCtrl::ZelleAuswaehlen(const TKalenderZelle& zelle)
     m_MarkerZelle = zelle;
     m_ShowTagesMarker = true;  // a picked day is always marked
     MarkerNeuZeichnen(m_MarkerZelle);
-    AltenFehlerVergessen();
-    m_NeuDatum = MJDAusDatum(zelle.Wert, m_Monat, m_Jahr, 0);
-    DatumUebernehmen();
+    m_Modell.TagWaehlen(zelle.Wert);
+    DatumUebernommen();
     TBasisKalenderClass::DatumAnzeigen(this);
 }
 
@@ -937,82 +863,34 @@ void TKalenderCtrl::keyPressEvent(QKeyEvent* event)
 
 void TKalenderCtrl::MonatBlaettern(int tag)
 {
-    Extended ziel = m_AktDatum;
-    if (tag == 0)
-        ziel = MJDAusDatum(1, m_Monat - 1, m_Jahr, 0);
-    else if (tag == 1)
-        ziel = MJDAusDatum(1, m_Monat + 1, m_Jahr, 0);
-    const int monat = MonatVon(ziel);
-    const int jahr = JahrVon(ziel);
-    const int tagImMonat = std::min(m_Day, TageImMonat(monat, jahr));
-    ModJulDatSetzen(MJDAusDatum(tagImMonat, monat, jahr, 0));
+    m_Modell.MonatBlaettern(tag);
+    NeuesDatumZeigen();
 }
 
 void TKalenderCtrl::ZumSystemDatum()
 {
-    AltenFehlerVergessen();
-    if (m_DefaultModus) {
-        m_NeuDatum = m_DefaultDatum + (MJDJetzt() - MJDHeute());
-    } else {
-        m_SysDatum = MJDHeute();
-        m_NeuDatum = m_SysDatum;
-    }
-    DatumUebernehmen();
-    DatumAnzeigen(this);
+    if (m_DefaultModus)
+        m_Modell.ZumDefaultDatum(m_DefaultDatum);
+    else
+        m_Modell.ZumSystemDatum();
+    NeuesDatumZeigen();
 }
 
 // ---- facts for the information window ------------------------------------------------------
 
 QString TKalenderCtrl::LangDatum() const
 {
-    return Q(MJDZuLangDatum(m_AktDatum));
-}
-
-int TKalenderCtrl::KalenderWoche()
-{
-    m_Fehler = 0;
-    if (m_StartWochentag != 1) {
-        m_Fehler = 2;
-        return -1;
-    }
-    return Kalenderwoche(m_AktDatum);
-}
-
-Extended TKalenderCtrl::KalenderWocheStart()
-{
-    m_Fehler = 0;
-    if (m_StartWochentag != 1) {
-        m_Fehler = 2;
-        return -1;
-    }
-    return KalenderwocheStart(m_AktDatum);
-}
-
-int TKalenderCtrl::TageImJahr() const
-{
-    return TagDesJahres(MJDAusDatum(31, 12, m_Jahr, 0));
-}
-
-bool TKalenderCtrl::IstSchaltjahr() const
-{
-    return Schaltjahr(m_Jahr);
-}
-
-int TKalenderCtrl::TagImJahr() const
-{
-    return TagDesJahres(m_AktDatum);
+    return Q(m_Modell.Tagesfakten().LangesDatum);
 }
 
 QString TKalenderCtrl::WochentagName() const
 {
-    return Q(RegionaleEinstellungen().LangeTagNamen[static_cast<std::size_t>(Wochentag(0, m_AktDatum))]);
+    return Q(m_Modell.Tagesfakten().Wochentagname);
 }
 
 QString TKalenderCtrl::MonatName() const
 {
-    if (m_Monat < 1 || m_Monat > 12)
-        return {};
-    return Q(RegionaleEinstellungen().LangeMonatsNamen[static_cast<std::size_t>(m_Monat - 1)]);
+    return Q(m_Modell.Tagesfakten().Monatsname);
 }
 
 void TKalenderCtrl::SommerzeitDaten(TSommerzeitInfoRec& rec) const

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "basiskalender.h"
+#include "calendar/kalendermodell.h"
 #include "calendar/sommerzeit.h"
 #include "farben.h"
 
@@ -46,6 +47,8 @@ struct TGitterMasse {
 };
 TGitterMasse GitterMasse(int breiteMo, int hoeheM, bool showCaption, bool showKalenderWoche);
 
+// The widget of the month grid: it shows a TKalenderModell and turns clicks, keys and property
+// changes into calls of it.
 class TKalenderCtrl : public TBasisKalenderClass {
     Q_OBJECT
     Q_PROPERTY(int Jahr READ Jahr WRITE setJahr)
@@ -73,8 +76,8 @@ public:
     bool FensterDa() const { return m_FensterDa; }
 
     // Date properties.
-    Extended ModJulDat() const { return m_AktDatum; }
-    void setModJulDat(Extended mjd) { ModJulDatSetzen(mjd); }
+    Extended ModJulDat() const { return m_Modell.AktDatum(); }
+    void setModJulDat(Extended mjd);
     Extended JulDat() const;
     void setJulDat(Extended jd);
     Extended JulJHd() const;
@@ -85,16 +88,16 @@ public:
     void setDatumWert(double wert);
     QString TextDatum() const;
     void setTextDatum(const QString& text);
-    int Day() const { return m_Day; }
+    int Day() const { return m_Modell.Day(); }
     void setDay(int tag);
-    int Monat() const { return m_Monat; }
+    int Monat() const { return m_Modell.Monat(); }
     void setMonat(int monat);
-    int Jahr() const { return m_Jahr; }
+    int Jahr() const { return m_Modell.Jahr(); }
     void setJahr(int jahr);
-    int MinJahr() const { return m_MinJahr; }
-    void setMinJahr(int jahr) { m_MinJahr = jahr; }
-    int MaxJahr() const { return m_MaxJahr; }
-    void setMaxJahr(int jahr) { m_MaxJahr = jahr; }
+    int MinJahr() const { return m_Modell.MinJahr(); }
+    void setMinJahr(int jahr) { m_Modell.setMinJahr(jahr); }
+    int MaxJahr() const { return m_Modell.MaxJahr(); }
+    void setMaxJahr(int jahr) { m_Modell.setMaxJahr(jahr); }
     int ZeitBasis() const { return m_ZeitBasis; }
     void setZeitBasis(int basis);
     Extended ZeitZonenOffset() const;
@@ -103,7 +106,7 @@ public:
     void setDatumEdit(TKalBasisEdit* edit) override;
 
     // Layout and drawing properties.
-    int StartWochentag() const { return m_StartWochentag; }
+    int StartWochentag() const { return m_Modell.StartWochentag(); }
     void setStartWochentag(int wert);
     bool ShowKalenderWoche() const { return m_ShowKalenderWoche; }
     void setShowKalenderWoche(bool wert);
@@ -118,8 +121,9 @@ public:
     TSonneMondAufUnter& SonneMondAufUnter() { return *m_SonneMondAufUnter; }
     const TSonneMondAufUnter& SonneMondAufUnter() const { return *m_SonneMondAufUnter; }
 
-    // Status of the last date operation (0 none, 2 ... 8 as the operations describe).
-    int Fehler() const { return m_Fehler; }
+    // Status of the last date operation.
+    TKalenderFehler Fehler() const { return m_Modell.Fehler(); }
+    const TKalenderModell& Modell() const { return m_Modell; }
     bool TagAngeklickt() const { return m_TagAngeklickt; }
     int ZellenBreite() const { return m_ZellenBreite; }
     int ZellenHoehe() const { return m_ZellenHoehe; }
@@ -130,11 +134,11 @@ public:
 
     // Facts of the current date for the information window.
     QString LangDatum() const;
-    int KalenderWoche();
-    Extended KalenderWocheStart();
-    int TageImJahr() const;
-    bool IstSchaltjahr() const;
-    int TagImJahr() const;
+    int KalenderWoche() { return m_Modell.KalenderWoche(); }
+    Extended KalenderWocheStart() { return m_Modell.KalenderWocheStart(); }
+    int TageImJahr() const { return m_Modell.TageImJahr(); }
+    bool IstSchaltjahr() const { return m_Modell.IstSchaltjahr(); }
+    int TagImJahr() const { return m_Modell.TagImJahr(); }
     QString WochentagName() const;
     QString MonatName() const;
     void SommerzeitDaten(TSommerzeitInfoRec& rec) const;
@@ -183,24 +187,21 @@ private:
     void MarkerNeuZeichnen(const TKalenderZelle& zelle);
     QRect MarkerRechteck(const TKalenderZelle& zelle) const;
 
-    void ModJulDatSetzen(Extended mjd);
-    void DatumUebernehmen();
-    int JahrBegrenzen();
+    // After the model applied a date: the base's copy of the date, sun and moon, the event.
+    void DatumUebernommen();
+    // After a date operation of the model: DatumUebernommen, then the whole grid anew.
+    void NeuesDatumZeigen();
     void ZelleWaehlen(int x, int y);
     void ZelleAuswaehlen(const TKalenderZelle& zelle);
     bool ZelleUnter(int x, int y, int& spalte, int& zeile) const;
-    void AltenFehlerVergessen();
-    int TageImAktMonat() const;
+    // What the off-screen buffer shows must be drawn anew.
+    void PufferVeraltet() { m_PufferVeraltet = true; }
 
+    TKalenderModell m_Modell;
     std::array<std::array<TKalenderZelle, 8>, 8> m_Zellen{};  // [column][row]
-    int m_Jahr = 0;
-    int m_Monat = 0;
-    int m_Day = 0;
-    int m_MinJahr = -4712;
-    int m_MaxJahr = 5879490;
+    QString m_Titel;           // month name and year of the caption
     int m_ZellenHoehe = 0;
     int m_ZellenBreite = 0;
-    int m_StartWochentag = 1;
     bool m_DefaultModus = false;  // only during a jump to the default date
     bool m_TagAngeklickt = true;
     bool m_ShowKalenderWoche = false;
@@ -211,7 +212,6 @@ private:
     TKalenderZelle m_MarkerZelle;
     bool m_ShowTagesMarker = true;
     bool m_ShowCaption = true;
-    int m_Fehler = 0;
     std::unique_ptr<TSonneMondAufUnter> m_SonneMondAufUnter;
     TKalenderFarben m_Farben;
     QString m_SommerzeitBeginn;
@@ -219,6 +219,8 @@ private:
     QToolButton* m_KnopfLinks = nullptr;
     QToolButton* m_KnopfRechts = nullptr;
     QPixmap m_Puffer;           // off-screen image of the whole control
+    bool m_PufferVeraltet = true;
+    TKalenderFarben m_PufferFarben;  // the colours the buffer was drawn with
     bool m_FensterDa = false;
 };
 

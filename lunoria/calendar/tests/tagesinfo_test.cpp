@@ -2,7 +2,7 @@
 
 #include "calendar/julian.h"
 #include "calendar/tests/testquellen.h"
-#include "app/tagesinfo.h"
+#include "calendar/tagesinfo.h"
 
 namespace lunoria {
 namespace {
