@@ -315,14 +315,14 @@ void TCalendarPad::setTimeColor(const QColor& color) { FTimeColor = color; updat
 void TCalendarPad::setCurrentTimeColor(const QColor& color)
 {
     FCurrentTimeColor = color;
+    ApplySlotColours();
     update();
 }
 
 void TCalendarPad::setTimeFieldColor(const QColor& color)
 {
     FTimeFieldColor = color;
-    for (QLineEdit* slot : FSlots)
-        SetTextColour(slot, color);
+    ApplySlotColours();
 }
 
 void TCalendarPad::setLanguage(TLanguage language)
@@ -339,15 +339,8 @@ void TCalendarPad::setDate(const QString& date)
         return;
     FDate = date;
     repaint();
-    // A pad that is not on screen does not paint; its fields must still not keep another
-    // day's text under the new date.
-    if (FLoadedDate != FDate) {
-        try {
-            LoadEntries();
-        } catch (const EDeskoraError&) {
-            // Painting reports it once the pad is shown.
-        }
-    }
+    // Shown or not, the fields must not keep another day's text under the new date.
+    ShowEntries();
 }
 
 void TCalendarPad::setExtensionFile(const QString& extension)
@@ -360,6 +353,7 @@ void TCalendarPad::setStartTime(int hour)
 {
     if (hour >= 0 && hour <= 23)
         FStartTime = hour;
+    ApplySlotColours();
     update();
 }
 
@@ -492,6 +486,27 @@ void TCalendarPad::RefreshEntries()
         LoadEntries();
 }
 
+void TCalendarPad::ShowEntries()
+{
+    // Files that could not be read are tried again when the focus enters the pad or the date
+    // changes, not each time the page is shown.
+    if (FLoadedDate == FDate && FLoadErrorDate == FDate)
+        return;
+    try {
+        RefreshEntries();
+    } catch (const EDeskoraError& e) {
+        // A pad that is not on screen reports it once it is shown.
+        if (isVisible())
+            ReportPaintError(e.Message());
+    }
+}
+
+void TCalendarPad::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ShowEntries();
+}
+
 QString TCalendarPad::HourLabel(int k) const
 {
     int h = FStartTime;
@@ -571,7 +586,7 @@ bool TCalendarPad::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void TCalendarPad::paintEvent(QPaintEvent* event)
+void TCalendarPad::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     // The pad's own background is painted at the screen's device pixel ratio.
@@ -611,7 +626,6 @@ void TCalendarPad::paintEvent(QPaintEvent* event)
     DrawPadText(painter, footer, 165, 250, TAlign::Right, ArialFont(8), FDayWeekColor,
                 Qt::white);
 
-    ApplySlotColours();
     for (int k = 1; k <= SlotCount; ++k) {
         DrawPadText(painter, HourLabel(k), HourLabelX, HourLabelTop(k), TAlign::Left,
                     ArialFont(8), IsCurrentHourSlot(k) ? FCurrentTimeColor : FTimeColor,
@@ -621,17 +635,6 @@ void TCalendarPad::paintEvent(QPaintEvent* event)
     painter.setPen(QPen(Qt::black, 1));
     painter.drawLine(20, 80, 165, 80);
     painter.drawLine(20, 250, 165, 250);
-
-    // The minute timer repaints only the hour labels; that is no moment to read the files.
-    // Files that could not be read are tried again when the focus enters the pad or the
-    // date changes, not at every paint.
-    if (HourLabelStrip().contains(event->rect()) || FLoadErrorDate == FDate)
-        return;
-    try {
-        RefreshEntries();
-    } catch (const EDeskoraError& e) {
-        ReportPaintError(e.Message());
-    }
 }
 
 void TCalendarPad::mouseMoveEvent(QMouseEvent* event)

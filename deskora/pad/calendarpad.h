@@ -6,11 +6,12 @@
 // lower-left and lower-right corners turn to the previous and next day, a double click on the
 // date box opens the perpetual calendar. The day's entries are kept in two files (entryfiles.h)
 // that the pad writes before a page turn, before the calendar opens and when the focus leaves
-// the pad, and reads when the page is painted, when the focus enters the pad and after the
-// calendar closed.
+// the pad, and reads when the date changes, when the pad is shown, when the focus enters the
+// pad and after the calendar closed. Painting reads no file.
 //
 // Nothing typed is lost to a reload: the files are read into the fields only when the fields
-// show another day or hold nothing unsaved, so a repaint or a focus move keeps what was typed.
+// show another day or hold nothing unsaved, so showing the pad again or a focus move keeps
+// what was typed.
 // Nothing is written that the user did not change: a file is rewritten only when its part of
 // the page was edited, and created when the day has none yet. A file that cannot be read is
 // reported once, its part of the page stays empty and read-only, and it is never overwritten.
@@ -177,6 +178,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -186,6 +188,9 @@ private:
     bool Contains(const QWidget* widget) const;
     // LoadEntries unless that would replace unsaved text of the shown day.
     void RefreshEntries();
+    // RefreshEntries for a page that is set or shown; a date that cannot be read is reported
+    // once the pad is on screen.
+    void ShowEntries();
     void TurnPage(bool forward);
     void OpenPerpetualCalendar();
     void ApplySlotColours();
