@@ -7,13 +7,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <numbers>
 #include <vector>
 
 namespace {
 
 constexpr int SampleRate = 22050;
 constexpr double Duration = 0.34;  // seconds
-constexpr double Pi = 3.14159265358979323846;
 
 // xorshift32: small, fast, and the same on every machine.
 struct TNoise {
@@ -33,7 +33,7 @@ double Swish(double t, double at, double rise, double fall)
     if (t < at - rise || t > at + fall)
         return 0.0;
     if (t < at)
-        return std::sin((t - (at - rise)) / rise * Pi / 2);
+        return std::sin((t - (at - rise)) / rise * std::numbers::pi / 2);
     const double x = (t - at) / fall;
     return (1.0 - x) * (1.0 - x);
 }

@@ -24,13 +24,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "astronomy/mondbild.h"
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
-constexpr double Grad = Pi / 180;
+constexpr double Grad = std::numbers::pi / 180;
 
 struct Vektor {
     double x, y, z;  // x east, y north, z towards the viewer
@@ -166,7 +166,7 @@ double Helligkeit(const Vektor& p)
         double strahl = 0;
         for (int i = 0; i < k.strahlen; ++i) {
             // Irregular but fixed directions.
-            const double r = 2 * Pi * (i + 0.37 * std::sin(7.3 * i + k.breite)) / k.strahlen;
+            const double r = 2 * std::numbers::pi * (i + 0.37 * std::sin(7.3 * i + k.breite)) / k.strahlen;
             const double quer = d * std::sin(richtung - r);
             if (std::cos(richtung - r) <= 0)
                 continue;

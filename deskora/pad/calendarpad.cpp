@@ -644,15 +644,15 @@ void TCalendarPad::mouseMoveEvent(QMouseEvent* event)
     const TPadWords words = PadWords(FLanguage);
     QString hint;
     int cursor = 0;
-    if (PointInRect(pos.x(), pos.y(), PriorCorner)) {
+    if (PriorCorner.contains(pos)) {
         hint = words.PriorHint;
         cursor = crLeftHand;
         FPriorFlag = true;
-    } else if (PointInRect(pos.x(), pos.y(), NextCorner)) {
+    } else if (NextCorner.contains(pos)) {
         hint = words.NextHint;
         cursor = crRightHand;
         FNextFlag = true;
-    } else if (PointInRect(pos.x(), pos.y(), DateBox)) {
+    } else if (DateBox.contains(pos)) {
         hint = words.GoHint;
         cursor = crTopHand;
         FDateFlag = true;

@@ -1,5 +1,7 @@
 #include "datehelpers.h"
 
+#include <algorithm>
+
 #include "clock.h"
 #include "errors.h"
 
@@ -194,49 +196,31 @@ QString DatePart(const QString& dateText, int part)
     }
 }
 
-QString AddDays(const QString& dateText, int n)
+namespace {
+
+// Steps of whole days through QDate; fewer than one day leave the date as it is.
+QString StepDays(const QString& dateText, int n)
 {
     int yearDigits = 0;
-    const QDate date = ReadDateText(dateText, yearDigits);
-    int day = date.day(), month = date.month(), year = date.year();
-    for (int i = 0; i < n; ++i) {
-        if (++day > DaysInMonth(month, year)) {
-            day = 1;
-            if (++month > 12) {
-                month = 1;
-                ++year;
-            }
-        }
-    }
-    return WriteDateText(year, month, day, yearDigits > 2);
+    const QDate date = ReadDateText(dateText, yearDigits).addDays(n);
+    return WriteDateText(date.year(), date.month(), date.day(), yearDigits > 2);
+}
+
+}  // namespace
+
+QString AddDays(const QString& dateText, int n)
+{
+    return StepDays(dateText, std::max(n, 0));
 }
 
 QString SubtractDays(const QString& dateText, int n)
 {
-    int yearDigits = 0;
-    const QDate date = ReadDateText(dateText, yearDigits);
-    int day = date.day(), month = date.month(), year = date.year();
-    for (int i = 0; i < n; ++i) {
-        if (day == 1) {
-            if (--month < 1) {
-                month = 12;
-                --year;
-            }
-            day = DaysInMonth(month, year);
-        } else {
-            --day;
-        }
-    }
-    return WriteDateText(year, month, day, yearDigits > 2);
+    return StepDays(dateText, -std::max(n, 0));
 }
 
 int DayOfYear(const QString& dateText)
 {
-    const QDate date = ReadDate(dateText);
-    int days = date.day();
-    for (int month = 1; month < date.month(); ++month)
-        days += DaysInMonth(month, date.year());
-    return days;
+    return ReadDate(dateText).dayOfYear();
 }
 
 int WeekNumber(const QString& dateText)
@@ -252,7 +236,7 @@ int WeekdayIndex(const QString& dateText)
 
 bool PointInRect(int x, int y, const QRect& rect)
 {
-    return rect.left() <= x && x <= rect.right() && rect.top() <= y && y <= rect.bottom();
+    return rect.contains(x, y);
 }
 
 }  // namespace deskora

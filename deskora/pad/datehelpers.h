@@ -6,8 +6,9 @@
 // at most two digits as a year of the current century, so stepping forward from 31.12.99 gives
 // 01.01.00, the first day of the same century. A day of another century, picked in the
 // perpetual calendar, is kept with its four-digit year ("15.03.1985"), and the day arithmetic
-// keeps that year in four digits. It counts every year divisible by 4 as a leap year, which is
-// exact from 1901 to 2099.
+// keeps that year in four digits. DaysInMonth counts every year divisible by 4 as a leap year,
+// which is exact from 1901 to 2099, the years of the perpetual calendar; the day arithmetic
+// is QDate's.
 
 #include <QChar>
 #include <QDate>
@@ -52,7 +53,7 @@ int DaysInMonth(int month, int year);
 // Part 0: the day as two digits; 1: the month as two digits; 2: the four-digit year.
 QString DatePart(const QString& dateText, int part);
 
-// The date text n days later (n >= 1) or earlier, stepped one day at a time. A text whose year
+// The date text n days later (n >= 1) or earlier; n below 1 gives the date as it is. A text whose year
 // was written with more than two digits gives a four-digit year ("31.12.1999" + 1 =
 // "01.01.2000"); one with a short year is written by WriteDate ("31.12.99" + 1 = "01.01.00").
 QString AddDays(const QString& dateText, int n);
@@ -67,7 +68,7 @@ int WeekNumber(const QString& dateText);
 // Weekday index of the date: 1 = Sunday .. 7 = Saturday, the index of the name tables.
 int WeekdayIndex(const QString& dateText);
 
-// True when the point lies inside the rectangle or on any of its four edges.
+// True when the point lies inside the rectangle or on any of its four edges (QRect::contains).
 bool PointInRect(int x, int y, const QRect& rect);
 
 }  // namespace deskora

@@ -33,6 +33,7 @@
 #include "controls/kalenderedit.h"
 #include "controls/ressourcen.h"
 #include "controls/schriften.h"
+#include "controls/zeichenkette.h"
 
 // The window's pictures live in this static library's resources, which the linker keeps only
 // when something refers to them.
@@ -81,11 +82,6 @@ constexpr int InfoZeileVon(int i)
 constexpr int InfoZeileY(int zeile)
 {
     return InfoErsteZeile + zeile * InfoZeilenAbstand;
-}
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 QToolButton* SchliessenKnopf(QWidget* eltern, const char* name)

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "calendar/julian.h"
 #include "koeffizienten.h"
 #include "kreisfunktionen.h"
 #include "kurzreihen.h"
@@ -11,34 +12,8 @@ namespace lunoria {
 
 namespace {
 
-constexpr Extended Pi = 3.14159265358979323846264338327950288L;
-constexpr Extended PI2 = 6.283185307179586L;  // 2 pi as the series were fitted with
-constexpr Extended Rad = Pi / 180;            // degrees to radians
-
-Extended SinG(Extended g) { return Sinus(g * Rad); }
-Extended CosG(Extended g) { return Kosinus(g * Rad); }
-
-// A phasor: cos and sin of one angle, possibly scaled, in the number type R of a sum.
-template <typename R>
-struct TPhasorIn {
-    R c = 1, s = 0;
-};
-using TPhasor = TPhasorIn<Extended>;
-
-template <typename R>
-constexpr TPhasorIn<R> Mal(TPhasorIn<R> a, TPhasorIn<R> b)
-{
-    return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s};
-}
-
-// A phasor of the angle x (radians), evaluated as SinusKosinus does.
-template <typename R>
-TPhasorIn<R> PhasorVon(Extended x)
-{
-    Extended s, c;
-    SinusKosinus(x, s, c);
-    return {static_cast<R>(c), static_cast<R>(s)};
-}
+Extended SinG(Extended g) { return Sinus(g * GradZuRad); }
+Extended CosG(Extended g) { return Kosinus(g * GradZuRad); }
 
 // ---- sun ----------------------------------------------------------------------------------
 
@@ -180,17 +155,16 @@ void PlanetenStoerung(const std::array<TSonnenTermIn<R>, N>& terme, const TErdPh
 {
     std::array<TPhasorIn<R>, KMax + 1> planet{};
     planet[0] = {1, 0};
-    planet[1] = PhasorVon<R>(mp);
-    planet[1].s = -planet[1].s;
+    planet[1] = std::conj(Phasor<R>(mp));
     for (std::size_t i = 2; i <= KMax; ++i)
-        planet[i] = Mal(planet[i - 1], planet[1]);
+        planet[i] = planet[i - 1] * planet[1];
 
     R u = 0, v = 0;
     for (const TSonnenTermIn<R>& term : terme) {
         if (term.N == 0) {
-            const TPhasorIn<R> p = Mal(erde[static_cast<std::size_t>(term.J + 1)], planet[static_cast<std::size_t>(-term.K)]);
-            u = p.c;
-            v = p.s;
+            const TPhasorIn<R> p = erde[static_cast<std::size_t>(term.J + 1)] * planet[static_cast<std::size_t>(-term.K)];
+            u = p.real();
+            v = p.imag();
         } else {
             u *= t;
             v *= t;
@@ -219,9 +193,9 @@ struct TReihe {
         SinusKosinus(arg, s, c);
         at(1) = {faktor * c, faktor * s};
         for (int m = 2; m <= Max; ++m)
-            at(m) = Mal(at(m - 1), at(1));
+            at(m) = at(m - 1) * at(1);
         for (int m = 1; m <= Max; ++m)
-            at(-m) = {at(m).c, -at(m).s};
+            at(-m) = std::conj(at(m));
     }
     TPhasor& at(int m) { return p[static_cast<std::size_t>(m + Max)]; }
     const TPhasor& at(int m) const { return p[static_cast<std::size_t>(m + Max)]; }
@@ -238,13 +212,13 @@ struct TMondArgumente {
     {
         TPhasor x{1, 0};
         if (p != 0)
-            x = Mal(x, l.at(p));
+            x = x * l.at(p);
         if (q != 0)
-            x = Mal(x, ls.at(q));
+            x = x * ls.at(q);
         if (r != 0)
-            x = Mal(x, f.at(r));
+            x = x * f.at(r);
         if (s != 0)
-            x = Mal(x, d.at(s));
+            x = x * d.at(s);
         return x;
     }
 };
@@ -300,9 +274,9 @@ Extended ATN2(Extended y, Extended x)
         return 0;
     Extended phi;
     if (ay >= ax)
-        phi = 90 - ArcusTangens(ax / ay) / Rad;
+        phi = 90 - ArcusTangens(ax / ay) / GradZuRad;
     else
-        phi = ArcusTangens(ay / ax) / Rad;
+        phi = ArcusTangens(ay / ax) / GradZuRad;
     if (x < 0)
         phi = 180 - phi;
     if (y < 0)
@@ -319,8 +293,8 @@ Extended ACS(Extended x)
     if (std::fabs(x) == 1)
         return 90 - 90 * x;
     if (std::fabs(x) <= 1e-7L)
-        return 90 - x * (180 / Pi);
-    return 90 - ArcusTangens(x / std::sqrt((1 - x) * (1 + x))) / Rad;
+        return 90 - x * (180 / std::numbers::pi_v<Extended>);
+    return 90 - ArcusTangens(x / std::sqrt((1 - x) * (1 + x))) / GradZuRad;
 }
 
 namespace {
@@ -343,10 +317,10 @@ TKugelKoord SonnenReihe(Extended t)
     using P = TPhasorIn<R>;
     TErdPhasorenIn<R> erde{};
     erde[1] = {1, 0};
-    erde[2] = PhasorVon<R>(m3);
-    erde[0] = {erde[2].c, -erde[2].s};
+    erde[2] = Phasor<R>(m3);
+    erde[0] = std::conj(erde[2]);
     for (std::size_t j = 3; j < erde.size(); ++j)
-        erde[j] = Mal(erde[j - 1], erde[2]);
+        erde[j] = erde[j - 1] * erde[2];
 
     using Tafeln = TSonnenTafeln<R>;
     const R tr = static_cast<R>(t);
@@ -358,17 +332,17 @@ TKugelKoord SonnenReihe(Extended t)
 
     // The Moon's pull on the Earth; the combined arguments by the addition theorems from the
     // phasors of D, A and M3.
-    const P pd = PhasorVon<R>(d);
-    const P pa = PhasorVon<R>(a);
+    const P pd = Phasor<R>(d);
+    const P pa = Phasor<R>(a);
     const P& pm3 = erde[2];
-    const P dMinusA = Mal(pd, {pa.c, -pa.s});
-    const P dPlusA = Mal(pd, pa);
-    const P dMinusM3 = Mal(pd, {pm3.c, -pm3.s});
-    const P dPlusM3 = Mal(pd, pm3);
-    dl += R(6.45L) * pd.s - R(0.42L) * dMinusA.s + R(0.18L) * dPlusA.s + R(0.17L) * dMinusM3.s -
-          R(0.06L) * dPlusM3.s;
+    const P dMinusA = pd * std::conj(pa);
+    const P dPlusA = pd * pa;
+    const P dMinusM3 = pd * std::conj(pm3);
+    const P dPlusM3 = pd * pm3;
+    dl += R(6.45L) * pd.imag() - R(0.42L) * dMinusA.imag() + R(0.18L) * dPlusA.imag() + R(0.17L) * dMinusM3.imag() -
+          R(0.06L) * dPlusM3.imag();
     if constexpr (!NurLaenge) {
-        dr += 30.76L * pd.c - 3.06L * dMinusA.c + 0.85L * dPlusA.c - 0.58L * dPlusM3.c + 0.57L * dMinusM3.c;
+        dr += 30.76L * pd.real() - 3.06L * dMinusA.real() + 0.85L * dPlusA.real() - 0.58L * dPlusM3.real() + 0.57L * dMinusM3.real();
         const Extended u = PI2 * Frac(0.2591L + 1342.2278L * t);
         db += 0.576L * Sinus(u);
     }
@@ -420,10 +394,10 @@ Extended SonneKeplerLaenge(Extended t, Extended* rate)
     const Extended m3 = PI2 * Frac(AnomalieErde.A + AnomalieErde.B * t);
     TErdPhasorenIn<double> erde{};
     erde[1] = {1, 0};
-    erde[2] = PhasorVon<double>(m3);
-    erde[0] = {erde[2].c, -erde[2].s};
+    erde[2] = Phasor<double>(m3);
+    erde[0] = std::conj(erde[2]);
     for (std::size_t j = 3; j <= jMax + 1; ++j)
-        erde[j] = Mal(erde[j - 1], erde[2]);
+        erde[j] = erde[j - 1] * erde[2];
     // The rows of the Venus table without Venus's anomaly are the Earth's own elliptic terms.
     // With the rate: d/dT of T^n (c cos jM + s sin jM) = n T^(n-1) (c cos jM + s sin jM)
     // + T^n j M' (s cos jM - c sin jM).
@@ -436,8 +410,8 @@ Extended SonneKeplerLaenge(Extended t, Extended* rate)
             continue;
         const TPhasorIn<double>& e = erde[static_cast<std::size_t>(term.J + 1)];
         if (term.N == 0) {
-            u = e.c;
-            v = e.s;
+            u = e.real();
+            v = e.imag();
             tn = 1;
             tn1 = 0;
         } else {
@@ -448,8 +422,8 @@ Extended SonneKeplerLaenge(Extended t, Extended* rate)
         }
         dl += term.DLc * u + term.DLs * v;
         if (rate)
-            dlStrich += tn * term.J * mStrich * (term.DLs * e.c - term.DLc * e.s) +
-                        tn1 * (term.DLc * e.c + term.DLs * e.s);
+            dlStrich += tn * term.J * mStrich * (term.DLs * e.real() - term.DLc * e.imag()) +
+                        tn1 * (term.DLc * e.real() + term.DLs * e.imag());
     }
     if (rate)
         *rate = 360 * (AnomalieErde.B + (6191.2L + 2.2L * t + dlStrich) / 1296000);
@@ -549,16 +523,16 @@ TKugelKoord MondGenau(Extended t)
     // Solar perturbation series.
     for (const TStoerTerm& z : MondStoerTerme) {
         const TPhasor x = arg.Term(z.P, z.Q, z.R, z.S);
-        dLam += z.CLambda * x.s;
-        dS += z.CS * x.s;
-        gam1c += z.CGamma * x.c;
-        sinPi += z.CPi * x.c;
+        dLam += z.CLambda * x.imag();
+        dS += z.CS * x.imag();
+        gam1c += z.CGamma * x.real();
+        sinPi += z.CPi * x.real();
     }
 
     // Latitude term.
     Extended n = 0;
     for (const TNTerm& z : NTerme)
-        n += z.C * arg.Term(z.P, z.Q, z.R, z.S).s;
+        n += z.C * arg.Term(z.P, z.Q, z.R, z.S).imag();
 
     // Planetary perturbations of the longitude.
     for (const TRevTerm& z : PlanetenMond)
@@ -622,7 +596,7 @@ TKugelKoord Aequatorial(const TKugelKoord& ekl, Extended t)
 
 TMondBeleuchtung MondBeleuchtung(Extended breite, Extended laenge, Extended mjd)
 {
-    const Extended t = (mjd - 51544.5L) / 36525;
+    const Extended t = JHdAusMJD(mjd);
 
     // The sun where it was when its light left it; both bodies referred to the equator of the
     // instant of observation.
@@ -654,7 +628,7 @@ TMondBeleuchtung MondBeleuchtung(Extended breite, Extended laenge, Extended mjd)
 
     // Parallactic angle from the local hour angle of the moon.
     const Extended h = 15 * OrtsSternzeit(mjd, laenge) - mond.Laenge;
-    b.Bildwinkel = ATN2(SinG(h), CosG(dm) * Tangens(breite * Rad) - SinG(dm) * CosG(h));
+    b.Bildwinkel = ATN2(SinG(h), CosG(dm) * Tangens(breite * GradZuRad) - SinG(dm) * CosG(h));
     return b;
 }
 

@@ -68,7 +68,7 @@ Extended Winkelabstand(Extended a, Extended b)
 
 Extended KeplerLaenge(Extended mjd)
 {
-    return SonneKeplerLaenge((mjd - 51544.5L) / 36525 - SonnenLichtzeitJHd);
+    return SonneKeplerLaenge(JHdAusMJD(mjd) - SonnenLichtzeitJHd);
 }
 
 // JahreszeitenLaenge from a longitude 0 ... 360.
@@ -192,7 +192,7 @@ Extended KeplerDurchgang(Extended ziel, Extended c0, Extended& rate)
     Extended x = c0;
     for (int i = 0; i < 8; ++i) {
         Extended rateJhd = 0;
-        const Extended l = SonneKeplerLaenge((x - 51544.5L) / 36525 - SonnenLichtzeitJHd, &rateJhd);
+        const Extended l = SonneKeplerLaenge(JHdAusMJD(x) - SonnenLichtzeitJHd, &rateJhd);
         rate = rateJhd / 36525;
         if (!(rate > 0))
             break;
@@ -285,7 +285,7 @@ thread_local std::array<TJahrEintrag, 512> JahrSpeicher{};
 
 Extended JahreszeitenLaenge(Extended mjd)
 {
-    const Extended t = (mjd - 51544.5L) / 36525;
+    const Extended t = JHdAusMJD(mjd);
     const Extended l = SonneGenauLaenge(t - SonnenLichtzeitJHd);
     return l >= LaengeOben ? l - 360 : l;
 }

@@ -12,10 +12,18 @@
 // season minutes come out as with the extended functions.
 
 #include <cmath>
+#include <complex>
+#include <numbers>
 
 #include "calendar/extended.h"
 
 namespace lunoria {
+
+inline constexpr Extended GradZuRad = std::numbers::pi_v<Extended> / 180;
+// 2 pi as the series were fitted with (to double precision), and the degrees of a radian
+// likewise: both stay as the series' authors used them.
+inline constexpr Extended PI2 = 6.283185307179586L;
+inline constexpr Extended RadZuGrad = 57.29577951308232L;
 
 namespace kreis {
 
@@ -75,6 +83,21 @@ inline void SinusKosinus(Extended x, Extended& s, Extended& c)
     ::sincos(static_cast<double>(kreis::ReduziertesArgument(x)), &sd, &cd);
     s = sd;
     c = cd;
+}
+
+// Cosine (real part) and sine (imaginary part) of one angle, possibly scaled, in the number
+// type R of a sum: products add the angles, std::conj negates one.
+template <typename R>
+using TPhasorIn = std::complex<R>;
+using TPhasor = TPhasorIn<Extended>;
+
+// The phasor of the angle x (radians), evaluated as SinusKosinus does.
+template <typename R = Extended>
+TPhasorIn<R> Phasor(Extended x)
+{
+    Extended s, c;
+    SinusKosinus(x, s, c);
+    return {static_cast<R>(c), static_cast<R>(s)};
 }
 
 inline Extended Tangens(Extended x)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/julian.h"
 #include "genau.h"
 #include "kreisfunktionen.h"
 
@@ -9,8 +10,6 @@ namespace lunoria {
 
 namespace {
 
-constexpr Extended PI2 = 6.283185307179586L;
-constexpr Extended RadZuGrad = 57.29577951308232L;
 constexpr Extended RadZuStunden = 7.639437268410976L;  // 24 / pi: twice the half angle, in hours
 
 // Declination (degrees) and right ascension (hours) of a unit vector (x, y, z) with
@@ -33,29 +32,26 @@ Extended Nichtnegativ(Extended x)
     return x > 0 ? x : 0;
 }
 
-// Cosine and sine of an angle; products and quotients add and subtract angles.
-struct TWinkel {
-    Extended c = 1, s = 0;
-    TWinkel() = default;
-    explicit TWinkel(Extended rad) { SinusKosinus(rad, s, c); }
-    TWinkel(Extended cosinus, Extended sinus) : c(cosinus), s(sinus) {}
-    TWinkel operator*(const TWinkel& b) const { return {c * b.c - s * b.s, s * b.c + c * b.s}; }
-    TWinkel operator/(const TWinkel& b) const { return {c * b.c + s * b.s, s * b.c - c * b.s}; }
-};
+// The angle of a phasor less that of b: a product with the conjugate, exact for the unit
+// phasors here (a quotient would divide by |b|^2).
+TPhasor Minus(const TPhasor& a, const TPhasor& b)
+{
+    return a * std::conj(b);
+}
 
 }  // namespace
 
 TAequatorKurz SonneKurz(Extended t)
 {
     const Extended m = PI2 * Frac(0.993133L + 99.997361L * t);
-    const TWinkel wm(m);
-    const Extended dl = 6893 * wm.s + 72 * (wm * wm).s;  // arc seconds
+    const TPhasor wm = Phasor(m);
+    const Extended dl = 6893 * wm.imag() + 72 * (wm * wm).imag();  // arc seconds
     const Extended l = PI2 * Frac(0.7859453L + m / PI2 + (6191.2L * t + dl) / 1296000);
     // Obliquity fixed at its J2000 value: cos eps = 0.91748, sin eps = 0.39778.
-    const TWinkel wl(l);
-    const Extended z = 0.39778L * wl.s;
+    const TPhasor wl = Phasor(l);
+    const Extended z = 0.39778L * wl.imag();
     const Extended rho = std::sqrt(Nichtnegativ(1 - z * z));
-    return Kugel(wl.c, 0.91748L * wl.s, z, rho);
+    return Kugel(wl.real(), 0.91748L * wl.imag(), z, rho);
 }
 
 TAequatorKurz MondKurz(Extended t)
@@ -69,26 +65,26 @@ TAequatorKurz MondKurz(Extended t)
     // The sines of the combined arguments come from the sine and cosine of the four arguments
     // by the addition theorems: four sine-cosine pairs instead of some thirty sines, which is
     // what makes 25 evaluations per rise and set search cheap.
-    const TWinkel wl(l), wls(ls), wd(d), wf(f);
-    const TWinkel w2l = wl * wl, w2d = wd * wd, w2f = wf * wf;
-    const TWinkel wl2d = wl / w2d;      // l - 2D
-    const TWinkel wls2d = wls / w2d;    // l' - 2D
-    const TWinkel wh = wf / w2d;        // H = F - 2D
+    const TPhasor wl = Phasor(l), wls = Phasor(ls), wd = Phasor(d), wf = Phasor(f);
+    const TPhasor w2l = wl * wl, w2d = wd * wd, w2f = wf * wf;
+    const TPhasor wl2d = Minus(wl, w2d);      // l - 2D
+    const TPhasor wls2d = Minus(wls, w2d);    // l' - 2D
+    const TPhasor wh = Minus(wf, w2d);        // H = F - 2D
 
-    const Extended dl = 22640 * wl.s - 4586 * wl2d.s + 2370 * w2d.s + 769 * w2l.s - 668 * wls.s - 412 * w2f.s -
-                        212 * (w2l / w2d).s - 206 * (wl2d * wls).s + 192 * (wl * w2d).s - 165 * wls2d.s -
-                        125 * wd.s - 110 * (wl * wls).s + 148 * (wl / wls).s - 55 * (w2f / w2d).s;
-    const Extended s = f + (dl + 412 * w2f.s + 541 * wls.s) / 206264.8062L;
-    const Extended n = -526 * wh.s + 44 * (wl * wh).s - 31 * (wh / wl).s - 23 * (wls * wh).s + 11 * (wh / wls).s -
-                       25 * (wf / w2l).s + 21 * (wf / wl).s;
+    const Extended dl = 22640 * wl.imag() - 4586 * wl2d.imag() + 2370 * w2d.imag() + 769 * w2l.imag() - 668 * wls.imag() - 412 * w2f.imag() -
+                        212 * Minus(w2l, w2d).imag() - 206 * (wl2d * wls).imag() + 192 * (wl * w2d).imag() - 165 * wls2d.imag() -
+                        125 * wd.imag() - 110 * (wl * wls).imag() + 148 * Minus(wl, wls).imag() - 55 * Minus(w2f, w2d).imag();
+    const Extended s = f + (dl + 412 * w2f.imag() + 541 * wls.imag()) / 206264.8062L;
+    const Extended n = -526 * wh.imag() + 44 * (wl * wh).imag() - 31 * Minus(wh, wl).imag() - 23 * (wls * wh).imag() + 11 * Minus(wh, wls).imag() -
+                       25 * Minus(wf, w2l).imag() + 21 * Minus(wf, wl).imag();
 
     const Extended lm = PI2 * Frac(l0 + dl / 1296000);
     const Extended bm = (18520 * Sinus(s) + n) / 206264.8062L;
 
-    const TWinkel wb(bm), wlm(lm);
-    const Extended z = 0.39778L * wb.c * wlm.s + 0.91748L * wb.s;
-    const Extended y = 0.91748L * wb.c * wlm.s - 0.39778L * wb.s;
-    const Extended x = wb.c * wlm.c;
+    const TPhasor wb = Phasor(bm), wlm = Phasor(lm);
+    const Extended z = 0.39778L * wb.real() * wlm.imag() + 0.91748L * wb.imag();
+    const Extended y = 0.91748L * wb.real() * wlm.imag() - 0.39778L * wb.imag();
+    const Extended x = wb.real() * wlm.real();
     const Extended rho = std::sqrt(Nichtnegativ(1 - z * z));
     return Kugel(x, y, z, rho);
 }
@@ -97,7 +93,7 @@ Extended OrtsSternzeit(Extended mjd, Extended laenge)
 {
     const Extended mjd0 = Abschneiden(mjd);
     const Extended ut = (mjd - mjd0) * 24;
-    const Extended t0 = (mjd0 - 51544.5L) / 36525;
+    const Extended t0 = JHdAusMJD(mjd0);
     const Extended gmst =
         6.697374558L + 1.0027379093L * ut + (8640184.812866L + (0.093104L - 6.2e-6L * t0) * t0) * t0 / 3600;
     return 24 * Frac((gmst - laenge / 15) / 24);

@@ -10,11 +10,12 @@
 #include <cmath>
 #include <limits>
 
+#include "kreisfunktionen.h"
+
 namespace lunoria {
 
 namespace {
 
-constexpr Extended Grad = 3.14159265358979323846264338327950288L / 180;
 
 // v taken to the nearest integer, halves to the even neighbour. Only called with values bounded
 // by the radii, so the result always fits an int.
@@ -30,7 +31,7 @@ void Bogen(QVector<QPoint>& punkte, Extended a, int ry, Extended theta0)
 {
     constexpr Extended schritt = 181.0L / 90.0L;
     for (Extended theta = theta0 - 1; theta < theta0 + 180; theta += schritt)
-        punkte.append(QPoint(Naechste(a * std::sin(theta * Grad)), Naechste(ry * std::cos(theta * Grad))));
+        punkte.append(QPoint(Naechste(a * std::sin(theta * GradZuRad)), Naechste(ry * std::cos(theta * GradZuRad))));
 }
 
 // The off-screen image that every picture drawing reuses; it lives as long as the program.
@@ -65,8 +66,8 @@ QVector<QPoint> MondUmriss(int cx, int cy, int rx, int ry, Extended prozent, Ext
     const int d = prozent > 50 ? -w : w;
     Bogen(punkte, zunehmend ? e : d, ry, 180);
 
-    const Extended c = std::cos(winkel * Grad);
-    const Extended s = std::sin(winkel * Grad);
+    const Extended c = std::cos(winkel * GradZuRad);
+    const Extended s = std::sin(winkel * GradZuRad);
     for (QPoint& p : punkte) {
         const Extended x = p.x();
         const Extended y = p.y();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "calendar/julian.h"
 #include "koeffizienten.h"
 #include "kreisfunktionen.h"
 
@@ -11,27 +12,16 @@ namespace lunoria {
 
 namespace {
 
-constexpr Extended GradZuRad = 3.14159265358979323846264338327950288L / 180;
-
 Extended SinGrad(Extended grad) { return Sinus(grad * GradZuRad); }
 
-// Cosine and sine of an angle; products add angles.
-struct TWinkel {
-    Extended c = 1, s = 0;
-    TWinkel operator*(const TWinkel& b) const { return {c * b.c - s * b.s, s * b.c + c * b.s}; }
-    TWinkel Konjugiert() const { return {c, -s}; }
-};
-
-TWinkel WinkelGrad(Extended grad)
+TPhasor WinkelGrad(Extended grad)
 {
-    TWinkel w;
-    SinusKosinus(grad * GradZuRad, w.s, w.c);
-    return w;
+    return Phasor(grad * GradZuRad);
 }
 
 // Multiples -4 ... 4 of one angle.
 struct TVielfache {
-    std::array<TWinkel, 9> w{};
+    std::array<TPhasor, 9> w{};
     explicit TVielfache(Extended grad)
     {
         w[4] = {1, 0};
@@ -39,10 +29,10 @@ struct TVielfache {
         for (std::size_t i = 6; i < 9; ++i)
             w[i] = w[i - 1] * w[5];
         for (std::size_t i = 0; i < 4; ++i)
-            w[i] = w[8 - i].Konjugiert();
+            w[i] = std::conj(w[8 - i]);
     }
     // Multiples beyond the table do not occur in the published series; they count as 0.
-    const TWinkel& operator[](int n) const { return w[static_cast<std::size_t>(n >= -4 && n <= 4 ? n + 4 : 4)]; }
+    const TPhasor& operator[](int n) const { return w[static_cast<std::size_t>(n >= -4 && n <= 4 ? n + 4 : 4)]; }
 };
 
 // Sum of a 25-term correction series. The sine of each combined argument is formed from the
@@ -56,7 +46,7 @@ Extended Reihe(const std::array<TPhasenTerm, 25>& terme, Extended e, const TViel
         Extended faktor = t.Koeffizient;
         for (int i = 0; i < t.EPotenz; ++i)
             faktor *= e;
-        summe += faktor * (m[t.M] * ms[t.MStrich] * f[t.F] * om[t.Omega]).s;
+        summe += faktor * (m[t.M] * ms[t.MStrich] * f[t.F] * om[t.Omega]).imag();
     }
     return summe;
 }
@@ -125,8 +115,8 @@ TMondPhase MondPhaseZeit(Extended k, Extended t, Extended t2, Extended t3, Exten
         break;
     default: {
         jde += Reihe(ViertelTerme, e, vm, vms, vf, vom);
-        const Extended w = 0.00306L - 0.00038L * e * vm[1].c + 0.00026L * vms[1].c - 0.00002L * (vms[1] * vm[-1]).c +
-                           0.00002L * (vms[1] * vm[1]).c + 0.00002L * vf[2].c;
+        const Extended w = 0.00306L - 0.00038L * e * vm[1].real() + 0.00026L * vms[1].real() - 0.00002L * (vms[1] * vm[-1]).real() +
+                           0.00002L * (vms[1] * vm[1]).real() + 0.00002L * vf[2].real();
         jde += ergebnis.Typ == mpErstesViertel ? w : -w;
         break;
     }
@@ -141,7 +131,7 @@ TMondPhase MondPhaseZeit(Extended k, Extended t, Extended t2, Extended t3, Exten
         jde += p.Koeffizient * SinGrad(a);
     }
 
-    ergebnis.MJD = jde - 2400000.5L;
+    ergebnis.MJD = MJDAusJulDat(jde);
     return ergebnis;
 }
 

@@ -19,8 +19,6 @@ namespace lunoria {
 
 namespace {
 
-constexpr Extended Rad = 3.14159265358979323846264338327950288L / 180;
-
 // A default coordinate from its two texts: whole degrees and hundredths, the hundredths
 // taking the sign of a negative degree part.
 Extended OrtAusTexten(TAstroText gradText, TAstroText hundertstelText)
@@ -41,12 +39,12 @@ std::string MitUhr(Extended stunden)
 Extended SinusHoeheMitSternzeit(TAufUnterObjekt objekt, Extended mjd, Extended sternzeit, Extended sinBreite,
                                 Extended cosBreite)
 {
-    const Extended t = (mjd - 51544.5L) / 36525;
+    const Extended t = JHdAusMJD(mjd);
     const TAequatorKurz a = objekt == auoMond ? MondKurz(t) : SonneKurz(t);
     const Extended tau = 15 * (sternzeit - a.Rektaszension);
     Extended sinDekl, cosDekl;
-    SinusKosinus(a.Deklination * Rad, sinDekl, cosDekl);
-    return sinBreite * sinDekl + cosBreite * cosDekl * Kosinus(tau * Rad);
+    SinusKosinus(a.Deklination * GradZuRad, sinDekl, cosDekl);
+    return sinBreite * sinDekl + cosBreite * cosDekl * Kosinus(tau * GradZuRad);
 }
 
 // The hours 0 ... 24 of one local day with their local sidereal times, each time computed at
@@ -168,11 +166,11 @@ Extended SinusHoehe(TAufUnterObjekt objekt, Extended mjd0, Extended stunde, Exte
 
 void AufUnterSuche(TAufUnterDaten& daten)
 {
-    const Extended s0Mond = std::sin(8.0L / 60 * Rad);
-    const Extended s0Sonne = std::sin(-50.0L / 60 * Rad);
+    const Extended s0Mond = std::sin(8.0L / 60 * GradZuRad);
+    const Extended s0Sonne = std::sin(-50.0L / 60 * GradZuRad);
     const Extended mjd0 = daten.Zeitpunkt - daten.ZonenOffset / 24;
     Extended sinBreite, cosBreite;
-    SinusKosinus(daten.Breite * Rad, sinBreite, cosBreite);
+    SinusKosinus(daten.Breite * GradZuRad, sinBreite, cosBreite);
     TStunden stunden(mjd0, daten.Laenge);
     SucheObjekt(auoMond, stunden, sinBreite, cosBreite, s0Mond, daten.Mond);
     SucheObjekt(auoSonne, stunden, sinBreite, cosBreite, s0Sonne, daten.Sonne);

@@ -71,7 +71,7 @@ bool Caldat(Extended mjd, int& tag, int& monat, int& jahr, Extended& stunden)
     monat = 0;
     jahr = 0;
     stunden = 0;
-    const Extended jd = mjd + 2400000.5L;
+    const Extended jd = JulDatAusMJD(mjd);
     if (!std::isfinite(jd) || std::fabs(jd) > CaldatGrenze) {
         MeldeUngueltig(mjd);
         return false;
@@ -157,13 +157,6 @@ int JahrHeute()
 {
     return JahrVon(MJDHeute());
 }
-
-Extended JulDatAusMJD(Extended mjd) { return mjd + 2400000.5L; }
-Extended MJDAusJulDat(Extended jd) { return jd - 2400000.5L; }
-TDateTime DateTimeAusMJD(Extended mjd) { return static_cast<TDateTime>(mjd - 15018); }
-Extended MJDAusDateTime(TDateTime wert) { return static_cast<Extended>(wert) + 15018; }
-Extended JHdAusMJD(Extended mjd) { return (mjd - 51544.5L) / 36525; }
-Extended MJDAusJHd(Extended jhd) { return jhd * 36525 + 51544.5L; }
 
 int TagDesJahres(Extended mjd)
 {

@@ -29,12 +29,19 @@ Extended MJDJetzt();   // local date and time now
 Extended MJDHeute();   // local date now, 0 h
 int JahrHeute();
 
-Extended JulDatAusMJD(Extended mjd);   // JD = MJD + 2400000.5
-Extended MJDAusJulDat(Extended jd);
-TDateTime DateTimeAusMJD(Extended mjd); // MJD - 15018
-Extended MJDAusDateTime(TDateTime wert);
-Extended JHdAusMJD(Extended mjd);      // centuries of 36525 days since MJD 51544.5
-Extended MJDAusJHd(Extended jhd);
+// The other day counts of the calendar controls, as offsets from the MJD.
+inline constexpr Extended JDDesMJDNullpunkts = 2400000.5L;  // JD of MJD 0
+inline constexpr Extended MJDDesDateTimeNullpunkts = 15018;  // 30 December 1899, 0 h
+inline constexpr Extended MJDvonJ2000 = 51544.5L;            // 1 January 2000, 12 h
+inline constexpr Extended TageJeJahrhundert = 36525;         // a Julian century
+
+inline Extended JulDatAusMJD(Extended mjd) { return mjd + JDDesMJDNullpunkts; }
+inline Extended MJDAusJulDat(Extended jd) { return jd - JDDesMJDNullpunkts; }
+inline TDateTime DateTimeAusMJD(Extended mjd) { return static_cast<TDateTime>(mjd - MJDDesDateTimeNullpunkts); }
+inline Extended MJDAusDateTime(TDateTime wert) { return static_cast<Extended>(wert) + MJDDesDateTimeNullpunkts; }
+// Julian centuries since J2000.0, the time argument of the astronomical series.
+inline Extended JHdAusMJD(Extended mjd) { return (mjd - MJDvonJ2000) / TageJeJahrhundert; }
+inline Extended MJDAusJHd(Extended jhd) { return jhd * TageJeJahrhundert + MJDvonJ2000; }
 
 // Day of the year, 1 on 1 January; the MJD is taken to the nearest whole day (ties to even).
 int TagDesJahres(Extended mjd);

@@ -184,7 +184,7 @@ double TKalenderModell::DatumWert()
         m_Fehler = kfKeinDatumWert;
     }
     // The spreadsheet count has a 29 February 1900: days before 1 March 1900 count one less.
-    Extended wert = mjd - 15018;
+    Extended wert = mjd - MJDDesDateTimeNullpunkts;
     if (mjd < MJDAusDatum(1, 3, 1900, 0))
         wert -= 1;
     return static_cast<double>(wert);
@@ -196,7 +196,7 @@ void TKalenderModell::setDatumWert(double wert)
         wert = 1;  // also NaN
     if (wert > DatumWertMax)
         wert = DatumWertMax;
-    Extended neu = static_cast<Extended>(wert) + 15018;
+    Extended neu = MJDAusDateTime(wert);
     if (wert < 61)
         neu += 1;
     ModJulDatSetzen(neu);

@@ -17,6 +17,7 @@
 #include "calendar/regional.h"
 #include "meldungsbox.h"
 #include "ressourcen.h"
+#include "zeichenkette.h"
 
 namespace lunoria {
 
@@ -24,11 +25,6 @@ namespace {
 
 const QColor Navy(0, 0, 128);
 const QColor Grau(128, 128, 128);
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 bool IstTag(TKalenderZellenArt art)
 {

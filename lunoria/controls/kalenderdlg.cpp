@@ -22,15 +22,11 @@
 #include "meldungsbox.h"
 #include "schriften.h"
 #include "spinbutton.h"
+#include "zeichenkette.h"
 
 namespace lunoria {
 
 namespace {
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text, QRect lage, Qt::Alignment ausrichtung)
 {

@@ -8,15 +8,11 @@
 #include "kalenderbtn.h"
 #include "kalenderctrl.h"
 #include "meldungsbox.h"
+#include "zeichenkette.h"
 
 namespace lunoria {
 
 namespace {
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 bool IstTrenner(QChar c)
 {

@@ -1,0 +1,14 @@
+#pragma once
+// Q(): a text of the Qt-free layers (UTF-8 std::string) as the QString the widgets show.
+
+#include <QString>
+#include <string>
+
+namespace lunoria {
+
+inline QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace lunoria
