@@ -17,7 +17,7 @@ endif
 
 BIN := $(BUILD_DIR)/bin
 
-.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package
+.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package regenerate
 
 all: build
 
@@ -73,6 +73,16 @@ bench-peers: build
 # What lunoria-info prints for 100 000 dates, this build against the commit BASE.
 compare-output: build
 	scripts/compare-output $(BASE) $(BUILD_DIR)
+
+# The generated files anew from their generators in tools/: the coefficient header from the
+# published tables beside its generator, Lunoria's full-moon picture and program icon, and the
+# page-turn sound (written into bin/, like every build does). Afterwards `git diff` shows no
+# change unless a generator or its input changed.
+regenerate: build
+	python3 tools/koeffizienten_tabellen.py tools/lunar_phase_corrections.csv \
+	  tools/lunar_solar_perturbations.csv > lunoria/astronomy/koeffizienten.h
+	QT_QPA_PLATFORM=offscreen $(BIN)/lunoria-mondbild --ziel lunoria/app/bilder
+	$(BIN)/deskora_paperwav $(BIN)/paper.wav
 
 clean:
 	rm -rf build build-sanitize

@@ -3,6 +3,9 @@
 
 Usage: tools/koeffizienten_tabellen.py PHASEN.csv STOERUNGEN.csv > lunoria/astronomy/koeffizienten.h
 
+The two tables lie beside this script (tools/lunar_phase_corrections.csv and
+tools/lunar_solar_perturbations.csv); `make regenerate` runs it on them.
+
 PHASEN.csv: the periodic corrections of the principal lunar phases (Meeus, Astronomical
 Algorithms, 1991): columns series, coefficient, e_power, m, mp, f, o; 25 rows per series.
 STOERUNGEN.csv: the solar perturbation series of the lunar theory (Montenbruck/Pfleger,
