@@ -20,6 +20,16 @@ using namespace lunoria;
 
 namespace {
 
+constexpr const char* Aufruf =
+    "Aufruf: lunoria-screenshot [--datum TT.MM.JJJJ] [--ziel ORDNER] [--gitter]\n"
+    "\n"
+    "Zeichnet die Seiten von Lunoria ohne Bildschirm in PNG-Dateien.\n"
+    "\n"
+    "  --datum TT.MM.JJJJ   Datum der Aufnahme (ohne Angabe: heute)\n"
+    "  --ziel ORDNER        Ordner der Bilder (Vorgabe: der aktuelle Ordner)\n"
+    "  --gitter             auch das Monatsgitter in allen Darstellungen\n"
+    "  --help               diese Hilfe\n";
+
 bool Speichern(QWidget& w, const QString& pfad)
 {
     w.show();
@@ -40,8 +50,16 @@ int main(int argc, char* argv[])
     befehl.addOption({QStringLiteral("datum"), QStringLiteral("Datum der Aufnahme"), QStringLiteral("TT.MM.JJJJ")});
     befehl.addOption({QStringLiteral("ziel"), QStringLiteral("Ordner der Bilder"), QStringLiteral("ORDNER"), QStringLiteral(".")});
     befehl.addOption({QStringLiteral("gitter"), QStringLiteral("auch das Monatsgitter in allen Darstellungen")});
-    befehl.addHelpOption();
-    befehl.process(app);
+    befehl.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("diese Hilfe")});
+    // Parsed by hand, not by process(): Qt's own messages and help are English.
+    if (!befehl.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "lunoria-screenshot: falscher Aufruf\n\n%s", Aufruf);
+        return 2;
+    }
+    if (befehl.isSet(QStringLiteral("help"))) {
+        std::fputs(Aufruf, stdout);
+        return 0;
+    }
     InstalliereSystemQuellen();
 
     const QString ziel = befehl.value(QStringLiteral("ziel"));
