@@ -17,7 +17,7 @@ endif
 
 BIN := $(BUILD_DIR)/bin
 
-.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package regenerate
+.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package regenerate format
 
 all: build
 
@@ -83,6 +83,10 @@ regenerate: build
 	  tools/lunar_solar_perturbations.csv > lunoria/astronomy/koeffizienten.h
 	QT_QPA_PLATFORM=offscreen $(BIN)/lunoria-mondbild --ziel lunoria/app/bilder
 	$(BIN)/deskora_paperwav $(BIN)/paper.wav
+
+# Lays the C++ sources out after .clang-format; `scripts/format --check` only reports.
+format:
+	scripts/format
 
 clean:
 	rm -rf build build-sanitize
