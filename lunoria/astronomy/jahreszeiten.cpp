@@ -128,7 +128,7 @@ public:
     // evaluation lies far within Rauschen) and keeps what the value tells.
     Extended Vorauswerten(Extended c)
     {
-        const Extended t = (c - 51544.5L) / 36525;
+        const Extended t = JHdAusMJD(c);
         const Extended l = InDenSuchbereich(SonneGenauLaengeSchnell(t - SonnenLichtzeitJHd));
         Merken(c, l);
         return l;
