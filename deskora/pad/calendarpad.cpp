@@ -232,7 +232,7 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     connect(FMinuteTimer, &QTimer::timeout, this, &TCalendarPad::RefreshHourLabels);
     FMinuteTimer->start();
 
-    FBackground = CalendarPadBitmap(devicePixelRatioF());
+    FBackgroundPainting = std::async(std::launch::async, CalendarPadImage, devicePixelRatioF());
 
     FNotes = new TNotesField(this);
     FNotes->setGeometry(NotesPlace);
@@ -294,8 +294,21 @@ TCalendarPad::~TCalendarPad()
         disconnect(slot, nullptr, this, nullptr);
 }
 
+QPixmap TCalendarPad::Background() const
+{
+    TakePaintedBackground();
+    return FBackground;
+}
+
+void TCalendarPad::TakePaintedBackground() const
+{
+    if (FBackgroundPainting.valid())
+        FBackground = QPixmap::fromImage(FBackgroundPainting.get());
+}
+
 void TCalendarPad::setBackground(const QPixmap& picture)
 {
+    TakePaintedBackground();
     FBackground = picture;
     FOwnBackground = false;
     update();
@@ -589,6 +602,7 @@ bool TCalendarPad::event(QEvent* event)
 void TCalendarPad::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
+    TakePaintedBackground();
     // The pad's own background is painted at the screen's device pixel ratio.
     if ((FBackground.width() < 1 && FBackground.height() < 1)
         || (FOwnBackground && FBackground.devicePixelRatio() != devicePixelRatioF())) {

@@ -21,6 +21,7 @@
 
 #include <QColor>
 #include <QCursor>
+#include <QImage>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QString>
@@ -28,6 +29,7 @@
 #include <QWidget>
 
 #include <array>
+#include <future>
 
 class QLabel;
 class QLineEdit;
@@ -92,7 +94,7 @@ public:
     explicit TCalendarPad(QWidget* parent = nullptr);
     ~TCalendarPad() override;
 
-    QPixmap Background() const { return FBackground; }
+    QPixmap Background() const;
     void setBackground(const QPixmap& picture);
     QColor YearColor() const { return FYearColor; }
     void setYearColor(const QColor& color);
@@ -201,7 +203,11 @@ private:
     void ReportPaintError(const QString& message);
     QRect HourLabelStrip() const;
 
-    QPixmap FBackground;
+    // The pad's own background, painted in a second thread while the start builds the rest of
+    // the window, and taken over at the first paint (or when asked for).
+    mutable QPixmap FBackground;
+    mutable std::future<QImage> FBackgroundPainting;
+    void TakePaintedBackground() const;
     bool FOwnBackground = true;  // FBackground is the pad's own painting (redone for the screen)
     QColor FYearColor = Qt::black;
     QColor FMonthColor = Qt::black;

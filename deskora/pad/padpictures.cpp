@@ -147,7 +147,13 @@ QCursor Rotated(const QPixmap& up, int degrees, QPoint hotSpot)
 
 QPixmap CalendarPadBitmap(qreal devicePixelRatio)
 {
-    QPixmap pixmap(QSize(PadWidth, PadHeight) * devicePixelRatio);
+    return QPixmap::fromImage(CalendarPadImage(devicePixelRatio));
+}
+
+QImage CalendarPadImage(qreal devicePixelRatio)
+{
+    // Opaque, as a pixmap of the screen: the wood covers every pixel.
+    QImage pixmap(QSize(PadWidth, PadHeight) * devicePixelRatio, QImage::Format_RGB32);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&pixmap);
     PaintWood(p);

@@ -3,6 +3,7 @@
 // and the three hand cursors that point at the page corners and the date box.
 
 #include <QCursor>
+#include <QImage>
 #include <QPixmap>
 
 namespace deskora {
@@ -15,6 +16,8 @@ inline constexpr int crLeftHand = -1020;   // "LeftHand_D": over the previous-da
 // 387 x 278: two white pages in a wooden frame, two rings in the middle, a small arrow in each
 // lower corner; painted for a screen of the device pixel ratio (387 x 278 logical pixels).
 QPixmap CalendarPadBitmap(qreal devicePixelRatio = 1);
+// The same picture as an image, which any thread may paint.
+QImage CalendarPadImage(qreal devicePixelRatio = 1);
 
 // The cursor registered under a number of the table above; the arrow cursor for any other.
 QCursor PadCursor(int number);
