@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 
+#include <future>
+
 namespace lunoria {
 
 bool IstVersatzName(const std::string& name)
@@ -43,11 +45,21 @@ TZonenregelStand MitLangenNamen(TZonenregelStand stand, const TZonenNamen& namen
 
 void InstalliereZonenNamen()
 {
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    const TZonenNamen namen = QtZonenNamen(zone, QLocale::system());
-    const int offset = zone.isValid() ? zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) : 0;
-    SetzeZonenregelQuelle(
-        [namen, offset](int jahr) { return MitLangenNamen(PosixZonenregel(jahr), namen, offset); });
+    // The names come from the time-zone data of ICU, whose loading costs a millisecond or two:
+    // a second thread reads them while the window is built, the first rule asked for waits.
+    struct TLangeNamen {
+        TZonenNamen Namen;
+        int Offset = 0;
+    };
+    const std::shared_future<TLangeNamen> namen = std::async(std::launch::async, [] {
+        const QTimeZone zone = QTimeZone::systemTimeZone();
+        const int offset = zone.isValid() ? zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) : 0;
+        return TLangeNamen{QtZonenNamen(zone, QLocale::system()), offset};
+    }).share();
+    SetzeZonenregelQuelle([namen](int jahr) {
+        const TLangeNamen& n = namen.get();
+        return MitLangenNamen(PosixZonenregel(jahr), n.Namen, n.Offset);
+    });
 }
 
 }  // namespace lunoria
