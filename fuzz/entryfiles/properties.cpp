@@ -137,8 +137,12 @@ std::string CheckEntryFile(const std::uint8_t* data, std::size_t size)
     try {
         if (std::string f = CheckLines(DecodeEntryLines(bytes), "decoded lines"); !f.empty())
             return f;
-        const QString text = QString::fromUtf8(bytes);
+        // Text typed into a field, a byte-order mark first included.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        const QString text = decoder.decode(bytes);
         if (std::string f = CheckLines(FieldLines(text), "field lines"); !f.empty())
+            return f;
+        if (std::string f = CheckLines(FieldLines(QChar(0xFEFF) + text), "field lines after U+FEFF"); !f.empty())
             return f;
         if (std::string f = CheckFiles(bytes, limit); !f.empty())
             return f;
