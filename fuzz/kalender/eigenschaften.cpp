@@ -72,12 +72,10 @@ std::string PruefeMJD(Extended mjd, TUmgebung& umgebung)
     const int n = TagDesJahres(tag);
     if (n < 1 || n > 366 || JahrVon(tag) != j)
         return "TagDesJahres" + wo;
-    if (tag >= ErsterTag + 7) {
-        const int kw = Kalenderwoche(tag);
-        const Extended montag = KalenderwocheStart(tag);
-        if (kw < 1 || kw > 53 || Wochentag(1, montag) != 1 || tag - montag < 0 || tag - montag > 6)
-            return Format("Kalenderwoche %d", kw) + wo;
-    }
+    const int kw = Kalenderwoche(tag);
+    const Extended montag = KalenderwocheStart(tag);
+    if (kw < 1 || kw > 53 || Wochentag(1, montag) != 1 || tag - montag < 0 || tag - montag > 6)
+        return Format("Kalenderwoche %d", kw) + wo;
     // The date as a text reads back as the same day.
     int fehler = -1;
     if (TextDatumZuMJD(MJDZuTextDatum(mjd), fehler) != tag || fehler != 0)

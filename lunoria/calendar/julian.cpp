@@ -226,6 +226,11 @@ Extended KalenderwocheStart(Extended mjd)
 {
     const int k = Kalenderwoche(mjd);
     Extended d = mjd - 7;
+    // 1 January -4712 is a Monday: the first week lies wholly in the calendar, and the days
+    // before it, which Caldat refuses, need not be tried.
+    const Extended ersterTag = MJDAusDatum(1, 1, MinJahrStandard, 0);
+    while (d < ersterTag && d + 7 >= ersterTag)
+        d += 1;
     // The Monday lies at most seven days back; the bound keeps NaN from looping.
     for (int schritt = 0; schritt < 8 && Kalenderwoche(d) != k; ++schritt)
         d += 1;
