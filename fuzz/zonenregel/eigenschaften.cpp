@@ -47,7 +47,9 @@ std::string PruefePosix(const TPosixZone& z)
         return "LiesPosixTZ: standard time out of range";
     if (!z.HatSommerzeit)
         return {};
-    if (z.SommerName.size() < 3 || std::labs(z.SommerOffset) > GroessterPosixVersatz)
+    // Without an offset of its own, daylight time is one hour ahead of standard time, so it may
+    // reach one hour beyond what a rule string can write.
+    if (z.SommerName.size() < 3 || std::labs(z.SommerOffset) > GroessterPosixVersatz + 3600)
         return "LiesPosixTZ: daylight time out of range";
     const std::string b = PruefeWechsel(z.Beginn, "to daylight time");
     return b.empty() ? PruefeWechsel(z.Ende, "to standard time") : b;
