@@ -223,8 +223,8 @@ void TKalenderCtrl::MonatAufbauen()
 
     // Leading days of the previous month: its last q - 1 days, counted from its length, so
     // that the month before the calendar's first one needs no date that Caldat refuses.
-    const int vorMonat = m_Monat == 1 ? 12 : m_Monat - 1;
-    int vorTag = TageImMonat(vorMonat, m_Monat == 1 ? m_Jahr - 1 : m_Jahr) - q + 2;
+    const int vorMonat = monat == 1 ? 12 : monat - 1;
+    int vorTag = TageImMonat(vorMonat, monat == 1 ? m_Modell.Jahr() - 1 : m_Modell.Jahr()) - q + 2;
     for (int s = 1; s < q; ++s, ++vorTag)
         m_Zellen[static_cast<std::size_t>(s)][2] = TKalenderZelle{vorTag, QString::number(vorTag), kza_Ungueltig, s, 2, false};
 
