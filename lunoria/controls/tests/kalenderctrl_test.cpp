@@ -131,8 +131,9 @@ TEST_F(KalenderCtrl, MonthLayoutsAtTheEdges)
         auto erster = Gitter(MJDAusDatum(1, 1, MinJahrStandard, 0), start);
         erster->setShowKalenderWoche(true);
         EXPECT_EQ(erster->Zelle(2 - start, 2).Wert, 1);
-        if (start == 0)
+        if (start == 0) {
             EXPECT_EQ(erster->Zelle(1, 2).Wert, 31);
+        }
     }
     EXPECT_TRUE(m_Meldungen.Meldungen.empty()) << m_Meldungen.Meldungen.front();
 }
