@@ -17,7 +17,7 @@ endif
 
 BIN := $(BUILD_DIR)/bin
 
-.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package regenerate format
+.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package regenerate format fuzz
 
 all: build
 
@@ -88,5 +88,17 @@ regenerate: build
 format:
 	scripts/format
 
+# The fuzz harnesses of fuzz/ (clang, libFuzzer with the address and undefined-behaviour
+# sanitizers) in build-fuzz/, each run for FUZZ_SECONDS; fails on any finding.
+FUZZ_SECONDS ?= 60
+FUZZ_DIR := build-fuzz
+
+fuzz:
+	@scripts/install-deps --fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUNORIA_FUZZ=ON \
+	  > $(FUZZ_DIR).configure.log 2>&1 || (cat $(FUZZ_DIR).configure.log; exit 1)
+	cmake --build $(FUZZ_DIR)
+	scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

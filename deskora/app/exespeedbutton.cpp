@@ -36,6 +36,10 @@ QString TExeSpeedButton::FindProgram(const QString& name, const QString& ownFold
     if (!ownFolder.isEmpty() && IsProgramFile(beside))
         return beside.absoluteFilePath();
     for (const QString& folder : searchPath.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        // A relative entry ("." or "bin") names a folder of whatever the current folder is,
+        // where anyone may have put a file of that name: only absolute folders are searched.
+        if (!QDir::isAbsolutePath(folder))
+            continue;
         const QFileInfo candidate(QDir(folder), name);
         if (IsProgramFile(candidate))
             return candidate.absoluteFilePath();

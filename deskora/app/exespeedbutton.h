@@ -1,8 +1,9 @@
 #pragma once
 // TExeSpeedButton: a flat button that starts a program (or opens a document) when clicked.
 //
-// A bare program name is looked up beside this program's own binary first, then on PATH, so
-// that programs installed together find each other. A name with a folder in it is taken as
+// A bare program name is looked up beside this program's own binary first, then in the
+// absolute folders of PATH (relative entries such as "." or "bin" are passed over), so that
+// programs installed together find each other. A name with a folder in it is taken as
 // given, relative to the current folder. Failures are silent: nothing is reported when the
 // program cannot be found or started.
 
@@ -30,8 +31,8 @@ public:
     bool Execute() const;
 
     // The file a name stands for: a name with a slash as it is (when it exists); a bare name
-    // as an executable in ownFolder, else in the first folder of searchPath (colon-separated)
-    // that holds one. Empty when there is none.
+    // as an executable in ownFolder, else in the first absolute folder of searchPath
+    // (colon-separated) that holds one. Empty when there is none.
     static QString FindProgram(const QString& name, const QString& ownFolder,
                                const QString& searchPath);
 

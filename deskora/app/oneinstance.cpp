@@ -71,17 +71,23 @@ void ReleaseLock(int& fd)
     fd = -1;
 }
 
-// A folder only this user can enter: created with mode 0700, or already there, owned by the
-// user and not a link.
-bool IsPrivateFolder(const QString& path)
+// A folder only this user can enter: a real folder (not a link to one), owned by the user,
+// with mode 0700. Anything else could be read, replaced or filled with locks by someone else.
+bool IsPrivate(const QByteArray& name)
+{
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 0777) == 0700;
+}
+
+// The same for a folder that is created with mode 0700 when missing.
+bool MakePrivateFolder(const QString& path)
 {
     const QByteArray name = QFile::encodeName(path);
     if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
         return false;
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0)
-        return false;
-    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+    return IsPrivate(name);
 }
 
 }  // namespace
@@ -120,14 +126,22 @@ QString TOneInstance::InstanceLockName(const QString& title)
     return title + QStringLiteral(".OneInstance.") + QStringLiteral("Default");
 }
 
+bool TOneInstance::IsPrivateFolder(const QString& path)
+{
+    return !path.isEmpty() && IsPrivate(QFile::encodeName(path));
+}
+
 QString TOneInstance::LockFolder()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty())
-        return QDir(runtime).exists() ? QDir::cleanPath(runtime) : QString();
-    const QString folder =
-        QDir::tempPath() + QStringLiteral("/deskora-") + QString::number(::getuid());
-    return IsPrivateFolder(folder) ? folder : QString();
+    if (IsPrivateFolder(runtime))
+        return QDir::cleanPath(runtime);
+    // One fixed folder per user, so that every copy of the user finds the same locks wherever
+    // it was started from. The cache folder above it is created as the user's base folders are.
+    const QString cache = QDir::homePath() + QStringLiteral("/.cache");
+    ::mkdir(QFile::encodeName(cache).constData(), 0700);
+    const QString folder = cache + QStringLiteral("/deskora");
+    return MakePrivateFolder(folder) ? folder : QString();
 }
 
 QString TOneInstance::SocketPath() const

@@ -2,8 +2,9 @@
 // TOneInstance: keeps the program to one running copy per user session.
 //
 // Placed on the main window, it checks while the window is built whether another copy of the
-// same application title runs. Two locks, files held with flock in the session's runtime
-// folder, stand for the two named locks of the check:
+// same application title runs. Two locks, files held with flock in a folder only the user can
+// enter (the session's runtime folder, else ~/.cache/deskora), stand for the two named locks
+// of the check:
 //
 //   <title>.OneInstance.CriticalSection   serialises the check of copies starting together
 //   <title>.OneInstance.Default           held by the running copy for its whole life
@@ -12,8 +13,8 @@
 // one has ended, or was killed, passes the check. The running copy listens on a local socket
 // beside the locks; a second copy asks it there to restore or raise its window.
 //
-// A lock file that cannot be created at all (no writable runtime folder, say) is no sign of
-// another copy: the program then starts without the guard.
+// A lock file that cannot be created at all (neither folder private to the user, say) is no
+// sign of another copy: the program then starts without the guard.
 
 #include <QObject>
 #include <QPointer>
@@ -65,9 +66,12 @@ public:
     // Names of the two locks for an application title.
     static QString CheckLockName(const QString& title);
     static QString InstanceLockName(const QString& title);
-    // The folder of the locks: $XDG_RUNTIME_DIR, else a private folder of the user in the
-    // temporary folder; empty when neither can be used.
+    // The folder of the locks: $XDG_RUNTIME_DIR when it is a private folder, else
+    // ~/.cache/deskora (created with mode 0700 when missing) when that is one; empty when
+    // neither is.
     static QString LockFolder();
+    // Private: a real folder, not a link, owned by the user, with mode 0700.
+    static bool IsPrivateFolder(const QString& path);
 
     // The message box of ShowMessage (caption, text); tests install a recorder.
     using TMessageBox = std::function<void(const QString& caption, const QString& text)>;

@@ -332,7 +332,8 @@ bool TSonneMondAufUnter::EreignisAmTag(Extended t)
     // local day may take an event of the neighbouring month.
     const int monat = MonatVon(t);
     for (const Extended nachbar : {t - 1, t + 1}) {
-        if (MonatVon(nachbar) == monat)
+        // The calendar has no day before its first one.
+        if (nachbar < MJDAusDatum(1, 1, MinJahrStandard, 0) || MonatVon(nachbar) == monat)
             continue;
         TEreignissListe liste;
         liste.FuelleMonat(nachbar);

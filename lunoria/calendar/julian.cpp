@@ -72,7 +72,9 @@ bool Caldat(Extended mjd, int& tag, int& monat, int& jahr, Extended& stunden)
     jahr = 0;
     stunden = 0;
     const Extended jd = JulDatAusMJD(mjd);
-    if (!std::isfinite(jd) || std::fabs(jd) > CaldatGrenze) {
+    // Before JD -0.5 (1 January -4712, 0 h) the whole day of the method would be cut toward
+    // zero instead of down, and the hours would come out negative.
+    if (!std::isfinite(jd) || jd < -0.5L || jd > CaldatGrenze) {
         MeldeUngueltig(mjd);
         return false;
     }
@@ -99,8 +101,7 @@ bool Caldat(Extended mjd, int& tag, int& monat, int& jahr, Extended& stunden)
     const long long t = (k >= 0 ? k : k + 1) - 306001 * e / 10000;  // trunc(K + 0.5) - trunc(30.6001 E)
     const long long m = e - 1 - 12 * (e / 14);
     const long long y = c - 4715 - (m + 7) / 10;
-    // Before JD 0 the truncations of the method no longer give a calendar date; such values
-    // lie outside the supported years and are refused rather than handed on as month 0 or -4.
+    // Never hand on a month 0 or a day 32: what the method cannot split is refused.
     if (m < 1 || m > 12 || t < 1 || t > 31) {
         MeldeUngueltig(mjd);
         return false;
@@ -225,6 +226,11 @@ Extended KalenderwocheStart(Extended mjd)
 {
     const int k = Kalenderwoche(mjd);
     Extended d = mjd - 7;
+    // 1 January -4712 is a Monday: the first week lies wholly in the calendar, and the days
+    // before it, which Caldat refuses, need not be tried.
+    const Extended ersterTag = MJDAusDatum(1, 1, MinJahrStandard, 0);
+    while (d < ersterTag && d + 7 >= ersterTag)
+        d += 1;
     // The Monday lies at most seven days back; the bound keeps NaN from looping.
     for (int schritt = 0; schritt < 8 && Kalenderwoche(d) != k; ++schritt)
         d += 1;

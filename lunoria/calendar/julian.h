@@ -15,8 +15,8 @@ inline constexpr int MaxJahrStandard = 5879490;
 // day 0 of March the last day of February.
 Extended MJDAusDatum(int tag, int monat, int jahr, Extended stunden);
 
-// Splits an MJD into day, month, year and decimal hours. Inputs that cannot be split (NaN,
-// infinity, a year beyond 32-bit integers) show "_Caldat: ungültiger Wert" through the message
+// Splits an MJD into day, month, year and decimal hours 0 <= h < 24. Inputs that cannot be
+// split (NaN, infinity, an MJD before 1 January -4712 at 0 h, a year beyond 32-bit integers) show "_Caldat: ungültiger Wert" through the message
 // hook and return false; the outputs are then 0.
 bool Caldat(Extended mjd, int& tag, int& monat, int& jahr, Extended& stunden);
 

@@ -82,6 +82,22 @@ std::optional<TTZifZone> LiesBlock(std::string_view d, std::size_t pos, const TK
             return std::nullopt;
         zone.TypNach.push_back(typ);
     }
+    // Instants held at the same bound become one, so that the instants still rise: before
+    // every calendar the last of them (its type is in force from then on), after every
+    // calendar the first (the later ones are never reached).
+    std::size_t behalten = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (behalten > 0 && zone.Zeiten[i] == zone.Zeiten[behalten - 1]) {
+            if (zone.Zeiten[i] < 0)
+                zone.TypNach[behalten - 1] = zone.TypNach[i];
+            continue;
+        }
+        zone.Zeiten[behalten] = zone.Zeiten[i];
+        zone.TypNach[behalten] = zone.TypNach[i];
+        ++behalten;
+    }
+    zone.Zeiten.resize(behalten);
+    zone.TypNach.resize(behalten);
     const std::size_t typAnfang = p;
     const std::string_view zeichen = d.substr(typAnfang + static_cast<std::size_t>(k.typen) * 6,
                                               static_cast<std::size_t>(k.zeichen));

@@ -21,7 +21,8 @@ struct TTZifTyp {
 
 struct TTZifZone {
     // Transition instants in seconds since 1970-01-01 00:00 UTC, strictly ascending; instants
-    // far beyond any calendar (more than 2^60 s from 1970) are held at that bound.
+    // far beyond any calendar (more than 2^60 s from 1970) are held at that bound, where
+    // several of them count as one.
     std::vector<std::int64_t> Zeiten;
     std::vector<std::uint8_t> TypNach;  // per instant: index into Typen of the time from then on
     std::vector<TTZifTyp> Typen;        // never empty; Typen[0] is in force before the first instant

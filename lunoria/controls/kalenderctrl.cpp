@@ -221,8 +221,10 @@ void TKalenderCtrl::MonatAufbauen()
     const QString name = (monat >= 1 && monat <= 12) ? Q(e.LangeMonatsNamen[static_cast<std::size_t>(monat - 1)]) : QString();
     m_Titel = QStringLiteral("%1 %2").arg(name).arg(m_Modell.Jahr());
 
-    // Leading days of the previous month.
-    int vorTag = TagVon(m1 - (q - 1));
+    // Leading days of the previous month: its last q - 1 days, counted from its length, so
+    // that the month before the calendar's first one needs no date that Caldat refuses.
+    const int vorMonat = monat == 1 ? 12 : monat - 1;
+    int vorTag = TageImMonat(vorMonat, monat == 1 ? m_Modell.Jahr() - 1 : m_Modell.Jahr()) - q + 2;
     for (int s = 1; s < q; ++s, ++vorTag)
         m_Zellen[static_cast<std::size_t>(s)][2] = TKalenderZelle{vorTag, QString::number(vorTag), kza_Ungueltig, s, 2, false};
 

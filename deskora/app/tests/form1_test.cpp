@@ -365,6 +365,17 @@ TEST(ExeSpeedButton, FindsTheProgramBesideItselfThenOnThePath)
     };
     for (const Case& c : cases)
         EXPECT_EQ(TExeSpeedButton::FindProgram(c.name, c.ownFolder, path), c.expected) << c.name.toStdString();
+
+    // Relative PATH entries name folders of whatever the current folder is: passed over.
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir(first.path()).mkdir("bin"));
+    PutFile(first.filePath("bin/lunoria"), "#!/bin/sh\n", true);
+    ASSERT_TRUE(QDir::setCurrent(first.path()));
+    for (const QString& relative : {QString("."), QString("bin"), QString("::.:bin:"), ".:bin:" + own.path()}) {
+        const QString expected = relative.endsWith(own.path()) ? own.filePath("lunoria") : QString();
+        EXPECT_EQ(TExeSpeedButton::FindProgram("lunoria", QString(), relative), expected) << relative.toStdString();
+    }
+    QDir::setCurrent(before);
 }
 
 TEST(ExeSpeedButton, ClickStartsTheProgramWithItsParametersAndIgnoresFailures)

@@ -19,6 +19,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace deskora {
@@ -48,6 +49,31 @@ private:
     QTemporaryDir FDir;
     QByteArray FOld;
     bool FHadOld = false;
+};
+
+// Sets an environment variable (an empty value unsets it) for the object's lifetime.
+class TScopedEnv {
+public:
+    TScopedEnv(const char* name, const QString& value)
+        : FName(name), FOld(qgetenv(name)), FHadOld(qEnvironmentVariableIsSet(name))
+    {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, QFile::encodeName(value));
+    }
+    ~TScopedEnv()
+    {
+        if (FHadOld)
+            qputenv(FName, FOld);
+        else
+            qunsetenv(FName);
+    }
+
+private:
+    const char* FName;
+    QByteArray FOld;
+    bool FHadOld;
 };
 
 class Guard : public ::testing::Test {
@@ -170,7 +196,11 @@ TEST_F(Guard, UnusableLockFilesLetTheProgramStartWithoutTheGuard)
 {
     // A runtime folder that is not there, and a lock name taken by a folder: neither means
     // that another copy runs.
+    // The fallback folder cannot be made either: a file stands where ~/.cache should be.
     const QByteArray old = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir home;
+    QFile(home.filePath(".cache")).open(QIODevice::WriteOnly);
+    const TScopedEnv homeEnv("HOME", home.path());
     qputenv("XDG_RUNTIME_DIR", (FRuntime.Path() + "/missing").toLocal8Bit());
     auto missing = Copy();
     EXPECT_FALSE(GuardOf(missing)->Terminated());
@@ -194,6 +224,78 @@ TEST_F(Guard, CheckLockHeldByAnotherCopyCountsAsAnotherCopy)
     auto copy = Copy();
     EXPECT_TRUE(GuardOf(copy)->Terminated());
     ::close(fd);
+}
+
+// Folders that must not hold the locks: a link to a private folder, one others may enter, and
+// one of another user.
+enum class TBadFolder { Link, Open, Foreign };
+
+void MakeBadFolder(const QString& path, TBadFolder kind, const QString& privateTarget)
+{
+    const QByteArray name = QFile::encodeName(path);
+    switch (kind) {
+    case TBadFolder::Link:
+        ASSERT_EQ(::symlink(QFile::encodeName(privateTarget).constData(), name.constData()), 0);
+        break;
+    case TBadFolder::Open:
+        ASSERT_EQ(::mkdir(name.constData(), 0700), 0);
+        ASSERT_EQ(::chmod(name.constData(), 0755), 0);
+        break;
+    case TBadFolder::Foreign:
+        ASSERT_EQ(::mkdir(name.constData(), 0700), 0);
+        ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);  // nobody
+        break;
+    }
+}
+
+// Checks the runtime folder and the fallback folder against each kind of bad folder.
+void CheckFolderRules(const std::vector<TBadFolder>& kinds)
+{
+    QTemporaryDir home, runtime;  // both 0700
+    const TScopedEnv homeEnv("HOME", home.path());
+    const QString fallback = home.path() + "/.cache/deskora";
+
+    // A private runtime folder is used; a missing one or an unset variable leads to the
+    // fallback, which is created 0700.
+    for (const QString& value : {runtime.path(), runtime.filePath("missing"), QString()}) {
+        const TScopedEnv env("XDG_RUNTIME_DIR", value);
+        EXPECT_EQ(TOneInstance::LockFolder(), value == runtime.path() ? value : fallback) << value.toStdString();
+    }
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fallback).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+
+    for (const TBadFolder kind : kinds) {
+        const int k = static_cast<int>(kind);
+        // As the runtime folder: passed over for the fallback.
+        const QString bad = runtime.filePath(QString::number(k));
+        MakeBadFolder(bad, kind, runtime.path());
+        {
+            const TScopedEnv env("XDG_RUNTIME_DIR", bad);
+            EXPECT_EQ(TOneInstance::LockFolder(), fallback) << k;
+        }
+        // As the fallback: no folder at all, so the guard is off rather than open to others.
+        ::rmdir(QFile::encodeName(fallback).constData());
+        MakeBadFolder(fallback, kind, runtime.path());
+        {
+            const TScopedEnv env("XDG_RUNTIME_DIR", bad);
+            EXPECT_EQ(TOneInstance::LockFolder(), QString()) << k;
+        }
+        ::unlink(QFile::encodeName(fallback).constData());
+        ::rmdir(QFile::encodeName(fallback).constData());
+    }
+}
+
+TEST(GuardFolder, OnlyAPrivateRealFolderHoldsTheLocks)
+{
+    CheckFolderRules({TBadFolder::Link, TBadFolder::Open});
+}
+
+TEST(GuardFolder, AFolderOfAnotherUserIsPassedOver)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "a folder of another user needs root to be made (chown to nobody)";
+    CheckFolderRules({TBadFolder::Foreign});
 }
 
 // --- real processes ----------------------------------------------------------------------

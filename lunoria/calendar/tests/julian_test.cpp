@@ -148,6 +148,7 @@ TEST(Julian, UnsplittableValuesAreReportedAndRefused)
         1e13L,
         std::numeric_limits<Extended>::max(),
         -2402000.0L,  // years before JD 0: no calendar date by this method
+        -2400001.25L, // 31 December -4713, 18 h: was 1 January -4712 at -6 hours
     };
     for (const Extended wert : werte) {
         MeldungsRecorder recorder;

@@ -125,6 +125,17 @@ TEST_F(KalenderCtrl, MonthLayoutsAtTheEdges)
     }
     EXPECT_EQ(k->Zelle(5, 2).Art, kza_Tag);       // Friday 15 October
     EXPECT_EQ(k->Zelle(7, 2).Art, kza_Sonntag);   // Sunday 17 October
+    // January -4712, the first month, from Sunday: 31 December before the Monday the 1st, and
+    // no message about the day before the calendar; the week column from Monday likewise.
+    for (const int start : {0, 1}) {
+        auto erster = Gitter(MJDAusDatum(1, 1, MinJahrStandard, 0), start);
+        erster->setShowKalenderWoche(true);
+        EXPECT_EQ(erster->Zelle(2 - start, 2).Wert, 1);
+        if (start == 0) {
+            EXPECT_EQ(erster->Zelle(1, 2).Wert, 31);
+        }
+    }
+    EXPECT_TRUE(m_Meldungen.Meldungen.empty()) << m_Meldungen.Meldungen.front();
 }
 
 TEST_F(KalenderCtrl, HeaderAndWeekColumn)

@@ -1,0 +1,14 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include "properties.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string broken = deskora::fuzz::CheckEntryFile(data, size);
+    if (!broken.empty()) {
+        std::fprintf(stderr, "property broken: %s\n", broken.c_str());
+        std::abort();
+    }
+    return 0;
+}
