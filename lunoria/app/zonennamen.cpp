@@ -1,5 +1,6 @@
 #include "zonennamen.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
@@ -43,19 +44,52 @@ TZonenregelStand MitLangenNamen(TZonenregelStand stand, const TZonenNamen& namen
     return stand;
 }
 
+namespace {
+
+struct TLangeNamen {
+    TZonenNamen Namen;
+    int Offset = 0;
+};
+
+TLangeNamen LangeNamenLesen()
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const int offset = zone.isValid() ? zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) : 0;
+    return TLangeNamen{QtZonenNamen(zone, QLocale::system()), offset};
+}
+
+// The reading thread of a running application, waited for before the application object goes:
+// the thread uses Qt's time-zone and locale data.
+std::shared_future<TLangeNamen>& Lesefaden()
+{
+    static std::shared_future<TLangeNamen> faden;
+    return faden;
+}
+
+void LesefadenAbwarten()
+{
+    if (Lesefaden().valid())
+        Lesefaden().wait();
+}
+
+}  // namespace
+
 void InstalliereZonenNamen()
 {
     // The names come from the time-zone data of ICU, whose loading costs a millisecond or two:
-    // a second thread reads them while the window is built, the first rule asked for waits.
-    struct TLangeNamen {
-        TZonenNamen Namen;
-        int Offset = 0;
-    };
-    const std::shared_future<TLangeNamen> namen = std::async(std::launch::async, [] {
-        const QTimeZone zone = QTimeZone::systemTimeZone();
-        const int offset = zone.isValid() ? zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) : 0;
-        return TLangeNamen{QtZonenNamen(zone, QLocale::system()), offset};
-    }).share();
+    // in a window program a second thread reads them while the window is built, and the first
+    // rule asked for waits for it. Without an application object (the command-line program)
+    // they are read at once.
+    std::shared_future<TLangeNamen> namen;
+    if (QCoreApplication::instance()) {
+        namen = std::async(std::launch::async, LangeNamenLesen).share();
+        Lesefaden() = namen;
+        qAddPostRoutine(LesefadenAbwarten);
+    } else {
+        std::promise<TLangeNamen> sofort;
+        sofort.set_value(LangeNamenLesen());
+        namen = sofort.get_future().share();
+    }
     SetzeZonenregelQuelle([namen](int jahr) {
         const TLangeNamen& n = namen.get();
         return MitLangenNamen(PosixZonenregel(jahr), n.Namen, n.Offset);
