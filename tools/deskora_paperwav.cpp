@@ -61,9 +61,8 @@ int main(int argc, char** argv)
     const double lowCoeff = 0.55, highCoeff = 0.92;
     for (int i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / SampleRate;
-        const double envelope = 0.55 * Swish(t, 0.045, 0.03, 0.07)
-                                + 1.00 * Swish(t, 0.135, 0.04, 0.12)
-                                + 0.40 * Swish(t, 0.255, 0.02, 0.08);
+        const double envelope = 0.55 * Swish(t, 0.045, 0.03, 0.07) + 1.00 * Swish(t, 0.135, 0.04, 0.12) +
+                                0.40 * Swish(t, 0.255, 0.02, 0.08);
         // Crackle: a sparse extra click on top of the rustle now and then.
         double n = noise.Next();
         if (noise.Next() > 0.985)
@@ -84,9 +83,9 @@ int main(int argc, char** argv)
     wav.insert(wav.end(), {'R', 'I', 'F', 'F'});
     PutLe(wav, 36 + dataBytes, 4);
     wav.insert(wav.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    PutLe(wav, 16, 4);              // size of the format chunk
-    PutLe(wav, 1, 2);               // PCM
-    PutLe(wav, 1, 2);               // mono
+    PutLe(wav, 16, 4);  // size of the format chunk
+    PutLe(wav, 1, 2);   // PCM
+    PutLe(wav, 1, 2);   // mono
     PutLe(wav, SampleRate, 4);
     PutLe(wav, SampleRate * 2, 4);  // bytes per second
     PutLe(wav, 2, 2);               // bytes per frame

@@ -79,38 +79,28 @@ struct Fleck {
 // Radii from the published diameters (radius of the moon 1737 km); the large irregular basins,
 // Oceanus Procellarum and Mare Frigoris, are made of several patches.
 const Fleck Maria[] = {
-    {32.8, -15.6, 18.0, 1.0},   // Mare Imbrium
-    {28.0, 17.5, 11.0, 1.0},    // Mare Serenitatis
-    {8.5, 31.4, 12.5, 1.0},     // Mare Tranquillitatis
-    {17.0, 59.1, 8.5, 1.0},     // Mare Crisium
-    {-7.8, 51.3, 10.0, 0.9},    // Mare Fecunditatis
-    {-15.2, 35.5, 5.5, 0.95},   // Mare Nectaris
-    {-21.3, -16.6, 10.0, 0.85}, // Mare Nubium
-    {-24.4, -38.6, 6.4, 0.95},  // Mare Humorum
-    {13.3, 3.6, 4.0, 0.85},     // Mare Vaporum
-    {-10.0, -23.1, 5.5, 0.8},   // Mare Cognitum
-    {7.5, -30.9, 7.0, 0.8},     // Mare Insularum
-    {2.0, 1.0, 3.0, 0.7},       // Sinus Medii
-    {-1.0, 86.0, 5.0, 0.8},     // Mare Smythii
-    {13.0, 86.0, 4.0, 0.7},     // Mare Marginis
-    {-46.0, 85.0, 7.0, 0.6},    // Mare Australe
-    {20.0, -56.0, 16.0, 0.9},   // Oceanus Procellarum
-    {5.0, -55.0, 14.0, 0.9},
-    {-8.0, -45.0, 10.0, 0.85},
-    {33.0, -45.0, 12.0, 0.85},
-    {44.0, -33.0, 8.0, 0.75},
-    {22.0, -70.0, 10.0, 0.85},
-    {-4.0, -66.0, 9.0, 0.8},
-    {12.0, -42.0, 10.0, 0.8},
-    {55.0, -40.0, 4.5, 0.7},    // Mare Frigoris
-    {56.5, -30.0, 4.5, 0.7},
-    {57.5, -20.0, 4.5, 0.7},
-    {58.0, -10.0, 4.5, 0.7},
-    {58.0, 0.0, 4.5, 0.7},
-    {57.5, 10.0, 4.5, 0.7},
-    {57.0, 20.0, 4.5, 0.7},
-    {56.0, 30.0, 4.0, 0.65},
-    {47.0, 26.0, 5.5, 0.9},     // Lacus Somniorum, Mare Serenitatis' north-east
+    {32.8, -15.6, 18.0, 1.0},    // Mare Imbrium
+    {28.0, 17.5, 11.0, 1.0},     // Mare Serenitatis
+    {8.5, 31.4, 12.5, 1.0},      // Mare Tranquillitatis
+    {17.0, 59.1, 8.5, 1.0},      // Mare Crisium
+    {-7.8, 51.3, 10.0, 0.9},     // Mare Fecunditatis
+    {-15.2, 35.5, 5.5, 0.95},    // Mare Nectaris
+    {-21.3, -16.6, 10.0, 0.85},  // Mare Nubium
+    {-24.4, -38.6, 6.4, 0.95},   // Mare Humorum
+    {13.3, 3.6, 4.0, 0.85},      // Mare Vaporum
+    {-10.0, -23.1, 5.5, 0.8},    // Mare Cognitum
+    {7.5, -30.9, 7.0, 0.8},      // Mare Insularum
+    {2.0, 1.0, 3.0, 0.7},        // Sinus Medii
+    {-1.0, 86.0, 5.0, 0.8},      // Mare Smythii
+    {13.0, 86.0, 4.0, 0.7},      // Mare Marginis
+    {-46.0, 85.0, 7.0, 0.6},     // Mare Australe
+    {20.0, -56.0, 16.0, 0.9},    // Oceanus Procellarum
+    {5.0, -55.0, 14.0, 0.9},    {-8.0, -45.0, 10.0, 0.85}, {33.0, -45.0, 12.0, 0.85},
+    {44.0, -33.0, 8.0, 0.75},   {22.0, -70.0, 10.0, 0.85}, {-4.0, -66.0, 9.0, 0.8},
+    {12.0, -42.0, 10.0, 0.8},   {55.0, -40.0, 4.5, 0.7},  // Mare Frigoris
+    {56.5, -30.0, 4.5, 0.7},    {57.5, -20.0, 4.5, 0.7},   {58.0, -10.0, 4.5, 0.7},
+    {58.0, 0.0, 4.5, 0.7},      {57.5, 10.0, 4.5, 0.7},    {57.0, 20.0, 4.5, 0.7},
+    {56.0, 30.0, 4.0, 0.65},    {47.0, 26.0, 5.5, 0.9},  // Lacus Somniorum, Mare Serenitatis' north-east
 };
 
 // A bright young crater with its rays: place, radius of the bright spot and of its halo, number
@@ -274,9 +264,12 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser befehl;
-    befehl.addOption({QStringLiteral("ziel"), QStringLiteral("Ordner der Bilder"), QStringLiteral("ORDNER"), QStringLiteral(".")});
-    befehl.addOption({QStringLiteral("symbol"), QStringLiteral("nur das Programmsymbol schreiben"), QStringLiteral("DATEI")});
-    befehl.addOption({QStringLiteral("groesse"), QStringLiteral("Kantenlänge des Programmsymbols"), QStringLiteral("N"), QStringLiteral("256")});
+    befehl.addOption(
+        {QStringLiteral("ziel"), QStringLiteral("Ordner der Bilder"), QStringLiteral("ORDNER"), QStringLiteral(".")});
+    befehl.addOption(
+        {QStringLiteral("symbol"), QStringLiteral("nur das Programmsymbol schreiben"), QStringLiteral("DATEI")});
+    befehl.addOption({QStringLiteral("groesse"), QStringLiteral("Kantenlänge des Programmsymbols"), QStringLiteral("N"),
+                      QStringLiteral("256")});
     befehl.addHelpOption();
     befehl.process(app);
     if (befehl.isSet(QStringLiteral("symbol"))) {

@@ -48,7 +48,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCommandLineParser befehl;
     befehl.addOption({QStringLiteral("datum"), QStringLiteral("Datum der Aufnahme"), QStringLiteral("TT.MM.JJJJ")});
-    befehl.addOption({QStringLiteral("ziel"), QStringLiteral("Ordner der Bilder"), QStringLiteral("ORDNER"), QStringLiteral(".")});
+    befehl.addOption(
+        {QStringLiteral("ziel"), QStringLiteral("Ordner der Bilder"), QStringLiteral("ORDNER"), QStringLiteral(".")});
     befehl.addOption({QStringLiteral("gitter"), QStringLiteral("auch das Monatsgitter in allen Darstellungen")});
     befehl.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("diese Hilfe")});
     // Parsed by hand, not by process(): Qt's own messages and help are English.
@@ -103,9 +104,10 @@ int main(int argc, char* argv[])
                     gitter.show();
                     gitter.setShowKalenderWoche(woche);
                     gitter.setShowCaption(titel);
-                    ok &= Speichern(gitter, QStringLiteral("%1/gitter-%2%3%4.png")
-                                                .arg(ziel, QLatin1String(stile[stil]), woche ? QStringLiteral("-kw") : QString(),
-                                                     titel ? QString() : QStringLiteral("-ohne-titel")));
+                    ok &= Speichern(
+                        gitter, QStringLiteral("%1/gitter-%2%3%4.png")
+                                    .arg(ziel, QLatin1String(stile[stil]), woche ? QStringLiteral("-kw") : QString(),
+                                         titel ? QString() : QStringLiteral("-ohne-titel")));
                 }
     }
     return ok ? 0 : 1;

@@ -46,7 +46,8 @@ constexpr const char* Aufruf =
     "Aufruf: deskora [--heimordner]\n"
     "\n"
     "Terminplaner: eine Seite eines Tischkalenders, Tag für Tag. Die Einträge eines Tages liegen\n"
-    "in zwei Dateien (TTMMJJN.000 und TTMMJJT.000) im Ordner, in dem das Programm gestartet wurde.\n"
+    "in zwei Dateien (TTMMJJN.000 und TTMMJJT.000) im Ordner, in dem das Programm gestartet "
+    "wurde.\n"
     "\n"
     "  --heimordner   die Tagesdateien in ~/Deskora führen (wird angelegt, wenn er fehlt),\n"
     "                 wie beim Start aus dem Anwendungsmenü\n"
@@ -64,12 +65,14 @@ int Befehlszeile()
             return 0;
         }
         if (arg != QLatin1String("--heimordner")) {
-            std::fprintf(stderr, "deskora: unbekannte Option \"%s\"\n\n%s", qPrintable(arg), Aufruf);
+            std::fprintf(stderr, "deskora: unbekannte Option \"%s\"\n\n%s", qPrintable(arg),
+                         Aufruf);
             return 2;
         }
         const QString ordner = QDir::home().filePath(QStringLiteral("Deskora"));
         if (!QDir().mkpath(ordner) || !QDir::setCurrent(ordner)) {
-            std::fprintf(stderr, "deskora: Der Ordner %s kann nicht angelegt werden\n", qPrintable(ordner));
+            std::fprintf(stderr, "deskora: Der Ordner %s kann nicht angelegt werden\n",
+                         qPrintable(ordner));
             return 1;
         }
     }
@@ -148,8 +151,7 @@ int main(int argc, char** argv)
 
     // The standard error message box: the program's title, a stop icon and an OK button.
     deskora::SetErrorHook([](const QString& text) {
-        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                              text);
+        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), text);
     });
 
     deskora::TForm1 form;
@@ -157,9 +159,9 @@ int main(int argc, char** argv)
     // icon that the main window has painted for itself: painting it once more costs the start
     // about a millisecond.
     QApplication::setWindowIcon(form.windowIcon());
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager& manager) { form.CommitData(manager); },
-                     Qt::DirectConnection);
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &form,
+        [&form](QSessionManager& manager) { form.CommitData(manager); }, Qt::DirectConnection);
     CloseOnTerminationSignals(form);
     // A save cut off by a kill can leave a hidden temporary file beside the day files. The
     // folder holds two files per day written, years of them: it is searched once the window has

@@ -170,27 +170,18 @@ bool TOneInstance::IsAnotherInstance()
     // 1. The check lock, taken at once: held means another copy is checking right now.
     int checkFd = -1;
     switch (TakeLock(FFolder + QLatin1Char('/') + CheckLockName(title), checkFd)) {
-    case TLockResult::HeldByOther:
-        return true;
-    case TLockResult::Unusable:
-        FUnguarded = true;
-        return false;
-    case TLockResult::Taken:
-        break;
+    case TLockResult::HeldByOther: return true;
+    case TLockResult::Unusable: FUnguarded = true; return false;
+    case TLockResult::Taken: break;
     }
 
     // 2. and 3. The instance lock, tried without waiting: held means another copy runs.
     bool another = false;
     if (FInstanceFd < 0) {
         switch (TakeLock(FFolder + QLatin1Char('/') + InstanceLockName(title), FInstanceFd)) {
-        case TLockResult::HeldByOther:
-            another = true;
-            break;
-        case TLockResult::Unusable:
-            FUnguarded = true;
-            break;
-        case TLockResult::Taken:
-            break;
+        case TLockResult::HeldByOther: another = true; break;
+        case TLockResult::Unusable: FUnguarded = true; break;
+        case TLockResult::Taken: break;
         }
     }
 

@@ -122,9 +122,7 @@ TTrayIcon::TTrayIcon(QWidget* owner) : TTimerComponent(owner), FOwner(owner)
                     TrayMessage(tmLeftDown, pos);
                     TrayMessage(tmLeftUp, pos);
                     break;
-                case QSystemTrayIcon::DoubleClick:
-                    TrayMessage(tmLeftDblClick, pos);
-                    break;
+                case QSystemTrayIcon::DoubleClick: TrayMessage(tmLeftDblClick, pos); break;
                 case QSystemTrayIcon::Context:
                     TrayMessage(tmRightDown, pos);
                     TrayMessage(tmRightUp, pos);
@@ -133,8 +131,7 @@ TTrayIcon::TTrayIcon(QWidget* owner) : TTimerComponent(owner), FOwner(owner)
                     TrayMessage(tmMiddleDown, pos);
                     TrayMessage(tmMiddleUp, pos);
                     break;
-                case QSystemTrayIcon::Unknown:
-                    break;
+                case QSystemTrayIcon::Unknown: break;
                 }
             });
 
@@ -322,9 +319,7 @@ void TTrayIcon::TrayMessage(TTrayMessage message, const QPoint& pos,
     if (!FEnabled)
         return;
     switch (message) {
-    case tmMouseMove:
-        emit OnMouseMove(modifiers, pos);
-        break;
+    case tmMouseMove: emit OnMouseMove(modifiers, pos); break;
     case tmLeftDown:
         emit OnMouseDown(Qt::LeftButton, modifiers, pos);
         FLeftDown = true;
@@ -338,20 +333,14 @@ void TTrayIcon::TrayMessage(TTrayMessage message, const QPoint& pos,
             Popup();
         FLeftDown = false;
         break;
-    case tmLeftDblClick:
-        DoubleClick();
-        break;
-    case tmRightDown:
-        emit OnMouseDown(Qt::RightButton, modifiers, pos);
-        break;
+    case tmLeftDblClick: DoubleClick(); break;
+    case tmRightDown: emit OnMouseDown(Qt::RightButton, modifiers, pos); break;
     case tmRightUp:
         BringOwnerForward();
         emit OnMouseUp(Qt::RightButton, modifiers, pos);
         Popup();
         break;
-    case tmMiddleDown:
-        emit OnMouseDown(Qt::MiddleButton, modifiers, pos);
-        break;
+    case tmMiddleDown: emit OnMouseDown(Qt::MiddleButton, modifiers, pos); break;
     case tmMiddleUp:
         BringOwnerForward();
         emit OnMouseUp(Qt::MiddleButton, modifiers, pos);

@@ -42,9 +42,9 @@ void DrawPadText(QPainter& painter, const QString& text, int x, int y, TAlign al
 {
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(text);
-    const int left = align == TAlign::Centre ? x - width / 2
-                   : align == TAlign::Right  ? x - width
-                                             : x;
+    const int left = align == TAlign::Centre  ? x - width / 2
+                     : align == TAlign::Right ? x - width
+                                              : x;
     const QRect box(left, y, width, metrics.height());
     painter.fillRect(box, background);
     painter.setFont(font);
@@ -155,7 +155,7 @@ QStringList TNotesField::DisplayLines() const
     // viewport beside the scroll bar, or, in a field that was never laid out, the whole field.
     const QTextDocument* doc = document();
     const int areaWidth = testAttribute(Qt::WA_PendingResizeEvent) ? contentsRect().width()
-                                                                    : viewport()->width();
+                                                                   : viewport()->width();
     const qreal lineWidth = areaWidth - 2 * doc->documentMargin();
     QStringList lines;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
@@ -237,8 +237,7 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     FNotes = new TNotesField(this);
     FNotes->setGeometry(NotesPlace);
 
-    FNotesCutNotice = new QLabel(QStringLiteral("Gekürzt: Der Rest steht nur in der Datei."),
-                                 this);
+    FNotesCutNotice = new QLabel(QStringLiteral("Gekürzt: Der Rest steht nur in der Datei."), this);
     FNotesCutNotice->setToolTip(QStringLiteral(
         "Die Notizen dieses Tages sind länger als 32 000 Zeichen. Gezeigt wird der Anfang; der "
         "Rest bleibt unverändert in der Datei erhalten und wird nicht angezeigt."));
@@ -314,17 +313,41 @@ void TCalendarPad::setBackground(const QPixmap& picture)
     update();
 }
 
-void TCalendarPad::setYearColor(const QColor& color) { FYearColor = color; update(); }
-void TCalendarPad::setMonthColor(const QColor& color) { FMonthColor = color; update(); }
-void TCalendarPad::setDateColor(const QColor& color) { FDateColor = color; update(); }
-void TCalendarPad::setDayColor(const QColor& color) { FDayColor = color; update(); }
+void TCalendarPad::setYearColor(const QColor& color)
+{
+    FYearColor = color;
+    update();
+}
+void TCalendarPad::setMonthColor(const QColor& color)
+{
+    FMonthColor = color;
+    update();
+}
+void TCalendarPad::setDateColor(const QColor& color)
+{
+    FDateColor = color;
+    update();
+}
+void TCalendarPad::setDayColor(const QColor& color)
+{
+    FDayColor = color;
+    update();
+}
 void TCalendarPad::setDateBackgroundColor(const QColor& color)
 {
     FDateBackgroundColor = color;
     update();
 }
-void TCalendarPad::setDayWeekColor(const QColor& color) { FDayWeekColor = color; update(); }
-void TCalendarPad::setTimeColor(const QColor& color) { FTimeColor = color; update(); }
+void TCalendarPad::setDayWeekColor(const QColor& color)
+{
+    FDayWeekColor = color;
+    update();
+}
+void TCalendarPad::setTimeColor(const QColor& color)
+{
+    FTimeColor = color;
+    update();
+}
 void TCalendarPad::setCurrentTimeColor(const QColor& color)
 {
     FCurrentTimeColor = color;
@@ -569,7 +592,8 @@ void TCalendarPad::RefreshHourLabels()
     update(HourLabelStrip());
 }
 
-template <class Action> bool TCalendarPad::Guarded(Action&& action)
+template <class Action>
+bool TCalendarPad::Guarded(Action&& action)
 {
     try {
         action();
@@ -635,15 +659,12 @@ void TCalendarPad::paintEvent(QPaintEvent* /*event*/)
                 FDateBackgroundColor);
     DrawPadText(painter, month, 60, 55, TAlign::Centre, ArialFont(11, true), FMonthColor,
                 Qt::white);
-    DrawPadText(painter, year, 60, 20, TAlign::Centre, ArialFont(20, true), FYearColor,
-                Qt::white);
-    DrawPadText(painter, footer, 165, 250, TAlign::Right, ArialFont(8), FDayWeekColor,
-                Qt::white);
+    DrawPadText(painter, year, 60, 20, TAlign::Centre, ArialFont(20, true), FYearColor, Qt::white);
+    DrawPadText(painter, footer, 165, 250, TAlign::Right, ArialFont(8), FDayWeekColor, Qt::white);
 
     for (int k = 1; k <= SlotCount; ++k) {
-        DrawPadText(painter, HourLabel(k), HourLabelX, HourLabelTop(k), TAlign::Left,
-                    ArialFont(8), IsCurrentHourSlot(k) ? FCurrentTimeColor : FTimeColor,
-                    Qt::white);
+        DrawPadText(painter, HourLabel(k), HourLabelX, HourLabelTop(k), TAlign::Left, ArialFont(8),
+                    IsCurrentHourSlot(k) ? FCurrentTimeColor : FTimeColor, Qt::white);
     }
 
     painter.setPen(QPen(Qt::black, 1));

@@ -198,7 +198,8 @@ private:
     void ApplySlotColours();
     void ShowNotesCutNotice(bool shown);
     // Runs an action; an error it raises is shown to the user. Returns whether it succeeded.
-    template <class Action> bool Guarded(Action&& action);
+    template <class Action>
+    bool Guarded(Action&& action);
     // Shows an error raised while painting, once per date text, after the paint is over.
     void ReportPaintError(const QString& message);
     QRect HourLabelStrip() const;

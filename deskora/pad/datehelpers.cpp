@@ -176,12 +176,12 @@ QString ZeroPad(int n, int w)
 int DaysInMonth(int month, int year)
 {
     switch (month) {
-    case 4: case 6: case 9: case 11:
-        return 30;
-    case 2:
-        return IsLeapYear(year) ? 29 : 28;
-    default:
-        return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
+    case 2: return IsLeapYear(year) ? 29 : 28;
+    default: return 31;
     }
 }
 

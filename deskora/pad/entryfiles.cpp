@@ -23,10 +23,9 @@ namespace {
 // Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves unassigned map to the C1
 // control of the same number, as Windows itself does, so that every byte reads and writes back.
 constexpr std::array<char16_t, 32> Cp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 QString DecodeCp1252(const QByteArray& bytes)
@@ -208,8 +207,10 @@ bool ReplaceFile(const QString& path, const QByteArray& head, const TUnshownPart
         // Closing a file that was synced cannot lose data, so it waits until after the rename:
         // the named temporary file lives only between these two calls.
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-        ok = ok && ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, temporary.constData(),
-                            AT_SYMLINK_FOLLOW) == 0;
+        ok = ok
+             && ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, temporary.constData(),
+                         AT_SYMLINK_FOLLOW)
+                    == 0;
         named = ok;
         ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
         ok = ::close(fd) == 0 && ok;
@@ -288,8 +289,7 @@ void WriteEntryFile(const QString& path, const QStringList& lines, TUnshownPart*
         // copied as it is; only a character that Windows-1252 lacks turns the whole file into
         // UTF-8.
         const QString text = LineEnds(lines);
-        const std::optional<QByteArray> cp1252 = unshown->Utf8 ? std::nullopt
-                                                               : EncodeCp1252(text);
+        const std::optional<QByteArray> cp1252 = unshown->Utf8 ? std::nullopt : EncodeCp1252(text);
         restToUtf8 = !unshown->Utf8 && !cp1252;
         head = cp1252 ? *cp1252 : Utf8Bytes(text);
     }

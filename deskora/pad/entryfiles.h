@@ -60,8 +60,7 @@ struct TEntryText {
 // the previous file byte for byte as it was, and a symbolic link at the name is replaced by the
 // new file, never written through. Throws EFileError "Datei %s kann nicht erstellt werden"
 // with the full path.
-void WriteEntryFile(const QString& path, const QStringList& lines,
-                    TUnshownPart* unshown = nullptr);
+void WriteEntryFile(const QString& path, const QStringList& lines, TUnshownPart* unshown = nullptr);
 
 // The lines of the file, or nothing when there is no such file. Throws EFileError
 // "Datei %s kann nicht geöffnet werden" for a file that exists but cannot be read.

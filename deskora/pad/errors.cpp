@@ -6,7 +6,8 @@
 namespace deskora {
 
 EDeskoraError::EDeskoraError(const QString& message)
-    : std::runtime_error(message.toStdString()), FMessage(message)
+    : std::runtime_error(message.toStdString()),
+      FMessage(message)
 {
 }
 

@@ -11,8 +11,9 @@ QFont PadFont(const QStringList& families, int points, bool bold)
     QFont font;
     // The installed families, read once: the pad asks for its fonts at every paint.
     static const QStringList installed = QFontDatabase::families();
-    const auto first = std::find_if(families.begin(), families.end(),
-                                    [&](const QString& family) { return installed.contains(family); });
+    const auto first = std::find_if(families.begin(), families.end(), [&](const QString& family) {
+        return installed.contains(family);
+    });
     font.setFamilies(first != families.end() ? QStringList{*first} : families);
     font.setPixelSize((points * 96 + 36) / 72);
     font.setBold(bold);

@@ -53,8 +53,8 @@ void PaintPage(QPainter& p, const QRect& page)
 {
     // The sheets underneath show as thin grey edges below and beside the top sheet.
     for (int sheet = 3; sheet >= 1; --sheet) {
-        p.fillRect(page.translated(sheet, sheet), QColor(200 - 18 * sheet, 200 - 18 * sheet,
-                                                         196 - 18 * sheet));
+        p.fillRect(page.translated(sheet, sheet),
+                   QColor(200 - 18 * sheet, 200 - 18 * sheet, 196 - 18 * sheet));
     }
     p.fillRect(page, Qt::white);
     p.setPen(QColor(170, 170, 170));
@@ -176,15 +176,12 @@ QCursor PadCursor(int number)
 {
     const QPixmap up = UpHand();
     switch (number) {
-    case crTopHand:
-        return QCursor(up, 12, 1);
+    case crTopHand: return QCursor(up, 12, 1);
     case crRightHand:
         // Turned a quarter clockwise the fingertip points right, at (30, 12).
         return Rotated(up, 90, QPoint(30, 12));
-    case crLeftHand:
-        return Rotated(up, -90, QPoint(1, 19));
-    default:
-        return QCursor(Qt::ArrowCursor);
+    case crLeftHand: return Rotated(up, -90, QPoint(1, 19));
+    default: return QCursor(Qt::ArrowCursor);
     }
 }
 

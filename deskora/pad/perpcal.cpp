@@ -102,8 +102,8 @@ void TStockCalendar::paintEvent(QPaintEvent* event)
         // Monday first; the name lists start with Sunday.
         const int index = (column + 1) % 7;
         const QString name = index < names.size() ? names.at(index) : QString();
-        const QRect cell(column * columnWidth, 0, column == 6 ? width() - 6 * columnWidth
-                                                              : columnWidth, HeaderHeight);
+        const QRect cell(column * columnWidth, 0,
+                         column == 6 ? width() - 6 * columnWidth : columnWidth, HeaderHeight);
         painter.drawText(cell, Qt::AlignCenter, name);
     }
 }

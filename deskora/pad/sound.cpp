@@ -44,10 +44,11 @@ QString FindSoundFile(const QString& fileName)
 // as with a missing audio device.
 TDeskoraPlayWave SoundModule()
 {
-    static const TDeskoraPlayWave play = [] () -> TDeskoraPlayWave {
+    static const TDeskoraPlayWave play = []() -> TDeskoraPlayWave {
         const QDir programDir(QCoreApplication::applicationDirPath());
         for (const QString& path : {programDir.filePath(QStringLiteral("deskora-sound.so")),
-                                    programDir.filePath(QStringLiteral("../" DESKORA_SOUND_MODULE_DIR "/deskora-sound.so"))}) {
+                                    programDir.filePath(QStringLiteral(
+                                        "../" DESKORA_SOUND_MODULE_DIR "/deskora-sound.so"))}) {
             if (!QFileInfo(path).isFile())
                 continue;
             QLibrary module(path);

@@ -150,8 +150,8 @@ std::string PruefeKalender(const std::uint8_t* daten, std::size_t groesse)
         if (std::string f = PruefeDatum(t, m, j, umgebung); !f.empty())
             return f;
         // The same numbers folded into the calendar's ranges.
-        const int jahr = MinJahrStandard + static_cast<int>(static_cast<std::uint32_t>(j) %
-                                                            (MaxJahrStandard - MinJahrStandard + 1));
+        const int jahr = MinJahrStandard +
+                         static_cast<int>(static_cast<std::uint32_t>(j) % (MaxJahrStandard - MinJahrStandard + 1));
         const int monat = 1 + static_cast<int>(static_cast<std::uint32_t>(m) % 12);
         const int tag = 1 + static_cast<int>(static_cast<std::uint32_t>(t) % 31);
         return PruefeDatum(tag, monat, jahr, umgebung);

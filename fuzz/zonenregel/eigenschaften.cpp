@@ -31,12 +31,8 @@ std::string PruefeWechsel(const TPosixWechsel& w, const char* welcher)
         gut = gut && w.Monat >= 1 && w.Monat <= 12 && w.Woche >= 1 && w.Woche <= 5 && w.Wochentag >= 0 &&
               w.Wochentag <= 6;
         break;
-    case TPosixWechsel::JulianTag:
-        gut = gut && w.Tag >= 1 && w.Tag <= 365;
-        break;
-    case TPosixWechsel::NullTag:
-        gut = gut && w.Tag >= 0 && w.Tag <= 365;
-        break;
+    case TPosixWechsel::JulianTag: gut = gut && w.Tag >= 1 && w.Tag <= 365; break;
+    case TPosixWechsel::NullTag: gut = gut && w.Tag >= 0 && w.Tag <= 365; break;
     }
     return gut ? std::string() : std::string("LiesPosixTZ: change ") + welcher + " out of range";
 }
@@ -61,8 +57,8 @@ std::string PruefeRegel(const TSystemZeitRegel& r, const char* welche)
                      r.wDayOfWeek <= 6 && r.wHour >= 0 && r.wHour <= 24 && r.wMinute >= 0 && r.wMinute <= 59 &&
                      (r.wHour < 24 || r.wMinute == 0);
     return gut ? std::string()
-               : Format("%s: month %d, occurrence %d, weekday %d, %d:%02d", welche, r.wMonth, r.wDay,
-                        r.wDayOfWeek, r.wHour, r.wMinute);
+               : Format("%s: month %d, occurrence %d, weekday %d, %d:%02d", welche, r.wMonth, r.wDay, r.wDayOfWeek,
+                        r.wHour, r.wMinute);
 }
 
 std::string PruefeStand(const TZonenregelStand& s, int jahr)
@@ -121,8 +117,8 @@ std::string PruefeSommerzeit(int jahr, unsigned tagImJahr)
         for (const auto& w : wechsel) {
             if (!DatumGueltig(w.tag, w.monat, j) || MJDAusDatum(w.tag, w.monat, j, 0) != w.mjd ||
                 w.wochentag != Wochentag(1, w.mjd) || !(w.zeit >= 0 && w.zeit <= 24) || w.text.empty())
-                return Format("SommerzeitInfo: change on %d.%d.%d, weekday %d, %.3f h", w.tag, w.monat, j,
-                              w.wochentag, static_cast<double>(w.zeit));
+                return Format("SommerzeitInfo: change on %d.%d.%d, weekday %d, %.3f h", w.tag, w.monat, j, w.wochentag,
+                              static_cast<double>(w.zeit));
         }
     }
     const TSommerzeitInfoRec deutsch = SommerzeitInfo(kzbGerman, mjd);

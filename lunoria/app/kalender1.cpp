@@ -55,8 +55,8 @@ constexpr int FensterHoehe = 374;
 
 // Rows of the facts group: caption texts in the order of their value labels.
 constexpr const char* InfoCaptions[] = {
-    "Wochentag:",    "Monat:",          "Jahr:",           "langes Datum:", "Kalenderwoche:",
-    "beginnt am:",   "Tage seit 1.1.:", "Tage bis 31.12.:", "Schaltjahr:",
+    "Wochentag:",      "Monat:",           "Jahr:",       "langes Datum:", "Kalenderwoche:", "beginnt am:",
+    "Tage seit 1.1.:", "Tage bis 31.12.:", "Schaltjahr:",
 };
 
 constexpr int InfoZeilenAbstand = 22;
@@ -89,7 +89,7 @@ QToolButton* SchliessenKnopf(QWidget* eltern, const char* name)
     auto* knopf = new QToolButton(eltern);
     knopf->setObjectName(QLatin1String(name));
     knopf->setText(QStringLiteral("Schließen"));
-    knopf->setAutoRaise(true);  // flat until the pointer is over it
+    knopf->setAutoRaise(true);             // flat until the pointer is over it
     knopf->setGeometry(436, 306, 88, 25);  // bottom right of the tab
     return knopf;
 }
@@ -270,12 +270,14 @@ void TKalender1::AstronomieAufbauen()
     // The numbers end at x = 316; their labels begin where the longest caption ends, so that
     // the Julian Date of the last years (2.149.160.837,5000) fits.
     constexpr int jdRechts = links + 210 + 96;
-    const int jdCaption =
-        captionBreite({"Julianisches Datum (JD):", "Modifiziertes Julianisches Datum (MJD):", "Julianische Jahrhunderte (JHd):"}, 0);
+    const int jdCaption = captionBreite(
+        {"Julianisches Datum (JD):", "Modifiziertes Julianisches Datum (MJD):", "Julianische Jahrhunderte (JHd):"}, 0);
     const int jdWert = std::max(jdRechts - links - jdCaption, 96);
     lbJD = AstroLabel("Julianisches Datum (JD):", "lbJD", links, 44, jdCaption, jdWert, Qt::AlignRight);
-    lbMJD = AstroLabel("Modifiziertes Julianisches Datum (MJD):", "lbMJD", links, 44 + zeile, jdCaption, jdWert, Qt::AlignRight);
-    lbJHd = AstroLabel("Julianische Jahrhunderte (JHd):", "lbJHd", links, 44 + 2 * zeile, jdCaption, jdWert, Qt::AlignRight);
+    lbMJD = AstroLabel("Modifiziertes Julianisches Datum (MJD):", "lbMJD", links, 44 + zeile, jdCaption, jdWert,
+                       Qt::AlignRight);
+    lbJHd = AstroLabel("Julianische Jahrhunderte (JHd):", "lbJHd", links, 44 + 2 * zeile, jdCaption, jdWert,
+                       Qt::AlignRight);
     const int sonne = 108;
     lbSonneAuf = AstroLabel("Sonnenaufgang:", "lbSonneAuf", links, sonne, 110, 110);
     lbSonneUnter = AstroLabel("Sonnenuntergang:", "lbSonneUnter", links, sonne + zeile, 110, 110);
@@ -297,15 +299,20 @@ void TKalender1::AstronomieAufbauen()
     QFont fett = jahreszeiten->font();
     fett.setBold(true);
     jahreszeiten->setFont(fett);
-    const int saisonCaption = std::max(captionBreite({"Frühlingsanfang:", "Sommeranfang:", "Herbstanfang:", "Winteranfang:"}, 88),
-                                       QFontMetrics(fett).horizontalAdvance(jahreszeiten->text()) + 6);
+    const int saisonCaption = std::max(
+        captionBreite({"Frühlingsanfang:", "Sommeranfang:", "Herbstanfang:", "Winteranfang:"}, 88),
+        QFontMetrics(fett).horizontalAdvance(jahreszeiten->text()) + 6);
     const int rechts = MondLinks - saisonCaption;
     const int saison = MondUnten - zeile + 2;
     jahreszeiten->setGeometry(rechts, saison, saisonCaption, 16);
-    lbFruehling = AstroLabel("Frühlingsanfang:", "lbFruehling", rechts, saison + zeile, saisonCaption, MondRechts - MondLinks);
-    lbSommer = AstroLabel("Sommeranfang:", "lbSommer", rechts, saison + 2 * zeile, saisonCaption, MondRechts - MondLinks);
-    lbHerbst = AstroLabel("Herbstanfang:", "lbHerbst", rechts, saison + 3 * zeile, saisonCaption, MondRechts - MondLinks);
-    lbWinter = AstroLabel("Winteranfang:", "lbWinter", rechts, saison + 4 * zeile, saisonCaption, MondRechts - MondLinks);
+    lbFruehling = AstroLabel("Frühlingsanfang:", "lbFruehling", rechts, saison + zeile, saisonCaption,
+                             MondRechts - MondLinks);
+    lbSommer = AstroLabel("Sommeranfang:", "lbSommer", rechts, saison + 2 * zeile, saisonCaption,
+                          MondRechts - MondLinks);
+    lbHerbst = AstroLabel("Herbstanfang:", "lbHerbst", rechts, saison + 3 * zeile, saisonCaption,
+                          MondRechts - MondLinks);
+    lbWinter = AstroLabel("Winteranfang:", "lbWinter", rechts, saison + 4 * zeile, saisonCaption,
+                          MondRechts - MondLinks);
 
     // The moon picture in a raised frame, and the hidden image that holds the full moon.
     Panel1 = new QFrame(TabSheet2);
@@ -388,9 +395,9 @@ void TKalender1::KalenderEdit1Change()
         m_Vollmond = MondImage->pixmap().toImage();
     if (verhaeltnis > 1 && m_Vollmond2x.isNull())
         m_Vollmond2x = RessourcenBild(QStringLiteral(":/lunoria/app/mondimage@2x.png"), "PNG").toImage();
-    Image1->setPixmap(QPixmap::fromImage(MondBild(Image1->size(), verhaeltnis, FarbeZuQColor(COLOR_BTNFACE),
-                                                  info.Beleuchtung, info.Bildwinkel, info.Zunehmend,
-                                                  vollmond.isNull() ? &m_Vollmond : &vollmond)));
+    Image1->setPixmap(
+        QPixmap::fromImage(MondBild(Image1->size(), verhaeltnis, FarbeZuQColor(COLOR_BTNFACE), info.Beleuchtung,
+                                    info.Bildwinkel, info.Zunehmend, vollmond.isNull() ? &m_Vollmond : &vollmond)));
 }
 
 Astroinfo TKalender1::AstroinfoDesKnopfs()
@@ -438,20 +445,11 @@ void TKalender1::CheckBoxClick(QCheckBox* box)
 {
     const bool an = box->isChecked();
     switch (box->property("Tag").toInt()) {
-    case 0:
-        KalenderCtrl1->setShowKalenderWoche(an);
-        break;
-    case 1:
-        KalenderCtrl1->setShowTagesMarker(an);
-        break;
-    case 2:
-        KalenderCtrl1->setShowSysDatBmp(an);
-        break;
-    case 4:
-        KalenderCtrl1->setShowCaption(an);
-        break;
-    default:
-        break;
+    case 0: KalenderCtrl1->setShowKalenderWoche(an); break;
+    case 1: KalenderCtrl1->setShowTagesMarker(an); break;
+    case 2: KalenderCtrl1->setShowSysDatBmp(an); break;
+    case 4: KalenderCtrl1->setShowCaption(an); break;
+    default: break;
     }
 }
 

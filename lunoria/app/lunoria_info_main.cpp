@@ -84,10 +84,9 @@ const char* DatumLesen(const std::string& datum, Extended& mjd)
         return "Das eingegebene Textdatum kann nicht aufgelöst werden";
     // Lunoria's dates lie in the years -4712 ... 5879490; beyond them the calendar arithmetic
     // has no dates to give. Compared as MJDs, so that no year is split first.
-    if (mjd < MJDAusDatum(1, 1, MinJahrStandard, 0) || mjd >= MJDAusDatum(1, 1, MaxJahrStandard + 1, 0))
-    {
-        static const std::string bereich = "Das Jahr liegt nicht zwischen " + std::to_string(MinJahrStandard)
-                                           + " und " + std::to_string(MaxJahrStandard);
+    if (mjd < MJDAusDatum(1, 1, MinJahrStandard, 0) || mjd >= MJDAusDatum(1, 1, MaxJahrStandard + 1, 0)) {
+        static const std::string bereich = "Das Jahr liegt nicht zwischen " + std::to_string(MinJahrStandard) +
+                                           " und " + std::to_string(MaxJahrStandard);
         return bereich.c_str();
     }
     return nullptr;

@@ -12,8 +12,14 @@ namespace lunoria {
 
 namespace {
 
-Extended SinG(Extended g) { return Sinus(g * GradZuRad); }
-Extended CosG(Extended g) { return Kosinus(g * GradZuRad); }
+Extended SinG(Extended g)
+{
+    return Sinus(g * GradZuRad);
+}
+Extended CosG(Extended g)
+{
+    return Kosinus(g * GradZuRad);
+}
 
 // ---- sun ----------------------------------------------------------------------------------
 
@@ -134,8 +140,15 @@ constexpr std::array<TSonnenTermIn<R>, N> TafelIn(const std::array<TSonnenTerm, 
     std::array<TSonnenTermIn<R>, N> t{};
     for (std::size_t i = 0; i < N; ++i) {
         const TSonnenTerm& z = tafel[i];
-        t[i] = {z.J, z.K, z.N, static_cast<R>(z.DLc), static_cast<R>(z.DLs), static_cast<R>(z.DRc),
-                static_cast<R>(z.DRs), static_cast<R>(z.DBc), static_cast<R>(z.DBs)};
+        t[i] = {z.J,
+                z.K,
+                z.N,
+                static_cast<R>(z.DLc),
+                static_cast<R>(z.DLs),
+                static_cast<R>(z.DRc),
+                static_cast<R>(z.DRs),
+                static_cast<R>(z.DBc),
+                static_cast<R>(z.DBs)};
     }
     return t;
 }
@@ -162,7 +175,8 @@ void PlanetenStoerung(const std::array<TSonnenTermIn<R>, N>& terme, const TErdPh
     R u = 0, v = 0;
     for (const TSonnenTermIn<R>& term : terme) {
         if (term.N == 0) {
-            const TPhasorIn<R> p = erde[static_cast<std::size_t>(term.J + 1)] * planet[static_cast<std::size_t>(-term.K)];
+            const TPhasorIn<R> p = erde[static_cast<std::size_t>(term.J + 1)] *
+                                   planet[static_cast<std::size_t>(-term.K)];
             u = p.real();
             v = p.imag();
         } else {
@@ -342,7 +356,8 @@ TKugelKoord SonnenReihe(Extended t)
     dl += R(6.45L) * pd.imag() - R(0.42L) * dMinusA.imag() + R(0.18L) * dPlusA.imag() + R(0.17L) * dMinusM3.imag() -
           R(0.06L) * dPlusM3.imag();
     if constexpr (!NurLaenge) {
-        dr += 30.76L * pd.real() - 3.06L * dMinusA.real() + 0.85L * dPlusA.real() - 0.58L * dPlusM3.real() + 0.57L * dMinusM3.real();
+        dr += 30.76L * pd.real() - 3.06L * dMinusA.real() + 0.85L * dPlusA.real() - 0.58L * dPlusM3.real() +
+              0.57L * dMinusM3.real();
         const Extended u = PI2 * Frac(0.2591L + 1342.2278L * t);
         db += 0.576L * Sinus(u);
     }

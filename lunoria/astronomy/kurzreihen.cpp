@@ -67,16 +67,17 @@ TAequatorKurz MondKurz(Extended t)
     // what makes 25 evaluations per rise and set search cheap.
     const TPhasor wl = Phasor(l), wls = Phasor(ls), wd = Phasor(d), wf = Phasor(f);
     const TPhasor w2l = wl * wl, w2d = wd * wd, w2f = wf * wf;
-    const TPhasor wl2d = Minus(wl, w2d);      // l - 2D
-    const TPhasor wls2d = Minus(wls, w2d);    // l' - 2D
-    const TPhasor wh = Minus(wf, w2d);        // H = F - 2D
+    const TPhasor wl2d = Minus(wl, w2d);    // l - 2D
+    const TPhasor wls2d = Minus(wls, w2d);  // l' - 2D
+    const TPhasor wh = Minus(wf, w2d);      // H = F - 2D
 
-    const Extended dl = 22640 * wl.imag() - 4586 * wl2d.imag() + 2370 * w2d.imag() + 769 * w2l.imag() - 668 * wls.imag() - 412 * w2f.imag() -
-                        212 * Minus(w2l, w2d).imag() - 206 * (wl2d * wls).imag() + 192 * (wl * w2d).imag() - 165 * wls2d.imag() -
-                        125 * wd.imag() - 110 * (wl * wls).imag() + 148 * Minus(wl, wls).imag() - 55 * Minus(w2f, w2d).imag();
+    const Extended dl = 22640 * wl.imag() - 4586 * wl2d.imag() + 2370 * w2d.imag() + 769 * w2l.imag() -
+                        668 * wls.imag() - 412 * w2f.imag() - 212 * Minus(w2l, w2d).imag() - 206 * (wl2d * wls).imag() +
+                        192 * (wl * w2d).imag() - 165 * wls2d.imag() - 125 * wd.imag() - 110 * (wl * wls).imag() +
+                        148 * Minus(wl, wls).imag() - 55 * Minus(w2f, w2d).imag();
     const Extended s = f + (dl + 412 * w2f.imag() + 541 * wls.imag()) / 206264.8062L;
-    const Extended n = -526 * wh.imag() + 44 * (wl * wh).imag() - 31 * Minus(wh, wl).imag() - 23 * (wls * wh).imag() + 11 * Minus(wh, wls).imag() -
-                       25 * Minus(wf, w2l).imag() + 21 * Minus(wf, wl).imag();
+    const Extended n = -526 * wh.imag() + 44 * (wl * wh).imag() - 31 * Minus(wh, wl).imag() - 23 * (wls * wh).imag() +
+                       11 * Minus(wh, wls).imag() - 25 * Minus(wf, w2l).imag() + 21 * Minus(wf, wl).imag();
 
     const Extended lm = PI2 * Frac(l0 + dl / 1296000);
     const Extended bm = (18520 * Sinus(s) + n) / 206264.8062L;
@@ -94,8 +95,8 @@ Extended OrtsSternzeit(Extended mjd, Extended laenge)
     const Extended mjd0 = Abschneiden(mjd);
     const Extended ut = (mjd - mjd0) * 24;
     const Extended t0 = JHdAusMJD(mjd0);
-    const Extended gmst =
-        6.697374558L + 1.0027379093L * ut + (8640184.812866L + (0.093104L - 6.2e-6L * t0) * t0) * t0 / 3600;
+    const Extended gmst = 6.697374558L + 1.0027379093L * ut +
+                          (8640184.812866L + (0.093104L - 6.2e-6L * t0) * t0) * t0 / 3600;
     return 24 * Frac((gmst - laenge / 15) / 24);
 }
 

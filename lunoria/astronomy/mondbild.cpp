@@ -16,7 +16,6 @@ namespace lunoria {
 
 namespace {
 
-
 // v taken to the nearest integer, halves to the even neighbour. Only called with values bounded
 // by the radii, so the result always fits an int.
 int Naechste(Extended v)

@@ -12,7 +12,10 @@ namespace lunoria {
 
 namespace {
 
-Extended SinGrad(Extended grad) { return Sinus(grad * GradZuRad); }
+Extended SinGrad(Extended grad)
+{
+    return Sinus(grad * GradZuRad);
+}
 
 TPhasor WinkelGrad(Extended grad)
 {
@@ -107,16 +110,13 @@ TMondPhase MondPhaseZeit(Extended k, Extended t, Extended t2, Extended t3, Exten
 
     const TVielfache vm(m), vms(ms), vf(f), vom(om);
     switch (ergebnis.Typ) {
-    case mpNeumond:
-        jde += Reihe(NeumondTerme, e, vm, vms, vf, vom);
-        break;
-    case mpVollmond:
-        jde += Reihe(VollmondTerme, e, vm, vms, vf, vom);
-        break;
+    case mpNeumond: jde += Reihe(NeumondTerme, e, vm, vms, vf, vom); break;
+    case mpVollmond: jde += Reihe(VollmondTerme, e, vm, vms, vf, vom); break;
     default: {
         jde += Reihe(ViertelTerme, e, vm, vms, vf, vom);
-        const Extended w = 0.00306L - 0.00038L * e * vm[1].real() + 0.00026L * vms[1].real() - 0.00002L * (vms[1] * vm[-1]).real() +
-                           0.00002L * (vms[1] * vm[1]).real() + 0.00002L * vf[2].real();
+        const Extended w = 0.00306L - 0.00038L * e * vm[1].real() + 0.00026L * vms[1].real() -
+                           0.00002L * (vms[1] * vm[-1]).real() + 0.00002L * (vms[1] * vm[1]).real() +
+                           0.00002L * vf[2].real();
         jde += ergebnis.Typ == mpErstesViertel ? w : -w;
         break;
     }

@@ -51,7 +51,11 @@ Extended SinusHoeheMitSternzeit(TAufUnterObjekt objekt, Extended mjd, Extended s
 // its first use: the searches of moon and sun visit the same hours.
 class TStunden {
 public:
-    TStunden(Extended mjd0, Extended laenge) : m_Mjd0(mjd0), m_Laenge(laenge) {}
+    TStunden(Extended mjd0, Extended laenge)
+        : m_Mjd0(mjd0),
+          m_Laenge(laenge)
+    {
+    }
 
     Extended Hoehe(TAufUnterObjekt objekt, int stunde, Extended sinBreite, Extended cosBreite)
     {

@@ -43,7 +43,7 @@ struct TQuadInterpolation {
     Extended ye = 0;  // value at the extremum
     Extended r1 = 0;  // roots, r1 <= r2 where both lie in [-1, 1]
     Extended r2 = 0;
-    int n = 0;        // number of roots in [-1, 1]
+    int n = 0;  // number of roots in [-1, 1]
 };
 
 // Three values on a straight line (no curvature) have no extremum: then the line's root counts

@@ -59,12 +59,9 @@ TDatumsreihenfolge Datumsreihenfolge()
 {
     const std::string format = RegionaleEinstellungen().KurzesDatumsformat;
     switch (format.empty() ? '\0' : KleinAscii(format[0])) {
-    case 'm':
-        return MTJ;
-    case 'y':
-        return JMT;
-    default:
-        return TMJ;
+    case 'm': return MTJ;
+    case 'y': return JMT;
+    default: return TMJ;
     }
 }
 
@@ -77,13 +74,10 @@ std::string MJDZuTextDatum(Extended mjd)
     const TRegionaleEinstellungen e = RegionaleEinstellungen();
     const char* s = e.DatumsTrenner.c_str();
     switch (Datumsreihenfolge()) {
-    case MTJ:
-        return Format("%.2d%s%.2d%s%d", monat, s, tag, s, jahr);
-    case JMT:
-        return Format("%d%s%.2d%s%.2d", jahr, s, monat, s, tag);
+    case MTJ: return Format("%.2d%s%.2d%s%d", monat, s, tag, s, jahr);
+    case JMT: return Format("%d%s%.2d%s%.2d", jahr, s, monat, s, tag);
     case TMJ:
-    default:
-        return Format("%.2d%s%.2d%s%d", tag, s, monat, s, jahr);
+    default: return Format("%.2d%s%.2d%s%d", tag, s, monat, s, jahr);
     }
 }
 
@@ -100,8 +94,7 @@ std::string LangDatumElement(char c, int n, int tag, int monat, int jahr, int wo
     switch (c) {
     case ' ':
     case ',':
-    case '.':
-        return std::string(1, c);
+    case '.': return std::string(1, c);
     case 'd':
         if (n == 1)
             return Format("%d", tag);
@@ -130,8 +123,7 @@ std::string LangDatumElement(char c, int n, int tag, int monat, int jahr, int wo
             return jahrText;
         return {};
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -184,16 +176,10 @@ Extended TextDatumZuMJD(const std::string& text, int& fehler)
     }
     int tag, monat, jahr;
     switch (reihenfolge) {
-    case MTJ:
-        monat = erste, tag = zweite, jahr = dritte;
-        break;
-    case JMT:
-        jahr = erste, monat = zweite, tag = dritte;
-        break;
+    case MTJ: monat = erste, tag = zweite, jahr = dritte; break;
+    case JMT: jahr = erste, monat = zweite, tag = dritte; break;
     case TMJ:
-    default:
-        tag = erste, monat = zweite, jahr = dritte;
-        break;
+    default: tag = erste, monat = zweite, jahr = dritte; break;
     }
     if (!DatumGueltig(tag, monat, jahr))
         return heute;

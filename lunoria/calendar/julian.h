@@ -20,28 +20,46 @@ Extended MJDAusDatum(int tag, int monat, int jahr, Extended stunden);
 // hook and return false; the outputs are then 0.
 bool Caldat(Extended mjd, int& tag, int& monat, int& jahr, Extended& stunden);
 
-int JahrVon(Extended mjd);       // -1 when Caldat fails
-int MonatVon(Extended mjd);      // -1 when Caldat fails
-int TagVon(Extended mjd);        // -1 when Caldat fails
-Extended StundeVon(Extended mjd); // -1.0 when Caldat fails
+int JahrVon(Extended mjd);         // -1 when Caldat fails
+int MonatVon(Extended mjd);        // -1 when Caldat fails
+int TagVon(Extended mjd);          // -1 when Caldat fails
+Extended StundeVon(Extended mjd);  // -1.0 when Caldat fails
 
-Extended MJDJetzt();   // local date and time now
-Extended MJDHeute();   // local date now, 0 h
+Extended MJDJetzt();  // local date and time now
+Extended MJDHeute();  // local date now, 0 h
 int JahrHeute();
 
 // The other day counts of the calendar controls, as offsets from the MJD.
-inline constexpr Extended JDDesMJDNullpunkts = 2400000.5L;  // JD of MJD 0
+inline constexpr Extended JDDesMJDNullpunkts = 2400000.5L;   // JD of MJD 0
 inline constexpr Extended MJDDesDateTimeNullpunkts = 15018;  // 30 December 1899, 0 h
 inline constexpr Extended MJDvonJ2000 = 51544.5L;            // 1 January 2000, 12 h
 inline constexpr Extended TageJeJahrhundert = 36525;         // a Julian century
 
-inline Extended JulDatAusMJD(Extended mjd) { return mjd + JDDesMJDNullpunkts; }
-inline Extended MJDAusJulDat(Extended jd) { return jd - JDDesMJDNullpunkts; }
-inline TDateTime DateTimeAusMJD(Extended mjd) { return static_cast<TDateTime>(mjd - MJDDesDateTimeNullpunkts); }
-inline Extended MJDAusDateTime(TDateTime wert) { return static_cast<Extended>(wert) + MJDDesDateTimeNullpunkts; }
+inline Extended JulDatAusMJD(Extended mjd)
+{
+    return mjd + JDDesMJDNullpunkts;
+}
+inline Extended MJDAusJulDat(Extended jd)
+{
+    return jd - JDDesMJDNullpunkts;
+}
+inline TDateTime DateTimeAusMJD(Extended mjd)
+{
+    return static_cast<TDateTime>(mjd - MJDDesDateTimeNullpunkts);
+}
+inline Extended MJDAusDateTime(TDateTime wert)
+{
+    return static_cast<Extended>(wert) + MJDDesDateTimeNullpunkts;
+}
 // Julian centuries since J2000.0, the time argument of the astronomical series.
-inline Extended JHdAusMJD(Extended mjd) { return (mjd - MJDvonJ2000) / TageJeJahrhundert; }
-inline Extended MJDAusJHd(Extended jhd) { return jhd * TageJeJahrhundert + MJDvonJ2000; }
+inline Extended JHdAusMJD(Extended mjd)
+{
+    return (mjd - MJDvonJ2000) / TageJeJahrhundert;
+}
+inline Extended MJDAusJHd(Extended jhd)
+{
+    return jhd * TageJeJahrhundert + MJDvonJ2000;
+}
 
 // Day of the year, 1 on 1 January; the MJD is taken to the nearest whole day (ties to even).
 int TagDesJahres(Extended mjd);
@@ -56,8 +74,8 @@ int TageImMonatKalender(int monat, int jahr);  // as TageImMonat, October 1582 h
 // A day of a month 1 ... 12 that the calendar has: not 5 ... 14 October 1582.
 bool DatumGueltig(int tag, int monat, int jahr);
 
-int Kalenderwoche(Extended mjd);               // ISO 8601 week 1 ... 53
-Extended KalenderwocheStart(Extended mjd);     // the Monday of that week
+int Kalenderwoche(Extended mjd);            // ISO 8601 week 1 ... 53
+Extended KalenderwocheStart(Extended mjd);  // the Monday of that week
 
 // The first or last given weekday (0 or 7 = Sunday, 1 = Monday ... 6) of a month, at 0 h.
 Extended ErsterWochentagImMonat(int wochentag, int monat, int jahr);

@@ -10,7 +10,7 @@ namespace lunoria {
 namespace {
 
 constexpr Extended ErsterGregorianischerTag = -115858;  // 15 October 1582 as a date value
-constexpr double DatumWertMax = 65380;                 // 31 December 2078 as a spreadsheet day
+constexpr double DatumWertMax = 65380;                  // 31 December 2078 as a spreadsheet day
 
 }  // namespace
 

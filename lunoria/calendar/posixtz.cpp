@@ -22,7 +22,10 @@ bool IstZiffer(char c)
 // well-defined amount, and the caller gives up on the whole string.
 class Leser {
 public:
-    explicit Leser(std::string_view text) : m_Text(text) {}
+    explicit Leser(std::string_view text)
+        : m_Text(text)
+    {
+    }
 
     bool AmEnde() const { return m_Pos >= m_Text.size(); }
     char Naechstes() const { return AmEnde() ? '\0' : m_Text[m_Pos]; }
@@ -41,8 +44,8 @@ public:
     {
         const std::size_t anfang = m_Pos;
         if (Nimm('<')) {
-            while (!AmEnde() && (IstBuchstabe(Naechstes()) || IstZiffer(Naechstes()) || Naechstes() == '+' ||
-                                 Naechstes() == '-'))
+            while (!AmEnde() &&
+                   (IstBuchstabe(Naechstes()) || IstZiffer(Naechstes()) || Naechstes() == '+' || Naechstes() == '-'))
                 ++m_Pos;
             name = std::string(m_Text.substr(anfang + 1, m_Pos - anfang - 1));
             return Nimm('>') && name.size() >= 3;
@@ -97,8 +100,8 @@ public:
             w.Form = TPosixWechsel::JulianTag;
             w.Tag = static_cast<int>(a);
         } else if (Nimm('M')) {
-            if (!LiesZahl(2, a) || a < 1 || a > 12 || !Nimm('.') || !LiesZahl(1, b) || b < 1 || b > 5 ||
-                !Nimm('.') || !LiesZahl(1, c) || c > 6)
+            if (!LiesZahl(2, a) || a < 1 || a > 12 || !Nimm('.') || !LiesZahl(1, b) || b < 1 || b > 5 || !Nimm('.') ||
+                !LiesZahl(1, c) || c > 6)
                 return false;
             w.Form = TPosixWechsel::MonatWocheTag;
             w.Monat = static_cast<int>(a);

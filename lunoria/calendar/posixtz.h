@@ -19,9 +19,9 @@ struct TPosixWechsel {
     int Monat = 0;
     int Woche = 0;
     int Wochentag = 0;
-    int Tag = 0;             // for JulianTag and NullTag
-    long Sekunden = 7200;    // local clock time of the change after 0 h of the day; may be
-                             // negative or beyond 24 h (-167 ... 167 h), default 02:00
+    int Tag = 0;           // for JulianTag and NullTag
+    long Sekunden = 7200;  // local clock time of the change after 0 h of the day; may be
+                           // negative or beyond 24 h (-167 ... 167 h), default 02:00
 };
 
 // A zone as a rule string describes it. Offsets in seconds with the POSIX sign: the time to add
@@ -31,9 +31,9 @@ struct TPosixZone {
     long NormalOffset = 0;
     bool HatSommerzeit = false;
     std::string SommerName;
-    long SommerOffset = 0;   // one hour less than NormalOffset unless the string gives it
-    TPosixWechsel Beginn;    // change to daylight time
-    TPosixWechsel Ende;      // change back to standard time
+    long SommerOffset = 0;  // one hour less than NormalOffset unless the string gives it
+    TPosixWechsel Beginn;   // change to daylight time
+    TPosixWechsel Ende;     // change back to standard time
 };
 
 // Parses a whole rule string; nothing may follow it. A daylight name without a rule takes the

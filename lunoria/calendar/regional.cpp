@@ -21,10 +21,9 @@ TRegionaleEinstellungen DeutscheEinstellungen()
     e.ZeitTrenner = ":";
     e.LangeTagNamen = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
     e.KurzeTagNamen = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
-    e.LangeMonatsNamen = {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli",
-                          "August", "September", "Oktober", "November", "Dezember"};
-    e.KurzeMonatsNamen = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul",
-                          "Aug", "Sep", "Okt", "Nov", "Dez"};
+    e.LangeMonatsNamen = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                          "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+    e.KurzeMonatsNamen = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
     e.Dezimaltrenner = ",";
     e.Tausendertrenner = ".";
     return e;

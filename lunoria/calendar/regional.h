@@ -9,16 +9,16 @@
 namespace lunoria {
 
 struct TRegionaleEinstellungen {
-    std::string KurzesDatumsformat;  // e.g. "dd.MM.yyyy"; only its first character decides the order
-    std::string LangesDatumsformat;  // e.g. "dddd, d. MMMM yyyy"
-    std::string DatumsTrenner;       // one character (UTF-8), e.g. "."
-    std::string ZeitTrenner;         // one character (UTF-8), e.g. ":"
-    std::array<std::string, 7> LangeTagNamen;    // Sunday first
-    std::array<std::string, 7> KurzeTagNamen;    // Sunday first
+    std::string KurzesDatumsformat;            // e.g. "dd.MM.yyyy"; only its first character decides the order
+    std::string LangesDatumsformat;            // e.g. "dddd, d. MMMM yyyy"
+    std::string DatumsTrenner;                 // one character (UTF-8), e.g. "."
+    std::string ZeitTrenner;                   // one character (UTF-8), e.g. ":"
+    std::array<std::string, 7> LangeTagNamen;  // Sunday first
+    std::array<std::string, 7> KurzeTagNamen;  // Sunday first
     std::array<std::string, 12> LangeMonatsNamen;
     std::array<std::string, 12> KurzeMonatsNamen;
-    std::string Dezimaltrenner;      // e.g. ","
-    std::string Tausendertrenner;    // e.g. "."
+    std::string Dezimaltrenner;    // e.g. ","
+    std::string Tausendertrenner;  // e.g. "."
 };
 
 using TRegionalQuelle = std::function<TRegionaleEinstellungen()>;

@@ -42,19 +42,19 @@ struct Zonenregel {
 // The DST period of one year, as SommerzeitInfo finds it. Every number is 0 and every string
 // empty where nothing was filled in.
 struct TSommerzeitInfoRec {
-    int BeginnWochentag = 0;   // ISO: 1 = Monday ... 7 = Sunday
-    int BeginnTag = 0;         // 0 when no DST is defined
-    int BeginnMonat = 0;       // 0 when no DST is defined
-    Extended BeginnZeit = 0;   // clock time of the change, decimal hours
-    Extended BeginnMJD = 0;    // the start day at 0 h
-    std::string BeginnText;    // e.g. "letzter Sonntag (29.03.) im März um 02:00 Uhr"
+    int BeginnWochentag = 0;  // ISO: 1 = Monday ... 7 = Sunday
+    int BeginnTag = 0;        // 0 when no DST is defined
+    int BeginnMonat = 0;      // 0 when no DST is defined
+    Extended BeginnZeit = 0;  // clock time of the change, decimal hours
+    Extended BeginnMJD = 0;   // the start day at 0 h
+    std::string BeginnText;   // e.g. "letzter Sonntag (29.03.) im März um 02:00 Uhr"
     int EndeWochentag = 0;
     int EndeTag = 0;
     int EndeMonat = 0;
     Extended EndeZeit = 0;
     Extended EndeMJD = 0;
     std::string EndeText;
-    int ZonenStatus = 0;       // 0 no DST in the year; 1 standard, 2 daylight time as the rule source reports
+    int ZonenStatus = 0;  // 0 no DST in the year; 1 standard, 2 daylight time as the rule source reports
     std::string NormalzeitName;
     Extended NormalzeitOffset = 0;  // hours east of UTC
     std::string SommerzeitName;     // empty when no DST is defined

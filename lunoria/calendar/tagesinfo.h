@@ -12,11 +12,11 @@ struct Tagesinfo {
     std::string Wochentagname;  // long weekday name
     std::string Monatsname;     // long month name
     int Jahr = 0;
-    std::string LangesDatum;    // long date after the regional picture
-    int KW = -1;                // ISO week; -1 unless weeks start on Monday
-    Extended KWBeginn = -1;     // MJD of the week's Monday; -1 unless weeks start on Monday
-    int TageSeit = 0;           // day of the year, 1 on 1 January
-    int TageBis = 0;            // days left until 31 December, 0 on that day
+    std::string LangesDatum;  // long date after the regional picture
+    int KW = -1;              // ISO week; -1 unless weeks start on Monday
+    Extended KWBeginn = -1;   // MJD of the week's Monday; -1 unless weeks start on Monday
+    int TageSeit = 0;         // day of the year, 1 on 1 January
+    int TageBis = 0;          // days left until 31 December, 0 on that day
     bool Schaltjahr = false;
 };
 

@@ -6,17 +6,17 @@
 namespace lunoria {
 
 enum TKalenderText : int {
-    ktErster,            // occurrence 1 of a weekday in a month
+    ktErster,  // occurrence 1 of a weekday in a month
     ktZweiter,
     ktDritter,
     ktVierter,
-    ktLetzter,           // occurrence 5: the last one
+    ktLetzter,  // occurrence 5: the last one
     ktIm,
     ktUm,
     ktUhr,
-    ktRegelFormat,       // rule description: occurrence, weekday (date), "im", month, "um", hh:mm "Uhr"
+    ktRegelFormat,  // rule description: occurrence, weekday (date), "im", month, "um", hh:mm "Uhr"
     ktKeineSommerzeit,
-    ktCaldatUngueltig,   // placeholder: the MJD that could not be split
+    ktCaldatUngueltig,  // placeholder: the MJD that could not be split
     ktAnzahlTexte
 };
 

@@ -14,9 +14,9 @@ namespace lunoria {
 
 // One local time type of a zone.
 struct TTZifTyp {
-    long Offset = 0;         // seconds east of UTC: local time = UTC + Offset
-    bool Sommerzeit = false; // daylight time
-    std::string Name;        // the abbreviation, e.g. "CEST"
+    long Offset = 0;          // seconds east of UTC: local time = UTC + Offset
+    bool Sommerzeit = false;  // daylight time
+    std::string Name;         // the abbreviation, e.g. "CEST"
 };
 
 struct TTZifZone {

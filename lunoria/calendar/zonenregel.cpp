@@ -56,16 +56,12 @@ TSystemZeitRegel WochentagsRegel(const TPosixWechsel& w, int jahr)
     const Extended silvester = MJDAusDatum(31, 12, jahr, 0);
     Extended tag = 0;
     switch (w.Form) {
-    case TPosixWechsel::MonatWocheTag:
-        tag = RegelDatum(jahr, {w.Monat, w.Wochentag, w.Woche, 0, 0});
-        break;
+    case TPosixWechsel::MonatWocheTag: tag = RegelDatum(jahr, {w.Monat, w.Wochentag, w.Woche, 0, 0}); break;
     case TPosixWechsel::JulianTag:
         // 29 February is never counted: from day 60 (1 March) on a leap year is one day ahead.
         tag = neujahr + (w.Tag - 1) + ((Schaltjahr(jahr) && w.Tag >= 60) ? 1 : 0);
         break;
-    case TPosixWechsel::NullTag:
-        tag = neujahr + w.Tag;
-        break;
+    case TPosixWechsel::NullTag: tag = neujahr + w.Tag; break;
     }
     if (tag > silvester)
         tag = silvester;  // day 365 of a common year
@@ -104,12 +100,12 @@ TZivilDatum DatumAusTagen(std::int64_t tage)
     const std::int64_t z = tage + 719468;
     const std::int64_t era = AbgerundetGeteilt(z, 146097);
     const std::int64_t tagDerEra = z - era * 146097;
-    const std::int64_t jahrDerEra =
-        (tagDerEra - tagDerEra / 1460 + tagDerEra / 36524 - tagDerEra / 146096) / 365;
+    const std::int64_t jahrDerEra = (tagDerEra - tagDerEra / 1460 + tagDerEra / 36524 - tagDerEra / 146096) / 365;
     const std::int64_t tagDesJahres = tagDerEra - (365 * jahrDerEra + jahrDerEra / 4 - jahrDerEra / 100);
     const std::int64_t mp = (5 * tagDesJahres + 2) / 153;  // 0 = March ... 11 = February
     const int monat = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {jahrDerEra + era * 400 + (monat <= 2 ? 1 : 0), monat, static_cast<int>(tagDesJahres - (153 * mp + 2) / 5 + 1)};
+    return {jahrDerEra + era * 400 + (monat <= 2 ? 1 : 0), monat,
+            static_cast<int>(tagDesJahres - (153 * mp + 2) / 5 + 1)};
 }
 
 std::int64_t TageAusDatum(std::int64_t jahr, int monat, int tag)
@@ -182,9 +178,7 @@ std::int64_t PosixWechselLokal(const TPosixWechsel& w, std::int64_t jahr)
     case TPosixWechsel::JulianTag:
         tag = neujahr + w.Tag - 1 + (GregorianischesSchaltjahr(jahr) && w.Tag >= 60 ? 1 : 0);
         break;
-    case TPosixWechsel::NullTag:
-        tag = neujahr + w.Tag;
-        break;
+    case TPosixWechsel::NullTag: tag = neujahr + w.Tag; break;
     }
     return tag * 86400 + w.Sekunden;
 }
@@ -217,25 +211,22 @@ TZonenregelStand StandAusTypen(const TTZifTyp& normal, const TTZifTyp* sommer)
 TZonenregelStand PeriodeDesJahres(std::int64_t jahr, const TTZifTyp& amAnfang,
                                   const std::vector<TLokalerWechsel>& wechsel, const TTZifTyp& letzteNormalzeit)
 {
-    const auto beginn = std::find_if(wechsel.begin(), wechsel.end(), [](const TLokalerWechsel& w) {
-        return !w.Von.Sommerzeit && w.Nach.Sommerzeit;
-    });
-    const auto ende = std::find_if(wechsel.rbegin(), wechsel.rend(), [](const TLokalerWechsel& w) {
-        return w.Von.Sommerzeit && !w.Nach.Sommerzeit;
-    });
+    const auto beginn = std::find_if(wechsel.begin(), wechsel.end(),
+                                     [](const TLokalerWechsel& w) { return !w.Von.Sommerzeit && w.Nach.Sommerzeit; });
+    const auto ende = std::find_if(wechsel.rbegin(), wechsel.rend(),
+                                   [](const TLokalerWechsel& w) { return w.Von.Sommerzeit && !w.Nach.Sommerzeit; });
     const TTZifTyp& amSchluss = wechsel.empty() ? amAnfang : wechsel.back().Nach;
 
     if (beginn == wechsel.end() && !amAnfang.Sommerzeit)
         return StandAusTypen(amSchluss, nullptr);  // no daylight time this year
 
     const TTZifTyp& sommer = beginn != wechsel.end() ? beginn->Nach : amAnfang;
-    const TTZifTyp& normal = beginn != wechsel.end() ? beginn->Von
+    const TTZifTyp& normal = beginn != wechsel.end()  ? beginn->Von
                              : ende != wechsel.rend() ? ende->Nach
                                                       : letzteNormalzeit;
     TZonenregelStand s = StandAusTypen(normal, &sommer);
     s.Regel.DaylightDate = beginn != wechsel.end() ? RegelAm(beginn->Lokal) : RegelAm(TageAusDatum(jahr, 1, 1), 0);
-    s.Regel.StandardDate =
-        ende != wechsel.rend() ? RegelAm(ende->Lokal) : RegelAm(TageAusDatum(jahr, 12, 31), 86400);
+    s.Regel.StandardDate = ende != wechsel.rend() ? RegelAm(ende->Lokal) : RegelAm(TageAusDatum(jahr, 12, 31), 86400);
     return s;
 }
 
@@ -340,8 +331,7 @@ TZonenregelStand ZonenregelAusTZif(const TTZifZone& zone, int jahr)
 {
     if (zone.Typen.empty())
         return StandAusZone(std::nullopt, jahr);
-    const std::optional<TPosixZone> fuss =
-        zone.Fusszeile.empty() ? std::nullopt : LiesPosixTZ(zone.Fusszeile);
+    const std::optional<TPosixZone> fuss = zone.Fusszeile.empty() ? std::nullopt : LiesPosixTZ(zone.Fusszeile);
     const std::size_t n = std::min(zone.Zeiten.size(), zone.TypNach.size());
     if (n == 0 && fuss)
         return StandAusZone(fuss, jahr);  // a file without a table: its rule holds at all times

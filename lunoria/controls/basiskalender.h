@@ -72,8 +72,8 @@ protected:
     QPointer<TKalBasisEdit> m_DatumEdit;  // not owned; cleared when the edit goes away
     Extended m_NeuDatum = 0;              // requested date, applied by the grid
     Extended m_DefaultDatum = 0;
-    Extended m_SysDatum = 0;              // today at creation and after each go-to-today
-    Extended m_AktDatum = 0;              // the applied date
+    Extended m_SysDatum = 0;  // today at creation and after each go-to-today
+    Extended m_AktDatum = 0;  // the applied date
     QString m_Version;
     bool m_Gesperrt = false;
     bool m_ShowDefaultDatumBmp = false;

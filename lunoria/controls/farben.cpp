@@ -14,18 +14,14 @@ QColor FarbeZuQColor(TColor farbe)
             return QColor(0, 0, 128);
         case 3:  // inactive caption: the classic grey
             return QColor(128, 128, 128);
-        case 5:
-            return palette.color(QPalette::Base);
-        case 8:
-            return palette.color(QPalette::WindowText);
-        case 15:
-            return palette.color(QPalette::Button);
+        case 5: return palette.color(QPalette::Base);
+        case 8: return palette.color(QPalette::WindowText);
+        case 15: return palette.color(QPalette::Button);
         case 16:  // button shadow
             return QColor(128, 128, 128);
         case 20:  // button highlight
             return QColor(255, 255, 255);
-        default:
-            return QColor(192, 192, 192);
+        default: return QColor(192, 192, 192);
         }
     }
     return QColor(static_cast<int>(farbe & 0xFF), static_cast<int>((farbe >> 8) & 0xFF),
@@ -80,12 +76,11 @@ void TKalenderFarben::FarbSchema(int aussehen)
 
 bool TKalenderFarben::operator==(const TKalenderFarben& o) const
 {
-    return m_FarbeBkText == o.m_FarbeBkText && m_FarbeBkTage == o.m_FarbeBkTage &&
-           m_FarbeLinien == o.m_FarbeLinien && m_FarbeText == o.m_FarbeText && m_FarbeKW == o.m_FarbeKW &&
-           m_FarbeTage == o.m_FarbeTage && m_FarbeSamstag == o.m_FarbeSamstag &&
-           m_FarbeSonntag == o.m_FarbeSonntag && m_FarbeSysDatum == o.m_FarbeSysDatum &&
-           m_FarbeCaption == o.m_FarbeCaption && m_FarbeUngueltig == o.m_FarbeUngueltig &&
-           m_FarbeBkCaption == o.m_FarbeBkCaption;
+    return m_FarbeBkText == o.m_FarbeBkText && m_FarbeBkTage == o.m_FarbeBkTage && m_FarbeLinien == o.m_FarbeLinien &&
+           m_FarbeText == o.m_FarbeText && m_FarbeKW == o.m_FarbeKW && m_FarbeTage == o.m_FarbeTage &&
+           m_FarbeSamstag == o.m_FarbeSamstag && m_FarbeSonntag == o.m_FarbeSonntag &&
+           m_FarbeSysDatum == o.m_FarbeSysDatum && m_FarbeCaption == o.m_FarbeCaption &&
+           m_FarbeUngueltig == o.m_FarbeUngueltig && m_FarbeBkCaption == o.m_FarbeBkCaption;
 }
 
 }  // namespace lunoria

@@ -61,45 +61,154 @@ void TKalenderBtn::setButtonStil(int stil)
     update();
 }
 
-TKalBasisEdit* TKalenderBtn::DatumEdit() const { return Gitter()->DatumEdit(); }
-void TKalenderBtn::setDatumEdit(TKalBasisEdit* edit) { Gitter()->setDatumEdit(edit); DatumGeaendert(); }
-Extended TKalenderBtn::ModJulDat() const { return Gitter()->ModJulDat(); }
-void TKalenderBtn::setModJulDat(Extended mjd) { Gitter()->setModJulDat(mjd); DatumGeaendert(); }
-Extended TKalenderBtn::JulDat() const { return Gitter()->JulDat(); }
-void TKalenderBtn::setJulDat(Extended jd) { Gitter()->setJulDat(jd); DatumGeaendert(); }
-Extended TKalenderBtn::JulJHd() const { return Gitter()->JulJHd(); }
-void TKalenderBtn::setJulJHd(Extended jhd) { Gitter()->setJulJHd(jhd); DatumGeaendert(); }
-TDateTime TKalenderBtn::DatumZeit() { return Gitter()->DatumZeit(); }
-void TKalenderBtn::setDatumZeit(TDateTime wert) { Gitter()->setDatumZeit(wert); DatumGeaendert(); }
-double TKalenderBtn::DatumWert() { return Gitter()->DatumWert(); }
-void TKalenderBtn::setDatumWert(double wert) { Gitter()->setDatumWert(wert); DatumGeaendert(); }
-QString TKalenderBtn::TextDatum() const { return Gitter()->TextDatum(); }
-void TKalenderBtn::setTextDatum(const QString& text) { Gitter()->setTextDatum(text); DatumGeaendert(); }
-int TKalenderBtn::Day() const { return Gitter()->Day(); }
-void TKalenderBtn::setDay(int tag) { Gitter()->setDay(tag); DatumGeaendert(); }
-int TKalenderBtn::Monat() const { return Gitter()->Monat(); }
-void TKalenderBtn::setMonat(int monat) { Gitter()->setMonat(monat); DatumGeaendert(); }
-int TKalenderBtn::Jahr() const { return Gitter()->Jahr(); }
-void TKalenderBtn::setJahr(int jahr) { Gitter()->setJahr(jahr); DatumGeaendert(); }
+TKalBasisEdit* TKalenderBtn::DatumEdit() const
+{
+    return Gitter()->DatumEdit();
+}
+void TKalenderBtn::setDatumEdit(TKalBasisEdit* edit)
+{
+    Gitter()->setDatumEdit(edit);
+    DatumGeaendert();
+}
+Extended TKalenderBtn::ModJulDat() const
+{
+    return Gitter()->ModJulDat();
+}
+void TKalenderBtn::setModJulDat(Extended mjd)
+{
+    Gitter()->setModJulDat(mjd);
+    DatumGeaendert();
+}
+Extended TKalenderBtn::JulDat() const
+{
+    return Gitter()->JulDat();
+}
+void TKalenderBtn::setJulDat(Extended jd)
+{
+    Gitter()->setJulDat(jd);
+    DatumGeaendert();
+}
+Extended TKalenderBtn::JulJHd() const
+{
+    return Gitter()->JulJHd();
+}
+void TKalenderBtn::setJulJHd(Extended jhd)
+{
+    Gitter()->setJulJHd(jhd);
+    DatumGeaendert();
+}
+TDateTime TKalenderBtn::DatumZeit()
+{
+    return Gitter()->DatumZeit();
+}
+void TKalenderBtn::setDatumZeit(TDateTime wert)
+{
+    Gitter()->setDatumZeit(wert);
+    DatumGeaendert();
+}
+double TKalenderBtn::DatumWert()
+{
+    return Gitter()->DatumWert();
+}
+void TKalenderBtn::setDatumWert(double wert)
+{
+    Gitter()->setDatumWert(wert);
+    DatumGeaendert();
+}
+QString TKalenderBtn::TextDatum() const
+{
+    return Gitter()->TextDatum();
+}
+void TKalenderBtn::setTextDatum(const QString& text)
+{
+    Gitter()->setTextDatum(text);
+    DatumGeaendert();
+}
+int TKalenderBtn::Day() const
+{
+    return Gitter()->Day();
+}
+void TKalenderBtn::setDay(int tag)
+{
+    Gitter()->setDay(tag);
+    DatumGeaendert();
+}
+int TKalenderBtn::Monat() const
+{
+    return Gitter()->Monat();
+}
+void TKalenderBtn::setMonat(int monat)
+{
+    Gitter()->setMonat(monat);
+    DatumGeaendert();
+}
+int TKalenderBtn::Jahr() const
+{
+    return Gitter()->Jahr();
+}
+void TKalenderBtn::setJahr(int jahr)
+{
+    Gitter()->setJahr(jahr);
+    DatumGeaendert();
+}
 
 void TKalenderBtn::setDefaultDatum(Extended mjd)
 {
     TBasisKalenderClass::setDefaultDatum(mjd);
     Gitter()->setDefaultDatum(mjd);
 }
-bool TKalenderBtn::ShowKalenderWoche() const { return Gitter()->ShowKalenderWoche(); }
-void TKalenderBtn::setShowKalenderWoche(bool an) { Gitter()->setShowKalenderWoche(an); }
-int TKalenderBtn::MaxJahr() const { return Gitter()->MaxJahr(); }
-void TKalenderBtn::setMaxJahr(int jahr) { Gitter()->setMaxJahr(jahr); }
-int TKalenderBtn::MinJahr() const { return Gitter()->MinJahr(); }
-void TKalenderBtn::setMinJahr(int jahr) { Gitter()->setMinJahr(jahr); }
-int TKalenderBtn::Aussehen() const { return Gitter()->Aussehen(); }
-void TKalenderBtn::setAussehen(int stil) { Gitter()->setAussehen(stil); }
-int TKalenderBtn::StartWochentag() const { return Gitter()->StartWochentag(); }
-void TKalenderBtn::setStartWochentag(int tag) { Gitter()->setStartWochentag(tag); }
-int TKalenderBtn::ZeitBasis() const { return Gitter()->ZeitBasis(); }
-void TKalenderBtn::setZeitBasis(int basis) { Gitter()->setZeitBasis(basis); }
-TKalenderFarben& TKalenderBtn::Farben() { return Gitter()->Farben(); }
+bool TKalenderBtn::ShowKalenderWoche() const
+{
+    return Gitter()->ShowKalenderWoche();
+}
+void TKalenderBtn::setShowKalenderWoche(bool an)
+{
+    Gitter()->setShowKalenderWoche(an);
+}
+int TKalenderBtn::MaxJahr() const
+{
+    return Gitter()->MaxJahr();
+}
+void TKalenderBtn::setMaxJahr(int jahr)
+{
+    Gitter()->setMaxJahr(jahr);
+}
+int TKalenderBtn::MinJahr() const
+{
+    return Gitter()->MinJahr();
+}
+void TKalenderBtn::setMinJahr(int jahr)
+{
+    Gitter()->setMinJahr(jahr);
+}
+int TKalenderBtn::Aussehen() const
+{
+    return Gitter()->Aussehen();
+}
+void TKalenderBtn::setAussehen(int stil)
+{
+    Gitter()->setAussehen(stil);
+}
+int TKalenderBtn::StartWochentag() const
+{
+    return Gitter()->StartWochentag();
+}
+void TKalenderBtn::setStartWochentag(int tag)
+{
+    Gitter()->setStartWochentag(tag);
+}
+int TKalenderBtn::ZeitBasis() const
+{
+    return Gitter()->ZeitBasis();
+}
+void TKalenderBtn::setZeitBasis(int basis)
+{
+    Gitter()->setZeitBasis(basis);
+}
+TKalenderFarben& TKalenderBtn::Farben()
+{
+    return Gitter()->Farben();
+}
 
 void TKalenderBtn::setFarben(const TKalenderFarben& farben)
 {
@@ -110,16 +219,46 @@ void TKalenderBtn::setFarben(const TKalenderFarben& farben)
     Gitter()->update();
 }
 
-TSonneMondAufUnter& TKalenderBtn::SonneMondAufUnter() { return Gitter()->SonneMondAufUnter(); }
-QString TKalenderBtn::SommerzeitBeginn() const { return Gitter()->SommerzeitBeginn(); }
-QString TKalenderBtn::SommerzeitEnde() const { return Gitter()->SommerzeitEnde(); }
-Extended TKalenderBtn::ZeitZonenOffset() const { return Gitter()->ZeitZonenOffset(); }
-bool TKalenderBtn::ShowSystemDatum() const { return m_Dialog->ShowSystemDatum(); }
-void TKalenderBtn::setShowSystemDatum(bool an) { m_Dialog->SystemDatumZeigen(an); }
-bool TKalenderBtn::ShowMJDEdit() const { return m_Dialog->ShowMJDEdit(); }
-void TKalenderBtn::setShowMJDEdit(bool an) { m_Dialog->MJDEditZeigen(an); }
-bool TKalenderBtn::ShowJD_JHd() const { return m_Dialog->ShowJD_JHd(); }
-void TKalenderBtn::setShowJD_JHd(bool an) { m_Dialog->JDJHdZeigen(an); }
+TSonneMondAufUnter& TKalenderBtn::SonneMondAufUnter()
+{
+    return Gitter()->SonneMondAufUnter();
+}
+QString TKalenderBtn::SommerzeitBeginn() const
+{
+    return Gitter()->SommerzeitBeginn();
+}
+QString TKalenderBtn::SommerzeitEnde() const
+{
+    return Gitter()->SommerzeitEnde();
+}
+Extended TKalenderBtn::ZeitZonenOffset() const
+{
+    return Gitter()->ZeitZonenOffset();
+}
+bool TKalenderBtn::ShowSystemDatum() const
+{
+    return m_Dialog->ShowSystemDatum();
+}
+void TKalenderBtn::setShowSystemDatum(bool an)
+{
+    m_Dialog->SystemDatumZeigen(an);
+}
+bool TKalenderBtn::ShowMJDEdit() const
+{
+    return m_Dialog->ShowMJDEdit();
+}
+void TKalenderBtn::setShowMJDEdit(bool an)
+{
+    m_Dialog->MJDEditZeigen(an);
+}
+bool TKalenderBtn::ShowJD_JHd() const
+{
+    return m_Dialog->ShowJD_JHd();
+}
+void TKalenderBtn::setShowJD_JHd(bool an)
+{
+    m_Dialog->JDJHdZeigen(an);
+}
 
 void TKalenderBtn::JahreszeitenLokal(int jahr, std::array<Extended, 4>& zeiten) const
 {
@@ -212,8 +351,7 @@ void TKalenderBtn::mousePressEvent(QMouseEvent* event)
     if (linksAllein && isEnabled()) {
         TKalBasisEdit* edit = Gitter()->DatumEdit();
         int status = 0;
-        const Extended start =
-            edit ? TextDatumZuMJD(edit->text().toStdString(), status) : Gitter()->ModJulDat();
+        const Extended start = edit ? TextDatumZuMJD(edit->text().toStdString(), status) : Gitter()->ModJulDat();
         if (status != 0) {
             edit->setFocus();
             edit->selectAll();

@@ -145,8 +145,8 @@ void TKalenderCtrl::GroesseBerechnen()
     if (!m_FensterDa || !m_KnopfLinks || !m_KnopfRechts)
         return;
     const QFontMetrics fm(font());
-    const TGitterMasse ziel =
-        GitterMasse(fm.horizontalAdvance(QStringLiteral("Mo")), fm.height(), m_ShowCaption, m_ShowKalenderWoche);
+    const TGitterMasse ziel = GitterMasse(fm.horizontalAdvance(QStringLiteral("Mo")), fm.height(), m_ShowCaption,
+                                          m_ShowKalenderWoche);
     if (width() != ziel.Breite || height() != ziel.Hoehe)
         resize(ziel.Breite, ziel.Hoehe);
     m_ZellenBreite = BerechneZellenBreite();
@@ -185,7 +185,8 @@ QPoint TKalenderCtrl::ZellenUrsprung(const TKalenderZelle& zelle) const
 
 const TKalenderZelle& TKalenderCtrl::Zelle(int spalte, int zeile) const
 {
-    return m_Zellen[static_cast<std::size_t>(std::clamp(spalte, 0, 7))][static_cast<std::size_t>(std::clamp(zeile, 0, 7))];
+    return m_Zellen[static_cast<std::size_t>(std::clamp(spalte, 0, 7))]
+                   [static_cast<std::size_t>(std::clamp(zeile, 0, 7))];
 }
 
 void TKalenderCtrl::KopfzeileAufbauen()
@@ -218,7 +219,8 @@ void TKalenderCtrl::MonatAufbauen()
     // The marker goes to the day of the requested date; floor keeps dates before 1858 on their day.
     const Extended markerTag = std::floor(m_Modell.NeuDatum());
     const TRegionaleEinstellungen e = RegionaleEinstellungen();
-    const QString name = (monat >= 1 && monat <= 12) ? Q(e.LangeMonatsNamen[static_cast<std::size_t>(monat - 1)]) : QString();
+    const QString name = (monat >= 1 && monat <= 12) ? Q(e.LangeMonatsNamen[static_cast<std::size_t>(monat - 1)])
+                                                     : QString();
     m_Titel = QStringLiteral("%1 %2").arg(name).arg(m_Modell.Jahr());
 
     // Leading days of the previous month: its last q - 1 days, counted from its length, so
@@ -226,7 +228,8 @@ void TKalenderCtrl::MonatAufbauen()
     const int vorMonat = monat == 1 ? 12 : monat - 1;
     int vorTag = TageImMonat(vorMonat, monat == 1 ? m_Modell.Jahr() - 1 : m_Modell.Jahr()) - q + 2;
     for (int s = 1; s < q; ++s, ++vorTag)
-        m_Zellen[static_cast<std::size_t>(s)][2] = TKalenderZelle{vorTag, QString::number(vorTag), kza_Ungueltig, s, 2, false};
+        m_Zellen[static_cast<std::size_t>(s)][2] = TKalenderZelle{vorTag, QString::number(vorTag), kza_Ungueltig, s, 2,
+                                                                  false};
 
     int spalte = q;
     int zeile = 2;
@@ -294,7 +297,8 @@ void TKalenderCtrl::paintEvent(QPaintEvent*)
         m_PufferVeraltet = false;
     }
     QPainter p(this);
-    p.drawPixmap(QPointF(0, 0), m_Puffer, QRectF(QPointF(0, 0), QSizeF(width(), height() + 1) * m_Puffer.devicePixelRatio()));
+    p.drawPixmap(QPointF(0, 0), m_Puffer,
+                 QRectF(QPointF(0, 0), QSizeF(width(), height() + 1) * m_Puffer.devicePixelRatio()));
     p.setFont(font());
     MarkerZeichnen(p, m_MarkerZelle, !m_ShowTagesMarker);
 }
@@ -322,7 +326,8 @@ void TKalenderCtrl::KopfZeichnen(QPainter& p)
 void TKalenderCtrl::TageZeichnen(QPainter& p)
 {
     const int oben = (m_ShowCaption ? 2 : 1) * m_ZellenHoehe;
-    p.fillRect(0, oben, width(), std::max(0, m_Puffer.deviceIndependentSize().toSize().height() - oben), FarbeZuQColor(m_Farben.FarbeBkTage()));
+    p.fillRect(0, oben, width(), std::max(0, m_Puffer.deviceIndependentSize().toSize().height() - oben),
+               FarbeZuQColor(m_Farben.FarbeBkTage()));
     if (m_ShowKalenderWoche)
         for (int r = 2; r <= 7; ++r)
             ZelleZeichnen(p, m_Zellen[0][static_cast<std::size_t>(r)]);
@@ -438,8 +443,7 @@ void TKalenderCtrl::LinienZeichnen(QPainter& p)
         Rahmen3D(p, 1, 1, breite - 1, hoehe - 1, Qt::black, FarbeZuQColor(COLOR_BTNFACE));
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -507,8 +511,7 @@ void TKalenderCtrl::MarkerZeichnen(QPainter& p, const TKalenderZelle& zelle, boo
         p.drawText(x + w - tw - 5, y0 + 1 + fm.ascent(), zelle.Text);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -849,8 +852,7 @@ void TKalenderCtrl::keyPressEvent(QKeyEvent* event)
         if (r < 7)
             ++r;
         break;
-    default:
-        return;
+    default: return;
     }
     if (c < 0 || c > 7 || r < 0 || r > 7)
         return;

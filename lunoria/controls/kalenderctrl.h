@@ -19,8 +19,8 @@ namespace lunoria {
 class TSonneMondAufUnter;
 
 enum TKalenderZellenArt : std::uint8_t {
-    kza_KW = 0,           // calendar-week number
-    kza_Tag = 1,          // Monday to Friday of the shown month
+    kza_KW = 0,   // calendar-week number
+    kza_Tag = 1,  // Monday to Friday of the shown month
     kza_Samstag = 2,
     kza_Sonntag = 3,
     kza_Ungueltig = 4,    // a day of a neighbour month, or a week cell without a day of the month
@@ -30,20 +30,20 @@ enum TKalenderZellenArt : std::uint8_t {
 };
 
 struct TKalenderZelle {
-    int Wert = 0;         // day of month; -1 for header and picture cells; 0 for week cells
-    QString Text;         // at most two characters
+    int Wert = 0;  // day of month; -1 for header and picture cells; 0 for week cells
+    QString Text;  // at most two characters
     TKalenderZellenArt Art = kza_KW;
-    int Spalte = 0;       // 0 week column, 1 ... 7 weekdays from StartWochentag
-    int Zeile = 0;        // 0 caption, 1 header, 2 ... 7 weeks
-    bool Heute = false;   // the cell's date is the system date
+    int Spalte = 0;      // 0 week column, 1 ... 7 weekdays from StartWochentag
+    int Zeile = 0;       // 0 caption, 1 header, 2 ... 7 weeks
+    bool Heute = false;  // the cell's date is the system date
 };
 
 // Size of the grid from the text width of "Mo" and the text height of "M".
 struct TGitterMasse {
-    int Breite;          // control width: always eight base cells
-    int Hoehe;           // control height
-    int ZellenBreite;    // width div 8 with week column, div 7 without
-    int ZellenHoehe;     // height div 8 with caption, div 7 without
+    int Breite;        // control width: always eight base cells
+    int Hoehe;         // control height
+    int ZellenBreite;  // width div 8 with week column, div 7 without
+    int ZellenHoehe;   // height div 8 with caption, div 7 without
 };
 TGitterMasse GitterMasse(int breiteMo, int hoeheM, bool showCaption, bool showKalenderWoche);
 
@@ -199,7 +199,7 @@ private:
 
     TKalenderModell m_Modell;
     std::array<std::array<TKalenderZelle, 8>, 8> m_Zellen{};  // [column][row]
-    QString m_Titel;           // month name and year of the caption
+    QString m_Titel;                                          // month name and year of the caption
     int m_ZellenHoehe = 0;
     int m_ZellenBreite = 0;
     bool m_DefaultModus = false;  // only during a jump to the default date
@@ -218,7 +218,7 @@ private:
     QString m_SommerzeitEnde;
     QToolButton* m_KnopfLinks = nullptr;
     QToolButton* m_KnopfRechts = nullptr;
-    QPixmap m_Puffer;           // off-screen image of the whole control
+    QPixmap m_Puffer;  // off-screen image of the whole control
     bool m_PufferVeraltet = true;
     TKalenderFarben m_PufferFarben;  // the colours the buffer was drawn with
     bool m_FensterDa = false;

@@ -173,7 +173,8 @@ void TvexKalenderDlg::FormCreate()
     tagFarbe.setColor(QPalette::WindowText, Wochentag(0, d) == 0 ? QColor(128, 0, 0) : QColor(0, 0, 128));
     lbtag->setPalette(tagFarbe);
     const int seit = TagDesJahres(d);
-    lbtagvon->setText(QStringLiteral("%1 - %2").arg(seit).arg(TagDesJahres(MJDAusDatum(31, 12, KalenderCtrl1->Jahr(), 0)) - seit));
+    lbtagvon->setText(
+        QStringLiteral("%1 - %2").arg(seit).arg(TagDesJahres(MJDAusDatum(31, 12, KalenderCtrl1->Jahr(), 0)) - seit));
     const QString lang = Q(e.LangeMonatsNamen[static_cast<std::size_t>(monat - 1)]);
     if (lang.size() <= 5) {
         lbmonatjahr->setText(QStringLiteral("%1 %2").arg(lang).arg(KalenderCtrl1->Jahr()));
@@ -303,7 +304,8 @@ void TvexKalenderDlg::EingabeUebernehmen(QLineEdit* feld)
             m_JahrAnzeige = std::clamp(jahr, KalenderCtrl1->MinJahr(), KalenderCtrl1->MaxJahr());
             KalenderCtrl1->setJahr(m_JahrAnzeige);
         } else {
-            ZeigeMeldung(this, windowTitle(), QStringLiteral("KalenderCtrl:\n\r\n\r%1.").arg(meldung), TMeldungsArt::Fehler);
+            ZeigeMeldung(this, windowTitle(), QStringLiteral("KalenderCtrl:\n\r\n\r%1.").arg(meldung),
+                         TMeldungsArt::Fehler);
             m_JahrAnzeige = KalenderCtrl1->Jahr();
             KalenderCtrl1->setJahr(m_JahrAnzeige);
             Aktualisieren();
@@ -315,7 +317,8 @@ void TvexKalenderDlg::EingabeUebernehmen(QLineEdit* feld)
             m_MJDAnzeige = std::modf(m_MJDAnzeige, &ganz) + x;  // the time of day stays
             KalenderCtrl1->setModJulDat(m_MJDAnzeige);
         } else {
-            ZeigeMeldung(this, windowTitle(), QStringLiteral("KalenderCtrl:\n\r\n\r%1.").arg(meldung), TMeldungsArt::Fehler);
+            ZeigeMeldung(this, windowTitle(), QStringLiteral("KalenderCtrl:\n\r\n\r%1.").arg(meldung),
+                         TMeldungsArt::Fehler);
             m_MJDAnzeige = KalenderCtrl1->ModJulDat();
             KalenderCtrl1->setModJulDat(m_MJDAnzeige);
         }
@@ -404,11 +407,8 @@ bool TvexKalenderDlg::event(QEvent* event)
             m_Platzierend = false;
         }
         break;
-    case QEvent::Hide:
-        m_AnkerGesetzt = false;
-        break;
-    default:
-        break;
+    case QEvent::Hide: m_AnkerGesetzt = false; break;
+    default: break;
     }
     return ergebnis;
 }

@@ -105,7 +105,8 @@ QString TKalenderEdit::KalenderText() const
 
 void TKalenderEdit::FehlerMelden()
 {
-    ZeigeMeldung(window(), objectName(), QStringLiteral("Das eingebene Datum ist nicht korrekt."), TMeldungsArt::Warnung);
+    ZeigeMeldung(window(), objectName(), QStringLiteral("Das eingebene Datum ist nicht korrekt."),
+                 TMeldungsArt::Warnung);
 }
 
 bool TKalenderEdit::DatumPruefen()

@@ -10,8 +10,7 @@ namespace lunoria {
 
 enum class TMeldungsArt { Warnung, Fehler, Information };
 
-using TMeldungsBox =
-    std::function<void(QWidget* eltern, const QString& titel, const QString& text, TMeldungsArt art)>;
+using TMeldungsBox = std::function<void(QWidget* eltern, const QString& titel, const QString& text, TMeldungsArt art)>;
 
 // Shows a modal box with one OK button (or hands it to the installed hook).
 void ZeigeMeldung(QWidget* eltern, const QString& titel, const QString& text, TMeldungsArt art);

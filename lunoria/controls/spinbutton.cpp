@@ -165,9 +165,7 @@ bool TSpinButton::eventFilter(QObject* objekt, QEvent* event)
 void TSpinButton::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Space:
-        m_Fokus->Klicken();
-        break;
+    case Qt::Key_Space: m_Fokus->Klicken(); break;
     case Qt::Key_Up:
         FokusHaelfteSetzen(m_Oben);
         m_Oben->Klicken();
@@ -176,8 +174,7 @@ void TSpinButton::keyPressEvent(QKeyEvent* event)
         FokusHaelfteSetzen(m_Unten);
         m_Unten->Klicken();
         break;
-    default:
-        QWidget::keyPressEvent(event);
+    default: QWidget::keyPressEvent(event);
     }
 }
 

@@ -147,8 +147,7 @@ TEST_F(Form, TypedTextSurvivesSchliessenAndTheNextStart)
     QTest::mouseClick(FForm->SpeedButton2(), Qt::LeftButton);
     EXPECT_FALSE(FForm->isVisible());
     EXPECT_EQ(FileBytes(Path("150202T.000")),
-              QByteArray("\r\n").repeated(4) + "Besprechung\r\n"
-                  + QByteArray("\r\n").repeated(12));
+              QByteArray("\r\n").repeated(4) + "Besprechung\r\n" + QByteArray("\r\n").repeated(12));
     FForm.reset();
 
     Open();
@@ -329,8 +328,10 @@ TEST(HttpLabel, HoverShowsTheHandAndUnderlineAndLeavingRestoresThem)
 
 TEST(HttpLabel, HoverOffersNothingWhileTheCaptionIsEmpty)
 {
-    const struct { const char* caption; bool offers; } cases[] = {
-        {"deskora.example", true}, {"", false}, {"  ", false}};
+    const struct {
+        const char* caption;
+        bool offers;
+    } cases[] = {{"deskora.example", true}, {"", false}, {"  ", false}};
     for (const auto& c : cases) {
         THttpLabel label;
         label.setText(QString::fromLatin1(c.caption));
@@ -364,16 +365,20 @@ TEST(ExeSpeedButton, FindsTheProgramBesideItselfThenOnThePath)
         {first.filePath("missing"), own.path(), QString()},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(TExeSpeedButton::FindProgram(c.name, c.ownFolder, path), c.expected) << c.name.toStdString();
+        EXPECT_EQ(TExeSpeedButton::FindProgram(c.name, c.ownFolder, path), c.expected)
+            << c.name.toStdString();
 
     // Relative PATH entries name folders of whatever the current folder is: passed over.
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir(first.path()).mkdir("bin"));
     PutFile(first.filePath("bin/lunoria"), "#!/bin/sh\n", true);
     ASSERT_TRUE(QDir::setCurrent(first.path()));
-    for (const QString& relative : {QString("."), QString("bin"), QString("::.:bin:"), ".:bin:" + own.path()}) {
-        const QString expected = relative.endsWith(own.path()) ? own.filePath("lunoria") : QString();
-        EXPECT_EQ(TExeSpeedButton::FindProgram("lunoria", QString(), relative), expected) << relative.toStdString();
+    for (const QString& relative :
+         {QString("."), QString("bin"), QString("::.:bin:"), ".:bin:" + own.path()}) {
+        const QString expected = relative.endsWith(own.path()) ? own.filePath("lunoria")
+                                                               : QString();
+        EXPECT_EQ(TExeSpeedButton::FindProgram("lunoria", QString(), relative), expected)
+            << relative.toStdString();
     }
     QDir::setCurrent(before);
 }

@@ -55,7 +55,9 @@ private:
 class TScopedEnv {
 public:
     TScopedEnv(const char* name, const QString& value)
-        : FName(name), FOld(qgetenv(name)), FHadOld(qEnvironmentVariableIsSet(name))
+        : FName(name),
+          FOld(qgetenv(name)),
+          FHadOld(qEnvironmentVariableIsSet(name))
     {
         if (value.isEmpty())
             qunsetenv(name);
@@ -157,9 +159,9 @@ TEST_F(Guard, ShowMessageUsesTheStandardTextOrTheOwnMessage)
         guard->setShowMessage(true);
         guard->setMessage(QStringLiteral("Deskora läuft schon."));
     });
-    EXPECT_EQ(FBoxes, (QStringList{
-                          QStringLiteral("Deskora | Application \"Deskora\" is already running."),
-                          QStringLiteral("Deskora | Deskora läuft schon.")}));
+    EXPECT_EQ(FBoxes,
+              (QStringList{QStringLiteral("Deskora | Application \"Deskora\" is already running."),
+                           QStringLiteral("Deskora | Deskora läuft schon.")}));
     EXPECT_EQ(FTerminations, 2);
 }
 
@@ -169,12 +171,14 @@ TEST_F(Guard, HandlerThatClearsTerminateLetsTheSecondCopyRun)
     int asked = 0;
     auto second = Copy([&](TOneInstance* guard) {
         guard->setShowMessage(true);
-        QObject::connect(guard, &TOneInstance::OnShowMessage, guard,
-                         [&](TOneInstance*, bool& terminate) {
-                             EXPECT_TRUE(terminate);
-                             terminate = false;
-                             ++asked;
-                         }, Qt::DirectConnection);
+        QObject::connect(
+            guard, &TOneInstance::OnShowMessage, guard,
+            [&](TOneInstance*, bool& terminate) {
+                EXPECT_TRUE(terminate);
+                terminate = false;
+                ++asked;
+            },
+            Qt::DirectConnection);
     });
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(GuardOf(second)->Terminated());
@@ -217,7 +221,8 @@ TEST_F(Guard, UnusableLockFilesLetTheProgramStartWithoutTheGuard)
 TEST_F(Guard, CheckLockHeldByAnotherCopyCountsAsAnotherCopy)
 {
     // Another copy in the middle of its check holds the check lock.
-    const QByteArray path = (FRuntime.Path() + "/Deskora.OneInstance.CriticalSection").toLocal8Bit();
+    const QByteArray path =
+        (FRuntime.Path() + "/Deskora.OneInstance.CriticalSection").toLocal8Bit();
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
@@ -259,7 +264,8 @@ void CheckFolderRules(const std::vector<TBadFolder>& kinds)
     // fallback, which is created 0700.
     for (const QString& value : {runtime.path(), runtime.filePath("missing"), QString()}) {
         const TScopedEnv env("XDG_RUNTIME_DIR", value);
-        EXPECT_EQ(TOneInstance::LockFolder(), value == runtime.path() ? value : fallback) << value.toStdString();
+        EXPECT_EQ(TOneInstance::LockFolder(), value == runtime.path() ? value : fallback)
+            << value.toStdString();
     }
     struct stat info {};
     ASSERT_EQ(::lstat(QFile::encodeName(fallback).constData(), &info), 0);
@@ -407,14 +413,16 @@ TEST_F(GuardProcesses, SecondPlannerEndsWhileTheFirstRuns)
     ASSERT_TRUE(first->waitForStarted(ProcessTimeoutMs));
     // The first planner holds the instance lock once it is up.
     const QByteArray lock = (FRuntime.Path() + "/Deskora.OneInstance.Default").toLocal8Bit();
-    const bool held = QTest::qWaitFor([&] {
-        const int fd = ::open(lock.constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-        ::close(fd);
-        return taken;
-    }, ProcessTimeoutMs);
+    const bool held = QTest::qWaitFor(
+        [&] {
+            const int fd = ::open(lock.constData(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                return false;
+            const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+            ::close(fd);
+            return taken;
+        },
+        ProcessTimeoutMs);
     ASSERT_TRUE(held);
 
     QProcess* second = Start(QStringLiteral(DESKORA_PROGRAM));

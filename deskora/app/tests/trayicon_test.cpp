@@ -78,8 +78,7 @@ TEST_F(Tray, CyclesThroughThreeImagesInTurn)
     EXPECT_EQ(FTray->ImageIndex(), 0);
 
     QList<int> seen;
-    QObject::connect(FTray, &TTrayIcon::OnCycleIcons, FTray,
-                     [&] { seen << FTray->ImageIndex(); });
+    QObject::connect(FTray, &TTrayIcon::OnCycleIcons, FTray, [&] { seen << FTray->ImageIndex(); });
     FTray->setCycleInterval(15);
     FTray->setCycleIcons(true);
     EXPECT_TRUE(FTray->TimerActive());
@@ -124,10 +123,11 @@ TEST_F(Tray, DisabledIconIgnoresClicksWhileTheTimerStillCycles)
 TEST_F(Tray, MouseMessagesRaiseTheirEventsInOrder)
 {
     QStringList events;
-    QObject::connect(FTray, &TTrayIcon::OnMouseDown, FTray,
-                     [&](Qt::MouseButton b, Qt::KeyboardModifiers, const QPoint& p) {
-                         events << QStringLiteral("down %1 %2,%3").arg(int(b)).arg(p.x()).arg(p.y());
-                     });
+    QObject::connect(
+        FTray, &TTrayIcon::OnMouseDown, FTray,
+        [&](Qt::MouseButton b, Qt::KeyboardModifiers, const QPoint& p) {
+            events << QStringLiteral("down %1 %2,%3").arg(int(b)).arg(p.x()).arg(p.y());
+        });
     QObject::connect(FTray, &TTrayIcon::OnMouseUp, FTray,
                      [&](Qt::MouseButton b, Qt::KeyboardModifiers, const QPoint&) {
                          events << QStringLiteral("up %1").arg(int(b));
@@ -142,8 +142,8 @@ TEST_F(Tray, MouseMessagesRaiseTheirEventsInOrder)
     FTray->TrayMessage(tmLeftUp, QPoint(3, 4));
     FTray->TrayMessage(tmRightDown, QPoint(7, 8));
     FTray->TrayMessage(tmRightUp, QPoint(7, 8));
-    EXPECT_EQ(events, (QStringList{"move", "down 1 3,4", "up 1", "click", "up 1",
-                                   "down 2 7,8", "up 2"}));
+    EXPECT_EQ(events,
+              (QStringList{"move", "down 1 3,4", "up 1", "click", "up 1", "down 2 7,8", "up 2"}));
 }
 
 TEST_F(Tray, DoubleClickPrefersTheMenusDefaultItem)
@@ -216,8 +216,9 @@ TEST_F(Tray, WithoutNotificationAreaMinimiseToTrayStaysAnOrdinaryMinimise)
 TEST_F(Tray, MinimiseQueryThatRefusesKeepsTheWindow)
 {
     FTray->setMinimizeToTray(true);
-    QObject::connect(FTray, &TTrayIcon::OnMinimizeQuery, FTray,
-                     [](TTrayIcon*, bool& allow) { allow = false; }, Qt::DirectConnection);
+    QObject::connect(
+        FTray, &TTrayIcon::OnMinimizeQuery, FTray, [](TTrayIcon*, bool& allow) { allow = false; },
+        Qt::DirectConnection);
     Minimise();
     EXPECT_TRUE(FWindow->isVisible());
     EXPECT_FALSE(FTray->Visible());

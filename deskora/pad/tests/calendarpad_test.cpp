@@ -189,13 +189,15 @@ TEST_F(Pad, CornersTurnOnePagePerReleaseAndSaveThePageLeft)
 TEST_F(Pad, ARefusedChangeKeepsThePageYetTheSoundPlays)
 {
     QStringList asked;
-    QObject::connect(FPad, &TCalendarPad::OnChange, FPad,
-                     [&](TCalendarPad* sender, const QString& newDate, bool& allow) {
-                         EXPECT_EQ(sender, FPad);
-                         EXPECT_TRUE(allow);
-                         asked << newDate;
-                         allow = false;
-                     }, Qt::DirectConnection);
+    QObject::connect(
+        FPad, &TCalendarPad::OnChange, FPad,
+        [&](TCalendarPad* sender, const QString& newDate, bool& allow) {
+            EXPECT_EQ(sender, FPad);
+            EXPECT_TRUE(allow);
+            asked << newDate;
+            allow = false;
+        },
+        Qt::DirectConnection);
     ClickAt(NextCorner);
     EXPECT_EQ(asked, QStringList({"02.03.04"}));
     EXPECT_EQ(FPad->Date(), QLatin1String("01.03.04"));
@@ -226,10 +228,15 @@ TEST_F(Pad, SettersIgnoreValuesOutOfRange)
 
 TEST_F(Pad, HourLabelsAndTheCurrentHour)
 {
-    struct Case { int start; TLanguage language; int k; const char* label; };
+    struct Case {
+        int start;
+        TLanguage language;
+        int k;
+        const char* label;
+    };
     const Case cases[] = {
-        {7, laGerman, 1, "07:00"},  {7, laGerman, 17, "23:00"}, {8, laGerman, 16, "23:00"},
-        {8, laGerman, 17, "00:00"}, {7, laEnglish, 6, "12:00"}, {7, laEnglish, 7, "01:00"},
+        {7, laGerman, 1, "07:00"},   {7, laGerman, 17, "23:00"},  {8, laGerman, 16, "23:00"},
+        {8, laGerman, 17, "00:00"},  {7, laEnglish, 6, "12:00"},  {7, laEnglish, 7, "01:00"},
         {7, laEnglish, 17, "11:00"}, {8, laEnglish, 17, "12:00"}, {7, laDefault, 7, "13:00"},
     };
     for (const Case& c : cases) {
@@ -277,12 +284,16 @@ TEST_F(Pad, FooterHintsAndCursorsOfTheRegions)
     EXPECT_EQ(TCalendarPad::FooterText(QStringLiteral("01.01.21"), laEnglish),
               QLatin1String("Day 1 - Week 53"));
 
-    struct Case { QPoint at; const char* hint; bool hand; };
+    struct Case {
+        QPoint at;
+        const char* hint;
+        bool hand;
+    };
     const Case cases[] = {
-        {PriorCorner, "Vortag", true}, {QPoint(1, 249), "Vortag", true},
+        {PriorCorner, "Vortag", true},    {QPoint(1, 249), "Vortag", true},
         {NextCorner, "Folgendtag", true}, {QPoint(384, 269), "Folgendtag", true},
-        {DateBox, "Gehen", true}, {QPoint(165, 75), "Gehen", true},
-        {QPoint(37, 260), "", false}, {QPoint(190, 150), "", false},
+        {DateBox, "Gehen", true},         {QPoint(165, 75), "Gehen", true},
+        {QPoint(37, 260), "", false},     {QPoint(190, 150), "", false},
     };
     for (const Case& c : cases) {
         QTest::mouseMove(FPad, c.at);
@@ -295,9 +306,10 @@ TEST_F(Pad, DoubleClickOnTheDateBoxJumpsThroughThePerpetualCalendar)
 {
     TypeInto(FPad->NotesField(), QStringLiteral("Geburtstag"));
     QStringList asked;
-    QObject::connect(FPad, &TCalendarPad::OnChange, FPad,
-                     [&](TCalendarPad*, const QString& newDate, bool&) { asked << newDate; },
-                     Qt::DirectConnection);
+    QObject::connect(
+        FPad, &TCalendarPad::OnChange, FPad,
+        [&](TCalendarPad*, const QString& newDate, bool&) { asked << newDate; },
+        Qt::DirectConnection);
 
     QString shownWith;
     AnswerCalendar([&](TPerpetualCalendarDlg* dialog) {
@@ -354,7 +366,8 @@ TEST_F(Pad, FocusLeavingThePadSavesAndEnteringItLoads)
     QTest::mouseClick(FPad->SlotField(17), Qt::LeftButton);
     QTest::keyClick(FPad->SlotField(17), Qt::Key_Tab);
     ASSERT_TRUE(FOutside->hasFocus());
-    EXPECT_EQ(FileBytes(File("010304N.000")), QByteArray("Gr\xFC\xDF" "e\r\n"));
+    EXPECT_EQ(FileBytes(File("010304N.000")), QByteArray("Gr\xFC\xDF"
+                                                         "e\r\n"));
     QByteArray slotBytes = CrLfLines({"", "Zahnarzt"});
     for (int k = 3; k <= SlotCount; ++k)
         slotBytes += "\r\n";
@@ -398,8 +411,9 @@ TEST_F(Pad, AFailedSaveKeepsThePageAndTheText)
     FPad->setDirectory(folder);
     TypeInto(FPad->SlotField(1), QStringLiteral("Termin"));
     ClickAt(NextCorner);
-    EXPECT_EQ(FErrors, QStringList({QStringLiteral("Datei %1/010304N.000 kann nicht erstellt werden")
-                                        .arg(folder)}));
+    EXPECT_EQ(FErrors,
+              QStringList(
+                  {QStringLiteral("Datei %1/010304N.000 kann nicht erstellt werden").arg(folder)}));
     EXPECT_EQ(FPad->Date(), QLatin1String("01.03.04"));
     EXPECT_EQ(FPad->SlotField(1)->text(), QLatin1String("Termin"));
     EXPECT_TRUE(FSounds.isEmpty());
@@ -416,8 +430,8 @@ TEST_F(Pad, AFailedSaveKeepsThePageAndTheText)
     EXPECT_FALSE(opened);
     EXPECT_EQ(FErrors.size(), 2);
     EXPECT_EQ(FPad->SlotField(1)->text(), QLatin1String("Termin"));
-    QFile::setPermissions(readOnly.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                               | QFileDevice::ExeOwner);
+    QFile::setPermissions(readOnly.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(Pad, SlotFilesOfAnyLengthShowSeventeenLinesAndSaveSeventeen)
@@ -494,8 +508,10 @@ TEST_F(Pad, UnreadableDatesAndFilesAreReportedOnceNotAtEveryPaint)
     FPad->repaint();
     FPad->repaint();
     QTest::qWait(20);
-    EXPECT_EQ(FErrors, QStringList({QStringLiteral("Datei %1 kann nicht geöffnet werden")
-                                        .arg(File("050304N.000"))}));
+    EXPECT_EQ(
+        FErrors,
+        QStringList(
+            {QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(File("050304N.000"))}));
     // The readable slot file shows; nothing of the day before stays.
     EXPECT_EQ(FPad->SlotField(1)->text(), QLatin1String("Kino"));
     EXPECT_EQ(FPad->SlotField(2)->text(), QString());
@@ -503,7 +519,10 @@ TEST_F(Pad, UnreadableDatesAndFilesAreReportedOnceNotAtEveryPaint)
 
 TEST_F(Pad, SlotsStayOneLineOnScreenAndOnDisk)
 {
-    struct Case { QString pasted; const char* shown; };
+    struct Case {
+        QString pasted;
+        const char* shown;
+    };
     const Case cases[] = {
         {QStringLiteral("A\nB\nC"), "A B C"},
         {QStringLiteral("Zeile1\nZeile2\r\nZeile3\rEnde"), "Zeile1 Zeile2  Zeile3 Ende"},
@@ -669,7 +688,8 @@ protected:
     {
         Pad::SetUp();
         FMounted = ::mount("tmpfs", QFile::encodeName(FDir.path()).constData(), "tmpfs", 0,
-                           "size=512k") == 0;
+                           "size=512k")
+                   == 0;
     }
     void TearDown() override
     {
@@ -703,14 +723,16 @@ TEST_F(FullDisk, AFullDiskIsAFailedSaveThatKeepsEverything)
         typed += QStringLiteral("Eine neue Zeile mit Text %1\n").arg(line);
     FPad->NotesField()->setPlainText(typed);
     ClickAt(NextCorner);
-    EXPECT_EQ(FErrors, QStringList({QStringLiteral("Datei %1 kann nicht erstellt werden")
-                                        .arg(File("010304N.000"))}));
+    EXPECT_EQ(
+        FErrors,
+        QStringList(
+            {QStringLiteral("Datei %1 kann nicht erstellt werden").arg(File("010304N.000"))}));
     EXPECT_EQ(FPad->Date(), QLatin1String("01.03.04"));
     EXPECT_EQ(FPad->NotesField()->toPlainText(), typed);
     EXPECT_EQ(FileBytes(File("010304N.000")), "alt\r\n");
     const QStringList left = QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden);
-    EXPECT_EQ(left, QStringList({"010304N.000", "010304T.000", "020304N.000", "020304T.000",
-                                 "fueller"}));
+    EXPECT_EQ(left,
+              QStringList({"010304N.000", "010304T.000", "020304N.000", "020304T.000", "fueller"}));
 
     // With room again, the same turn saves.
     QFile::remove(File("fueller"));

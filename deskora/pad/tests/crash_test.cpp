@@ -60,8 +60,7 @@ TEST(CrashSafety, KilledWhileSavingEveryFileIsOneWholeVersion)
     constexpr int Kills = 200;
     for (int run = 0; run < Kills; ++run) {
         QProcess probe;
-        probe.start(QStringLiteral(DESKORA_SAVE_PROBE),
-                    {folder.path(), QString::number(version)});
+        probe.start(QStringLiteral(DESKORA_SAVE_PROBE), {folder.path(), QString::number(version)});
         ASSERT_TRUE(probe.waitForReadyRead(10000)) << "run " << run;
         QThread::usleep(QRandomGenerator::global()->bounded(1, 20000));
         ::kill(static_cast<pid_t>(probe.processId()), SIGKILL);
@@ -69,7 +68,8 @@ TEST(CrashSafety, KilledWhileSavingEveryFileIsOneWholeVersion)
         ASSERT_EQ(probe.exitStatus(), QProcess::CrashExit) << probe.readAllStandardError().data();
 
         for (int day = 1; day <= 5; ++day) {
-            const QString stem = folder.filePath(QStringLiteral("0%1").arg(day) + QLatin1String("0304"));
+            const QString stem = folder.filePath(QStringLiteral("0%1").arg(day)
+                                                 + QLatin1String("0304"));
             const auto notes = ReadEntryFile(stem + QLatin1String("N.000"));
             const auto hours = ReadEntryFile(stem + QLatin1String("T.000"));
             if (notes) {

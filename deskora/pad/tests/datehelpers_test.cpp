@@ -32,10 +32,12 @@ private:
 
 TEST_F(DateTexts, DaysInMonthFollowsTheDivisibleByFourRule)
 {
-    struct Case { int month, year, days; };
+    struct Case {
+        int month, year, days;
+    };
     const Case cases[] = {
-        {1, 2001, 31}, {2, 2000, 29}, {2, 2001, 28}, {2, 2004, 29}, {3, 2001, 31},
-        {4, 2001, 30}, {5, 2001, 31}, {6, 2001, 30}, {7, 2001, 31}, {8, 2001, 31},
+        {1, 2001, 31}, {2, 2000, 29},  {2, 2001, 28},  {2, 2004, 29},  {3, 2001, 31},
+        {4, 2001, 30}, {5, 2001, 31},  {6, 2001, 30},  {7, 2001, 31},  {8, 2001, 31},
         {9, 2001, 30}, {10, 2001, 31}, {11, 2001, 30}, {12, 2001, 31},
     };
     for (const Case& c : cases)
@@ -44,7 +46,12 @@ TEST_F(DateTexts, DaysInMonthFollowsTheDivisibleByFourRule)
 
 TEST_F(DateTexts, StepsAcrossMonthYearAndCenturyEnds)
 {
-    struct Case { const char* from; int n; const char* added; const char* subtracted; };
+    struct Case {
+        const char* from;
+        int n;
+        const char* added;
+        const char* subtracted;
+    };
     const Case cases[] = {
         {"28.02.04", 1, "29.02.04", "27.02.04"},
         {"31.12.99", 1, "01.01.00", "30.12.99"},
@@ -65,14 +72,15 @@ TEST_F(DateTexts, StepsAcrossMonthYearAndCenturyEnds)
 
 TEST_F(DateTexts, StepsKeepAYearWrittenInFourDigits)
 {
-    struct Case { const char* from; const char* added; const char* subtracted; };
+    struct Case {
+        const char* from;
+        const char* added;
+        const char* subtracted;
+    };
     const Case cases[] = {
-        {"31.12.1985", "01.01.1986", "30.12.1985"},
-        {"31.12.1999", "01.01.2000", "30.12.1999"},
-        {"01.01.2000", "02.01.2000", "31.12.1999"},
-        {"01.03.1984", "02.03.1984", "29.02.1984"},
-        {"01.01.00", "02.01.00", "31.12.99"},
-        {"1.1.1", "02.01.01", "31.12.00"},
+        {"31.12.1985", "01.01.1986", "30.12.1985"}, {"31.12.1999", "01.01.2000", "30.12.1999"},
+        {"01.01.2000", "02.01.2000", "31.12.1999"}, {"01.03.1984", "02.03.1984", "29.02.1984"},
+        {"01.01.00", "02.01.00", "31.12.99"},       {"1.1.1", "02.01.01", "31.12.00"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AddDays(QString::fromLatin1(c.from), 1), QLatin1String(c.added)) << c.from;
@@ -85,11 +93,19 @@ TEST_F(DateTexts, DayOfYearWeekNumberAndWeekday)
 {
     // Weekdays from the calendar: 15 Feb 2002 was a Friday, 1 Jan 2021 a Friday, 4 Jan 2021 a
     // Monday, 29 Dec 2025 a Monday, 28 Dec 2026 a Monday, 31 Dec 2004 a Friday.
-    struct Case { const char* date; int dayOfYear, week, weekday; };
+    struct Case {
+        const char* date;
+        int dayOfYear, week, weekday;
+    };
     const Case cases[] = {
-        {"31.12.04", 366, 53, 6}, {"01.03.03", 60, 9, 7},  {"15.02.02", 46, 7, 6},
-        {"01.01.21", 1, 53, 6},   {"04.01.21", 4, 1, 2},   {"29.12.25", 363, 1, 2},
-        {"28.12.26", 362, 53, 2}, {"01.01.06", 1, 52, 1},
+        {"31.12.04", 366, 53, 6},
+        {"01.03.03", 60, 9, 7},
+        {"15.02.02", 46, 7, 6},
+        {"01.01.21", 1, 53, 6},
+        {"04.01.21", 4, 1, 2},
+        {"29.12.25", 363, 1, 2},
+        {"28.12.26", 362, 53, 2},
+        {"01.01.06", 1, 52, 1},
         // A four-digit year of the last century: 15 March 1985 was a Friday.
         {"15.03.1985", 74, 11, 6},
     };
@@ -103,14 +119,14 @@ TEST_F(DateTexts, DayOfYearWeekNumberAndWeekday)
 
 TEST_F(DateTexts, ReadsTwoDigitYearsIntoTheClocksCentury)
 {
-    struct Case { const char* text; QDate date; };
+    struct Case {
+        const char* text;
+        QDate date;
+    };
     const Case cases[] = {
-        {"15.02.02", QDate(2002, 2, 15)},
-        {" 1. 3.04", QDate(2004, 3, 1)},
-        {"1.3.4", QDate(2004, 3, 1)},
-        {"15.02.1902", QDate(1902, 2, 15)},
-        {"31.12.99", QDate(2099, 12, 31)},
-        {"29.02.04", QDate(2004, 2, 29)},
+        {"15.02.02", QDate(2002, 2, 15)},  {" 1. 3.04", QDate(2004, 3, 1)},
+        {"1.3.4", QDate(2004, 3, 1)},      {"15.02.1902", QDate(1902, 2, 15)},
+        {"31.12.99", QDate(2099, 12, 31)}, {"29.02.04", QDate(2004, 2, 29)},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadDate(QString::fromLatin1(c.text)), c.date) << c.text;
@@ -121,8 +137,8 @@ TEST_F(DateTexts, ReadsTwoDigitYearsIntoTheClocksCentury)
 
 TEST_F(DateTexts, RefusesTextsThatAreNoDate)
 {
-    const char* texts[] = {"", "abc", "15.02", "15.02.02x", "32.01.02", "29.02.03",
-                           "00.01.02", "15-02-02", "15.13.02", "1.1.123456789"};
+    const char* texts[] = {"",         "abc",      "15.02",    "15.02.02x", "32.01.02",
+                           "29.02.03", "00.01.02", "15-02-02", "15.13.02",  "1.1.123456789"};
     for (const char* text : texts) {
         try {
             ReadDate(QString::fromLatin1(text));
@@ -148,9 +164,12 @@ TEST_F(DateTexts, FollowsTheShortDateFormatInUse)
 
 TEST_F(DateTexts, ZeroPadAndDateParts)
 {
-    struct Pad { int n, w; const char* text; };
-    const Pad pads[] = {{7, 2, "07"}, {123, 2, "123"}, {5, 4, "0005"}, {0, 2, "00"},
-                        {12, 2, "12"}, {5, 1, "5"}, {2002, 2, "2002"}, {42, 8, "00000042"}};
+    struct Pad {
+        int n, w;
+        const char* text;
+    };
+    const Pad pads[] = {{7, 2, "07"},  {123, 2, "123"}, {5, 4, "0005"},    {0, 2, "00"},
+                        {12, 2, "12"}, {5, 1, "5"},     {2002, 2, "2002"}, {42, 8, "00000042"}};
     for (const Pad& p : pads)
         EXPECT_EQ(ZeroPad(p.n, p.w), QLatin1String(p.text)) << p.n << "," << p.w;
 
@@ -162,10 +181,13 @@ TEST_F(DateTexts, ZeroPadAndDateParts)
 TEST(PointInRectTest, AllFourEdgesCount)
 {
     const QRect rect(QPoint(1, 249), QPoint(36, 269));
-    struct Case { int x, y; bool inside; };
-    const Case cases[] = {{1, 249, true}, {36, 269, true}, {36, 249, true}, {1, 269, true},
-                          {20, 260, true}, {0, 260, false}, {37, 260, false},
-                          {20, 248, false}, {20, 270, false}};
+    struct Case {
+        int x, y;
+        bool inside;
+    };
+    const Case cases[] = {{1, 249, true},   {36, 269, true},  {36, 249, true},
+                          {1, 269, true},   {20, 260, true},  {0, 260, false},
+                          {37, 260, false}, {20, 248, false}, {20, 270, false}};
     for (const Case& c : cases)
         EXPECT_EQ(PointInRect(c.x, c.y, rect), c.inside) << c.x << "," << c.y;
 }

@@ -62,14 +62,17 @@ TEST_F(EntryFiles, StemAndPathOfADay)
     EXPECT_EQ(EntryFilePath(QStringLiteral("/home/ab/termine"), QStringLiteral("150202"),
                             QLatin1Char('N'), QStringLiteral("000")),
               QLatin1String("/home/ab/termine/150202N.000"));
-    EXPECT_EQ(EntryFilePath(QStringLiteral("/x"), QStringLiteral("150202"), QLatin1Char('T'),
-                            QString()),
-              QLatin1String("/x/150202T."));
+    EXPECT_EQ(
+        EntryFilePath(QStringLiteral("/x"), QStringLiteral("150202"), QLatin1Char('T'), QString()),
+        QLatin1String("/x/150202T."));
 }
 
 TEST_F(EntryFiles, WritesCrLfAfterEveryLineInWindows1252OrElseUtf8)
 {
-    struct Case { QStringList lines; QByteArray bytes; };
+    struct Case {
+        QStringList lines;
+        QByteArray bytes;
+    };
     const Case cases[] = {
         {{}, QByteArray()},
         {{QString()}, Bytes("\r\n", 2)},
@@ -77,10 +80,14 @@ TEST_F(EntryFiles, WritesCrLfAfterEveryLineInWindows1252OrElseUtf8)
         {QStringList(SlotCount, QString()), QByteArray(SlotCount, '\r').replace("\r", "\r\n")},
         // ä ö ü ß and the euro sign are single bytes in Windows-1252.
         {{QStringLiteral("Grüße"), QStringLiteral("5 €")},
-         Bytes("Gr\xFC\xDF" "e\r\n5 \x80\r\n", 12)},
+         Bytes("Gr\xFC\xDF"
+               "e\r\n5 \x80\r\n",
+               12)},
         // L with stroke (U+0141) has no Windows-1252 byte: the whole file is UTF-8.
         {{QStringLiteral("Łódź"), QStringLiteral("ä")},
-         Bytes("\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n\xC3\xA4\r\n", 13)},
+         Bytes("\xC5\x81\xC3\xB3"
+               "d\xC5\xBA\r\n\xC3\xA4\r\n",
+               13)},
         // "Ã¤" in Windows-1252 would be the bytes C3 A4, the UTF-8 of "ä": write UTF-8.
         {{QStringLiteral("Ã¤")}, Bytes("\xC3\x83\xC2\xA4\r\n", 6)},
     };
@@ -93,7 +100,10 @@ TEST_F(EntryFiles, WritesCrLfAfterEveryLineInWindows1252OrElseUtf8)
 
 TEST_F(EntryFiles, ReadsEveryKindOfLineEndAndStopsAtNul)
 {
-    struct Case { QByteArray bytes; QStringList lines; };
+    struct Case {
+        QByteArray bytes;
+        QStringList lines;
+    };
     const Case cases[] = {
         {Bytes("a\nb\n", 4), {"a", "b"}},
         {Bytes("a\rb\r", 4), {"a", "b"}},
@@ -120,7 +130,9 @@ TEST_F(EntryFiles, FileRoundTripReplacesTheOldFile)
     WriteEntryFile(path, {"eins", "zwei", "drei"});
     EXPECT_EQ(FileBytes(path), Bytes("eins\r\nzwei\r\ndrei\r\n", 18));
     WriteEntryFile(path, {"Übung"});
-    EXPECT_EQ(FileBytes(path), Bytes("\xDC" "bung\r\n", 7));
+    EXPECT_EQ(FileBytes(path), Bytes("\xDC"
+                                     "bung\r\n",
+                                     7));
     EXPECT_EQ(ReadEntryFile(path), QStringList({"Übung"}));
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files), QStringList({"150202T.000"}));

@@ -11,7 +11,10 @@ namespace {
 
 class Languages : public ::testing::Test {
 protected:
-    void SetUp() override { FOld = SetProfileLanguageProvider([this] { return FProfile; }); }
+    void SetUp() override
+    {
+        FOld = SetProfileLanguageProvider([this] { return FProfile; });
+    }
     void TearDown() override { SetProfileLanguageProvider(FOld); }
     QString FProfile;
 
@@ -21,10 +24,13 @@ private:
 
 TEST_F(Languages, SystemLanguageTakesTheFirstTwoLettersInAnyCase)
 {
-    struct Case { const char* profile; TLanguage language; };
+    struct Case {
+        const char* profile;
+        TLanguage language;
+    };
     const Case cases[] = {
-        {"deu", laGerman}, {"DEU", laGerman}, {"de_AT", laGerman}, {"ENU", laEnglish},
-        {"NLD", laEnglish}, {"", laEnglish}, {"esp", laSpanish}, {"FRA", laFrench},
+        {"deu", laGerman},    {"DEU", laGerman}, {"de_AT", laGerman}, {"ENU", laEnglish},
+        {"NLD", laEnglish},   {"", laEnglish},   {"esp", laSpanish},  {"FRA", laFrench},
         {"it_IT", laItalian}, {"d", laEnglish},
     };
     for (const Case& c : cases) {
@@ -35,15 +41,17 @@ TEST_F(Languages, SystemLanguageTakesTheFirstTwoLettersInAnyCase)
 
 TEST_F(Languages, NamesComeFromTheLanguagesTable)
 {
-    struct Case { TLanguage language; int weekday; const char16_t* day; int month;
-                  const char16_t* monthName; };
+    struct Case {
+        TLanguage language;
+        int weekday;
+        const char16_t* day;
+        int month;
+        const char16_t* monthName;
+    };
     const Case cases[] = {
-        {laEnglish, 1, u"Sunday", 12, u"December"},
-        {laGerman, 4, u"Mittwoch", 3, u"März"},
-        {laFrench, 7, u"Samedi", 8, u"Août"},
-        {laItalian, 2, u"Lunedi", 1, u"Gennaio"},
-        {laSpanish, 7, u"Sábado", 9, u"Septiembre"},
-        {laSpanish, 4, u"Miércoles", 5, u"Mayo"},
+        {laEnglish, 1, u"Sunday", 12, u"December"},  {laGerman, 4, u"Mittwoch", 3, u"März"},
+        {laFrench, 7, u"Samedi", 8, u"Août"},        {laItalian, 2, u"Lunedi", 1, u"Gennaio"},
+        {laSpanish, 7, u"Sábado", 9, u"Septiembre"}, {laSpanish, 4, u"Miércoles", 5, u"Mayo"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(WeekdayName(c.weekday, c.language), QString::fromUtf16(c.day));

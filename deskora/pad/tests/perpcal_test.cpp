@@ -69,7 +69,11 @@ TEST_F(PerpetualCalendar, ShowsTheGivenDayInTheLanguageAsked)
     EXPECT_EQ(NameSettings().ShortDayNames.at(1), QStringLiteral("Mon"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kalender"));
 
-    struct Caption { TLanguage language; const char* text; const char16_t* month; };
+    struct Caption {
+        TLanguage language;
+        const char* text;
+        const char16_t* month;
+    };
     const Caption captions[] = {{laEnglish, "&Cancel", u"March"},
                                 {laFrench, "&Annuler", u"Mars"},
                                 {laItalian, "&Annulare", u"Marzo"},
@@ -105,9 +109,13 @@ TEST_F(PerpetualCalendar, EveryTypedYearIsAppliedAsItStands)
     year->setFocus();
     year->selectAll();
     // 29 February needs a leap year: year 2 cuts the day to 28, and it stays cut.
-    const struct { char key; QDate date; } steps[] = {
-        {'2', QDate(2, 2, 28)}, {'0', QDate(20, 2, 28)}, {'0', QDate(200, 2, 28)},
-        {'5', QDate(2005, 2, 28)}};
+    const struct {
+        char key;
+        QDate date;
+    } steps[] = {{'2', QDate(2, 2, 28)},
+                 {'0', QDate(20, 2, 28)},
+                 {'0', QDate(200, 2, 28)},
+                 {'5', QDate(2005, 2, 28)}};
     for (const auto& step : steps) {
         QTest::keyClick(year, step.key);
         EXPECT_EQ(dialog.Calendar->selectedDate(), step.date) << year->text().toStdString();
@@ -180,9 +188,12 @@ TEST_F(PerpetualCalendar, FieldsFollowTheGridAndReturnTakesTheDay)
     EXPECT_EQ(dialog.Calendar->selectedDate(), QDate(2099, 11, 15));
 
     // Paging stops at December 2099 and January 1981.
-    const struct { Qt::Key key; QDate date; } pages[] = {
-        {Qt::Key_PageDown, QDate(2099, 12, 15)}, {Qt::Key_PageDown, QDate(2099, 12, 15)},
-        {Qt::Key_PageUp, QDate(2099, 11, 15)}};
+    const struct {
+        Qt::Key key;
+        QDate date;
+    } pages[] = {{Qt::Key_PageDown, QDate(2099, 12, 15)},
+                 {Qt::Key_PageDown, QDate(2099, 12, 15)},
+                 {Qt::Key_PageUp, QDate(2099, 11, 15)}};
     for (const auto& page : pages) {
         QTest::keyClick(grid, page.key);
         EXPECT_EQ(dialog.Calendar->selectedDate(), page.date);
@@ -212,8 +223,10 @@ TEST_F(PerpetualCalendar, FieldsFollowTheGridAndReturnTakesTheDay)
 TEST_F(PerpetualCalendar, OkKeepsTheCenturyOfThePickedDay)
 {
     // The clock is in the 2000s: a two-digit year would read as 20xx.
-    const struct { int year; const char* text; } cases[] = {
-        {1985, "15.03.1985"}, {1999, "15.03.1999"}, {2085, "15.03.85"}};
+    const struct {
+        int year;
+        const char* text;
+    } cases[] = {{1985, "15.03.1985"}, {1999, "15.03.1999"}, {2085, "15.03.85"}};
     for (const auto& c : cases) {
         TPerpetualCalendarDlg dialog;
         Show(dialog, "15.03.02", laGerman);

@@ -32,8 +32,8 @@ QString Text(const QWidget& fenster, const char* name)
 }
 
 struct Mondbild {
-    QImage bild;        // what Image1 shows
-    QImage vollmond;    // the picture of MondImage
+    QImage bild;      // what Image1 shows
+    QImage vollmond;  // the picture of MondImage
 };
 
 Mondbild MondbildVon(const QWidget& fenster)
@@ -161,11 +161,11 @@ TEST(Astronomie, PictureFrameAndHiddenControls)
     QStringList captions;
     for (const QLabel* l : fenster.findChildren<QLabel*>())
         captions << l->text();
-    for (const char* c : {"Mondphase:", "Sonnenaufgang:", "Sonnenuntergang:", "Mondaufgang:", "Monduntergang:", "GMT:",
-                          "Zeitzone:", "Jahreszeiten:", "Frühlingsanfang:", "Sommeranfang:", "Herbstanfang:",
-                          "Winteranfang:", "Julianisches Datum (JD):", "Julianische Jahrhunderte (JHd):",
-                          "Modifiziertes Julianisches Datum (MJD):", "Sommerzeitanfang,", "Sommerzeitende,",
-                          "Start Wochentag:"})
+    for (const char* c :
+         {"Mondphase:", "Sonnenaufgang:", "Sonnenuntergang:", "Mondaufgang:", "Monduntergang:", "GMT:", "Zeitzone:",
+          "Jahreszeiten:", "Frühlingsanfang:", "Sommeranfang:", "Herbstanfang:", "Winteranfang:",
+          "Julianisches Datum (JD):", "Julianische Jahrhunderte (JHd):", "Modifiziertes Julianisches Datum (MJD):",
+          "Sommerzeitanfang,", "Sommerzeitende,", "Start Wochentag:"})
         EXPECT_TRUE(captions.contains(QString::fromUtf8(c))) << c;
 }
 

@@ -62,8 +62,13 @@ TEST(Kalender1, AllgemeinLabelsShowTheFactsOfToday)
         const char* werte[9];
     } faelle[] = {
         {2005, 1, 1, {"Samstag", "Januar", "2005", "Samstag, 1. Januar 2005", "53", "27.12.2004", "1", "364", "Nein"}},
-        {2000, 2, 29, {"Dienstag", "Februar", "2000", "Dienstag, 29. Februar 2000", "9", "28.02.2000", "60", "306", "Ja"}},
-        {2000, 12, 31,
+        {2000,
+         2,
+         29,
+         {"Dienstag", "Februar", "2000", "Dienstag, 29. Februar 2000", "9", "28.02.2000", "60", "306", "Ja"}},
+        {2000,
+         12,
+         31,
          {"Sonntag", "Dezember", "2000", "Sonntag, 31. Dezember 2000", "52", "25.12.2000", "366", "0", "Ja"}},
     };
     const char* namen[9] = {"lbTextWochentag", "lbTextMonat", "lbJahr",    "lbDatumLang", "lbKalWoche",

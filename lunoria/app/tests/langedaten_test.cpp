@@ -108,9 +108,12 @@ TEST_F(LangeDaten, TheDaysOfTheCalendarReform)
         const char* gezeigt;  // nullptr: refused, the date stays
         Extended mjd;
     } faelle[] = {
-        {"4.10.1582", "04.10.1582", -100841}, {"15.10.1582", "15.10.1582", -100840},
-        {"25.10.1582", "25.10.1582", -100830}, {"31.10.1582", "31.10.1582", -100824},
-        {"5.10.1582", nullptr, 0},            {"10.10.1582", nullptr, 0},
+        {"4.10.1582", "04.10.1582", -100841},
+        {"15.10.1582", "15.10.1582", -100840},
+        {"25.10.1582", "25.10.1582", -100830},
+        {"31.10.1582", "31.10.1582", -100824},
+        {"5.10.1582", nullptr, 0},
+        {"10.10.1582", nullptr, 0},
         {"14.10.1582", nullptr, 0},
     };
     for (const auto& f : faelle) {
@@ -146,7 +149,8 @@ TEST_F(LangeDaten, TheDaysOfTheCalendarReform)
 TEST(Lesbarkeit, TheLongestDatesFitTheirLabels)
 {
     test::ZonenregelGuard zone;
-    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+    for (const QLocale& locale :
+         {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates)}) {
         test::RegionalGuard r(EinstellungenAusLocale(locale));
         TKalender1 fenster;
         fenster.show();

@@ -33,7 +33,8 @@ TEST(ZonenNamen, LangeNamenErsetzenDieAbkuerzungen)
 
     // No long name from Qt, and a zone without daylight time gets no daylight name.
     EXPECT_EQ(MitLangenNamen(cet, {"", ""}, 3600).Regel.StandardName, "CET");
-    const TZonenregelStand japan = MitLangenNamen(ZonenregelAusText("JST-9", 2024), {"Japanische Normalzeit", "x"}, 32400);
+    const TZonenregelStand japan = MitLangenNamen(ZonenregelAusText("JST-9", 2024), {"Japanische Normalzeit", "x"},
+                                                  32400);
     EXPECT_EQ(japan.Regel.StandardName, "Japanische Normalzeit");
     EXPECT_EQ(japan.Regel.DaylightName, "");
 }

@@ -46,7 +46,8 @@ TEST(Astroinfo, LabelsOf23May1998)
 TEST(Astroinfo, JulianDatesWithGermanSeparators)
 {
     test::DeutscheUmgebung umgebung;
-    const TAstroinfoTexte t = AstroinfoTexte(AstroinfoBerechnen(MJDAusDatum(14, 4, 1998, 0), kzbStandard, 49.47L, -9.65L));
+    const TAstroinfoTexte t = AstroinfoTexte(
+        AstroinfoBerechnen(MJDAusDatum(14, 4, 1998, 0), kzbStandard, 49.47L, -9.65L));
     EXPECT_EQ(t.lbJD, "2.450.917,5000");
     EXPECT_EQ(t.lbMJD, "50.917,0000");
 }
@@ -57,7 +58,8 @@ TEST(Astroinfo, NoDaylightSavingGivesNichtDefiniert)
     test::FesteUhr uhr(1, 6, 2000);
     for (const char* tz : {"UTC0", "JST-9"}) {
         test::ZonenGuard zone(tz);
-        const TAstroinfoTexte t = AstroinfoTexte(AstroinfoBerechnen(MJDAusDatum(1, 6, 2000, 0), kzbStandard, 49.47L, -9.65L));
+        const TAstroinfoTexte t = AstroinfoTexte(
+            AstroinfoBerechnen(MJDAusDatum(1, 6, 2000, 0), kzbStandard, 49.47L, -9.65L));
         EXPECT_EQ(t.lbStartSommerzeit, "nicht definiert") << tz;
         EXPECT_EQ(t.lbEndeSommerzeit, "nicht definiert") << tz;
     }

@@ -16,7 +16,10 @@
 namespace lunoria {
 namespace {
 
-double D(Extended x) { return static_cast<double>(x); }
+double D(Extended x)
+{
+    return static_cast<double>(x);
+}
 
 // Every principal phase of 2000 ... 2030 from the month lists, in order.
 const std::vector<TEreignis>& Phasen()
@@ -27,7 +30,8 @@ const std::vector<TEreignis>& Phasen()
             for (int monat = 1; monat <= 12; ++monat) {
                 TEreignissListe liste;
                 liste.FuelleMonat(MJDAusDatum(1, monat, jahr, 0));
-                EXPECT_TRUE(liste.Count() >= 3 && liste.Count() <= 5) << monat << "/" << jahr;  // February may hold three
+                EXPECT_TRUE(liste.Count() >= 3 && liste.Count() <= 5)
+                    << monat << "/" << jahr;  // February may hold three
                 for (std::size_t i = 0; i < liste.Count(); ++i)
                     v.push_back(liste.Objects(i));
             }

@@ -12,7 +12,10 @@
 namespace lunoria {
 namespace {
 
-double D(Extended x) { return static_cast<double>(x); }
+double D(Extended x)
+{
+    return static_cast<double>(x);
+}
 
 TEST(Genau, SunAndMoonAtJ2000)
 {

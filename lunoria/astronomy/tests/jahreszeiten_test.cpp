@@ -12,7 +12,10 @@
 namespace lunoria {
 namespace {
 
-double D(Extended x) { return static_cast<double>(x); }
+double D(Extended x)
+{
+    return static_cast<double>(x);
+}
 
 TEST(Jahreszeiten, Year2000InTheSeriesTimeScale)
 {
@@ -86,8 +89,8 @@ TEST(Jahreszeiten, TheSameInstantsAsTheStepByStepSearch)
 {
     // The supported years, where the longitude only grows, and far years where the series'
     // powers of T make it swing back and forth.
-    for (int jahr : {-4712, -4709, -2000, 0, 600, 1000, 1580, 1582, 1583, 1900, 1998, 2000, 2024, 2100, 3500, 6000,
-                     10000, 45678, 198433, 1000000, 3333333, 5879490}) {
+    for (int jahr : {-4712, -4709, -2000, 0,    600,  1000,  1580,  1582,   1583,    1900,    1998,
+                     2000,  2024,  2100,  3500, 6000, 10000, 45678, 198433, 1000000, 3333333, 5879490}) {
         const TJahreszeiten schrittweise = SchrittweiseSuche(jahr);
         const TJahreszeiten neu = JahreszeitenBerechnen(jahr);
         const TJahreszeiten gespeichert = Jahreszeiten(jahr);

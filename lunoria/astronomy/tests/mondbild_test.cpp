@@ -74,7 +74,8 @@ TEST(MondBild, LitShapeForFractionAngleAndSide)
     };
     for (const auto& f : faelle) {
         const QImage bild = Zeichnen(f.prozent, f.winkel, f.zunehmend);
-        SCOPED_TRACE(testing::Message() << f.prozent << "% " << f.winkel << " deg " << (f.zunehmend ? "waxing" : "waning"));
+        SCOPED_TRACE(testing::Message() << f.prozent << "% " << f.winkel << " deg "
+                                        << (f.zunehmend ? "waxing" : "waning"));
         const double anteil = Anteil(bild, Gelb);
         EXPECT_GE(anteil, f.anteilMin);
         EXPECT_LE(anteil, f.anteilMax);

@@ -96,10 +96,18 @@ TEST(MondPhaseZeit, PhaseTypeFromTheSignedFraction)
         Extended k;
         int typ;
     } faelle[] = {
-        {0, mpNeumond},         {5, mpNeumond},         {-1, mpNeumond},
-        {0.25L, mpErstesViertel}, {-0.75L, mpErstesViertel}, {-12.75L, mpErstesViertel},
-        {0.5L, mpVollmond},     {-0.5L, mpVollmond},    {7.5L, mpVollmond},
-        {0.75L, mpLetztesViertel}, {-0.25L, mpLetztesViertel}, {-3.25L, mpLetztesViertel},
+        {0, mpNeumond},
+        {5, mpNeumond},
+        {-1, mpNeumond},
+        {0.25L, mpErstesViertel},
+        {-0.75L, mpErstesViertel},
+        {-12.75L, mpErstesViertel},
+        {0.5L, mpVollmond},
+        {-0.5L, mpVollmond},
+        {7.5L, mpVollmond},
+        {0.75L, mpLetztesViertel},
+        {-0.25L, mpLetztesViertel},
+        {-3.25L, mpLetztesViertel},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(MondPhaseZeit(f.k, 0, 0, 0, 0).Typ, f.typ) << static_cast<double>(f.k);

@@ -13,7 +13,10 @@
 namespace lunoria {
 namespace {
 
-double D(Extended x) { return static_cast<double>(x); }
+double D(Extended x)
+{
+    return static_cast<double>(x);
+}
 
 class SonneMond : public ::testing::Test {
 protected:
@@ -192,7 +195,8 @@ TEST_F(SonneMond, ZoneOffsetTexts)
     const struct {
         const char* tz;
         const char* text;
-    } zonen[] = {{"IST-5:30", "+05:30"}, {"UTC0", "00:00"}, {"EST5", "-05:00"}, {"CET-1CEST,M3.5.0,M10.5.0/3", "+01:00"}};
+    } zonen[] = {
+        {"IST-5:30", "+05:30"}, {"UTC0", "00:00"}, {"EST5", "-05:00"}, {"CET-1CEST,M3.5.0,M10.5.0/3", "+01:00"}};
     for (const auto& z : zonen) {
         test::ZonenGuard zone(z.tz);
         TSonneMondAufUnter s(kzbStandard);
@@ -291,9 +295,9 @@ TEST(OrtsSternzeit, PublishedSiderealTimes)
     const struct {
         Extended mjd, laenge, stunden;
     } faelle[] = {
-        {51544.5L, 0, 18.697374558L},                              // J2000.0, 12 h UT
-        {46895.0L, 0, 13 + 10 / 60.0L + 46.3668L / 3600},           // 10 April 1987, 0 h UT
-        {46895.0L, -15, 14 + 10 / 60.0L + 46.3668L / 3600},         // 15 degrees east: one hour later
+        {51544.5L, 0, 18.697374558L},                                // J2000.0, 12 h UT
+        {46895.0L, 0, 13 + 10 / 60.0L + 46.3668L / 3600},            // 10 April 1987, 0 h UT
+        {46895.0L, -15, 14 + 10 / 60.0L + 46.3668L / 3600},          // 15 degrees east: one hour later
         {46895.0L, 90, 24 + 7 + 10 / 60.0L + 46.3668L / 3600 - 24},  // 90 degrees west
     };
     for (const auto& f : faelle)

@@ -13,8 +13,14 @@ namespace lunoria::test {
 
 class DeutschGuard {
 public:
-    DeutschGuard() : m_Vorher(SetzeRegionalQuelle([] { return DeutscheEinstellungen(); })) {}
-    explicit DeutschGuard(TRegionaleEinstellungen e) : m_Vorher(SetzeRegionalQuelle([e] { return e; })) {}
+    DeutschGuard()
+        : m_Vorher(SetzeRegionalQuelle([] { return DeutscheEinstellungen(); }))
+    {
+    }
+    explicit DeutschGuard(TRegionaleEinstellungen e)
+        : m_Vorher(SetzeRegionalQuelle([e] { return e; }))
+    {
+    }
     ~DeutschGuard() { SetzeRegionalQuelle(std::move(m_Vorher)); }
     DeutschGuard(const DeutschGuard&) = delete;
     DeutschGuard& operator=(const DeutschGuard&) = delete;

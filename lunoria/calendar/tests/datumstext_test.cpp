@@ -29,7 +29,7 @@ TEST(Datumstext, DateOrderFromTheFirstCharacterOfTheShortFormat)
         const char* format;
         TDatumsreihenfolge reihenfolge;
     } faelle[] = {{"dd.MM.yyyy", TMJ}, {"D/M/Y", TMJ}, {"M/d/yyyy", MTJ}, {"mm-dd-yy", MTJ},
-                  {"yyyy-MM-dd", JMT}, {"Y.M.D", JMT}, {"", TMJ},          {"'x' d", TMJ}};
+                  {"yyyy-MM-dd", JMT}, {"Y.M.D", JMT}, {"", TMJ},         {"'x' d", TMJ}};
     for (const auto& f : faelle) {
         RegionalGuard r(Einstellungen(f.format, "."));
         EXPECT_EQ(Datumsreihenfolge(), f.reihenfolge) << f.format;
@@ -144,12 +144,24 @@ TEST(Datumstext, NumbersInText)
         bool ok;
         int wert;
     } faelle[] = {
-        {"12", true, 12},          {"  12", true, 12},   {"12 ", false, -1},  {"+7", true, 7},
-        {"-7", true, -7},          {"$1F", true, 31},    {"0x1f", true, 31},  {"-$10", true, -16},
-        {"", false, -1},           {"-", false, -1},     {"$", false, -1},    {"1e3", false, -1},
-        {"2147483647", true, 2147483647},                {"2147483648", false, -1},
-        {"-2147483648", true, -2147483647 - 1},          {"99999999999999999999", false, -1},
-        {"--5", false, -1},        {"0", true, 0},
+        {"12", true, 12},
+        {"  12", true, 12},
+        {"12 ", false, -1},
+        {"+7", true, 7},
+        {"-7", true, -7},
+        {"$1F", true, 31},
+        {"0x1f", true, 31},
+        {"-$10", true, -16},
+        {"", false, -1},
+        {"-", false, -1},
+        {"$", false, -1},
+        {"1e3", false, -1},
+        {"2147483647", true, 2147483647},
+        {"2147483648", false, -1},
+        {"-2147483648", true, -2147483647 - 1},
+        {"99999999999999999999", false, -1},
+        {"--5", false, -1},
+        {"0", true, 0},
     };
     for (const auto& f : faelle) {
         int wert = 123;
@@ -168,10 +180,10 @@ TEST(Datumstext, LongDatePictures)
         {"dddd, d. MMMM yyyy", 50956, "Samstag, 23. Mai 1998"},
         {"ddd dd.mm.yy", 50956, "Sa 23.05.98"},
         {"DDDDDD d MMM YYYY", 50956, "Samstag 23 Mai 1998"},
-        {"ddddddd", 50956, ""},                  // no run of seven
-        {"mmmmm yyy y", 50956, "  "},            // lengths without a meaning produce nothing
-        {"dd/mm/yyyy", 50956, "23051998"},       // slashes produce nothing
-        {"dd..mm,,yyyy", 50956, "23.05,1998"},   // a run of separators gives one
+        {"ddddddd", 50956, ""},                 // no run of seven
+        {"mmmmm yyy y", 50956, "  "},           // lengths without a meaning produce nothing
+        {"dd/mm/yyyy", 50956, "23051998"},      // slashes produce nothing
+        {"dd..mm,,yyyy", 50956, "23.05,1998"},  // a run of separators gives one
         {"d 'de' MMMM 'de' yyyy", 50956, "23  Mai  1998"},
         {"", 50956, ""},
         {"yy", MJDAusDatum(1, 1, 5, 0), "5"},
@@ -194,8 +206,8 @@ TEST(Datumstext, HoursAndMinutes)
         int h, m;
         const char* text;
     } faelle[] = {
-        {-5.0L, -5, 0, "-05:00"}, {-0.5L, 0, -30, "00:-30"}, {0, 0, 0, "00:00"},      {5.466L, 5, 28, "05:28"},
-        {23.999L, 24, 0, "24:00"}, {2.5L, 2, 30, "02:30"},   {0.375L, 0, 22, "00:22"}, {0.625L, 0, 38, "00:38"},
+        {-5.0L, -5, 0, "-05:00"},   {-0.5L, 0, -30, "00:-30"}, {0, 0, 0, "00:00"},       {5.466L, 5, 28, "05:28"},
+        {23.999L, 24, 0, "24:00"},  {2.5L, 2, 30, "02:30"},    {0.375L, 0, 22, "00:22"}, {0.625L, 0, 38, "00:38"},
         {-1.75L, -1, 45, "-01:45"}, {12.0L, 12, 0, "12:00"},
     };
     RegionalGuard r;

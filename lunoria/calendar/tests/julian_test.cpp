@@ -80,15 +80,12 @@ TEST(Julian, DaysOutsideTheMonthRunOn)
         int tag, monat, jahr;
         Datum erwartet;
     } faelle[] = {
-        {32, 1, 2000, {1, 2, 2000}},
-        {0, 3, 2000, {29, 2, 2000}},
-        {0, 3, 1900, {28, 2, 1900}},
-        {0, 1, 2000, {31, 12, 1999}},
-        {4, 10, 1582, {4, 10, 1582}},
-        {15, 10, 1582, {15, 10, 1582}},
+        {32, 1, 2000, {1, 2, 2000}},  {0, 3, 2000, {29, 2, 2000}},  {0, 3, 1900, {28, 2, 1900}},
+        {0, 1, 2000, {31, 12, 1999}}, {4, 10, 1582, {4, 10, 1582}}, {15, 10, 1582, {15, 10, 1582}},
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(Zerlege(MJDAusDatum(f.tag, f.monat, f.jahr, 0)), f.erwartet) << f.tag << "." << f.monat << "." << f.jahr;
+        EXPECT_EQ(Zerlege(MJDAusDatum(f.tag, f.monat, f.jahr, 0)), f.erwartet)
+            << f.tag << "." << f.monat << "." << f.jahr;
 }
 
 TEST(Julian, EveryDayFromMinusYear4712To10000RoundTripsAndFollowsItsPredecessor)
@@ -147,8 +144,8 @@ TEST(Julian, UnsplittableValuesAreReportedAndRefused)
         -1e300L,
         1e13L,
         std::numeric_limits<Extended>::max(),
-        -2402000.0L,  // years before JD 0: no calendar date by this method
-        -2400001.25L, // 31 December -4713, 18 h: was 1 January -4712 at -6 hours
+        -2402000.0L,   // years before JD 0: no calendar date by this method
+        -2400001.25L,  // 31 December -4713, 18 h: was 1 January -4712 at -6 hours
     };
     for (const Extended wert : werte) {
         MeldungsRecorder recorder;
@@ -176,7 +173,7 @@ TEST(Julian, LeapYearsAndMonthLengths)
         int jahr;
         bool schalt;
     } jahre[] = {{1500, true}, {1582, false}, {1600, true}, {1700, false}, {1900, false},
-                 {2000, true}, {0, true},     {-4, true},   {-1, false},  {2024, true}};
+                 {2000, true}, {0, true},     {-4, true},   {-1, false},   {2024, true}};
     for (const auto& j : jahre)
         EXPECT_EQ(Schaltjahr(j.jahr), j.schalt) << j.jahr;
 
@@ -191,10 +188,10 @@ TEST(Julian, LeapYearsAndMonthLengths)
     const struct {
         int tag, monat, jahr;
         bool gueltig;
-    } daten[] = {{29, 2, 1900, false}, {29, 2, 2000, true},   {0, 1, 2000, false},   {1, 13, 2000, false},
-                 {1, 0, 2000, false},   {31, 12, -4712, true}, {4, 10, 1582, true},   {5, 10, 1582, false},
-                 {10, 10, 1582, false}, {14, 10, 1582, false}, {15, 10, 1582, true},  {22, 10, 1582, true},
-                 {31, 10, 1582, true},  {32, 10, 1582, false}, {5, 10, 1583, true},   {5, 10, 1581, true}};
+    } daten[] = {{29, 2, 1900, false},  {29, 2, 2000, true},   {0, 1, 2000, false},  {1, 13, 2000, false},
+                 {1, 0, 2000, false},   {31, 12, -4712, true}, {4, 10, 1582, true},  {5, 10, 1582, false},
+                 {10, 10, 1582, false}, {14, 10, 1582, false}, {15, 10, 1582, true}, {22, 10, 1582, true},
+                 {31, 10, 1582, true},  {32, 10, 1582, false}, {5, 10, 1583, true},  {5, 10, 1581, true}};
     for (const auto& d : daten)
         EXPECT_EQ(DatumGueltig(d.tag, d.monat, d.jahr), d.gueltig) << d.tag << "." << d.monat << "." << d.jahr;
 }
@@ -261,9 +258,9 @@ TEST(Julian, CalendarWeeksAtTheTurnOfTheYear)
         int woche;
         Datum montag;
     } faelle[] = {
-        {29, 12, 2003, 1, {29, 12, 2003}},  {31, 12, 2004, 53, {27, 12, 2004}}, {1, 1, 2005, 53, {27, 12, 2004}},
-        {1, 1, 2010, 53, {28, 12, 2009}},   {3, 1, 2010, 53, {28, 12, 2009}},   {4, 1, 2010, 1, {4, 1, 2010}},
-        {23, 5, 1998, 21, {18, 5, 1998}},   {1, 1, 2003, 1, {30, 12, 2002}},
+        {29, 12, 2003, 1, {29, 12, 2003}}, {31, 12, 2004, 53, {27, 12, 2004}}, {1, 1, 2005, 53, {27, 12, 2004}},
+        {1, 1, 2010, 53, {28, 12, 2009}},  {3, 1, 2010, 53, {28, 12, 2009}},   {4, 1, 2010, 1, {4, 1, 2010}},
+        {23, 5, 1998, 21, {18, 5, 1998}},  {1, 1, 2003, 1, {30, 12, 2002}},
     };
     for (const auto& f : faelle) {
         const Extended mjd = MJDAusDatum(f.tag, f.monat, f.jahr, 0);
@@ -279,9 +276,9 @@ TEST(Julian, WeekdaysOfAMonth)
         int wochentag, monat, jahr;
         Datum erwartet;
     } faelle[] = {
-        {true, 0, 3, 1998, {29, 3, 1998}},  {true, 0, 10, 1998, {25, 10, 1998}}, {false, 0, 10, 1916, {1, 10, 1916}},
-        {true, 7, 4, 1916, {30, 4, 1916}},  {false, 3, 1, 1941, {1, 1, 1941}},   {true, 3, 12, 1941, {31, 12, 1941}},
-        {false, 1, 2, 2000, {7, 2, 2000}},  {true, 2, 2, 2000, {29, 2, 2000}},
+        {true, 0, 3, 1998, {29, 3, 1998}}, {true, 0, 10, 1998, {25, 10, 1998}}, {false, 0, 10, 1916, {1, 10, 1916}},
+        {true, 7, 4, 1916, {30, 4, 1916}}, {false, 3, 1, 1941, {1, 1, 1941}},   {true, 3, 12, 1941, {31, 12, 1941}},
+        {false, 1, 2, 2000, {7, 2, 2000}}, {true, 2, 2, 2000, {29, 2, 2000}},
     };
     for (const auto& f : faelle) {
         const Extended mjd = f.letzter ? LetzterWochentagImMonat(f.wochentag, f.monat, f.jahr)
@@ -295,9 +292,8 @@ TEST(Julian, DeltaTByYear)
     const struct {
         int jahr;
         double sekunden;
-    } faelle[] = {{1899, 0},     {1900, -2.72}, {1904, -2.72}, {1905, 3.86},  {1949, 26.77}, {1984, 53.8},
-                  {1985, 54.34}, {1992, 58.3},  {1999, 58.6},  {2000, 67.0},  {2009, 67.0},  {2010, 80.0},
-                  {3000, 80.0}};
+    } faelle[] = {{1899, 0},    {1900, -2.72}, {1904, -2.72}, {1905, 3.86}, {1949, 26.77}, {1984, 53.8}, {1985, 54.34},
+                  {1992, 58.3}, {1999, 58.6},  {2000, 67.0},  {2009, 67.0}, {2010, 80.0},  {3000, 80.0}};
     for (const auto& f : faelle) {
         Extended mjd = MJDAusDatum(1, 7, f.jahr, 0);
         const Extended vorher = mjd;
@@ -310,11 +306,11 @@ TEST(Julian, WholePartsAsTheLibraryGivesThem)
 {
     constexpr Extended unendlich = std::numeric_limits<Extended>::infinity();
     const Extended zwei53 = 9007199254740992.0L, zwei63 = 9223372036854775808.0L;
-    const Extended werte[] = {0.0L,         -0.0L,          1e-30L,          -1e-30L,        0.5L,
-                              -0.5L,        1.5L,           -1.5L,           2.5L,           -2.5L,
-                              0.7L,         -0.7L,          1.0L,            -1.0L,          2400002.4999999L,
-                              -100841.5L,   zwei53 - 0.5L,  -zwei53 + 0.5L,  zwei53 + 1.5L,  zwei63 - 0.5L,
-                              -zwei63 + 0.5L, zwei63,       1e300L,          unendlich,      -unendlich};
+    const Extended werte[] = {0.0L,           -0.0L,         1e-30L,         -1e-30L,       0.5L,
+                              -0.5L,          1.5L,          -1.5L,          2.5L,          -2.5L,
+                              0.7L,           -0.7L,         1.0L,           -1.0L,         2400002.4999999L,
+                              -100841.5L,     zwei53 - 0.5L, -zwei53 + 0.5L, zwei53 + 1.5L, zwei63 - 0.5L,
+                              -zwei63 + 0.5L, zwei63,        1e300L,         unendlich,     -unendlich};
     const auto gleich = [](Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); };
     for (const Extended x : werte) {
         for (const Extended y : {x, std::nextafter(x, unendlich), std::nextafter(x, -unendlich)}) {

@@ -36,17 +36,23 @@ TEST_F(KalenderModell, NavigationKeepsTheDayWhereTheMonthHasIt)
         {{10, 2, 2001}, [](TKalenderModell& m) { m.TagSetzen(31); }, {28, 2, 2001}, kfKeiner},
         {{10, 2, 2001}, [](TKalenderModell& m) { m.TagSetzen(-3); }, {1, 2, 2001}, kfKeiner},
         {{29, 2, 2000}, [](TKalenderModell& m) { m.JahrSetzen(2001); }, {1, 3, 2001}, kfKeiner},
-        {{1, 6, 2000}, [](TKalenderModell& m) { m.setMaxJahr(9999), m.JahrSetzen(10000); }, {31, 12, 9999},
+        {{1, 6, 2000},
+         [](TKalenderModell& m) { m.setMaxJahr(9999), m.JahrSetzen(10000); },
+         {31, 12, 9999},
          kfNachMaxJahr},
         {{1, 6, 2000}, [](TKalenderModell& m) { m.setMinJahr(1000), m.JahrSetzen(999); }, {1, 1, 1000}, kfVorMinJahr},
-        {{1, 6, 2000}, [](TKalenderModell& m) { m.ModJulDatSetzen(MJDAusDatum(1, 1, 5879491, 0)); },
-         {31, 12, 5879490}, kfNachMaxJahr},
+        {{1, 6, 2000},
+         [](TKalenderModell& m) { m.ModJulDatSetzen(MJDAusDatum(1, 1, 5879491, 0)); },
+         {31, 12, 5879490},
+         kfNachMaxJahr},
         {{1, 6, 2000}, [](TKalenderModell& m) { m.setDatumWert(61); }, {1, 3, 1900}, kfKeiner},
         {{1, 6, 2000}, [](TKalenderModell& m) { m.setDatumZeit(-200000); }, {15, 10, 1582}, kfKeiner},
         {{1, 6, 2000}, [](TKalenderModell& m) { m.TextDatumSetzen("31.02.1998"); }, {1, 6, 2000}, kfUnlesbarerText},
         // A value that cannot be split shows the system date.
-        {{1, 6, 2000}, [](TKalenderModell& m) { m.ModJulDatSetzen(std::numeric_limits<Extended>::infinity()); },
-         {23, 5, 1998}, kfUngueltigesDatum},
+        {{1, 6, 2000},
+         [](TKalenderModell& m) { m.ModJulDatSetzen(std::numeric_limits<Extended>::infinity()); },
+         {23, 5, 1998},
+         kfUngueltigesDatum},
     };
     for (const auto& f : faelle) {
         TKalenderModell m;

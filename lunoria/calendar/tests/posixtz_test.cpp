@@ -42,25 +42,65 @@ TEST(PosixTZ, GueltigeRegeln)
     };
     const W ohne{};
     const std::vector<Fall> faelle = {
-        {"CET-1CEST,M3.5.0,M10.5.0/3", "CET", -3600, "CEST", -7200, {W::MonatWocheTag, 3, 5, 0, 0, 7200},
+        {"CET-1CEST,M3.5.0,M10.5.0/3",
+         "CET",
+         -3600,
+         "CEST",
+         -7200,
+         {W::MonatWocheTag, 3, 5, 0, 0, 7200},
          {W::MonatWocheTag, 10, 5, 0, 0, 10800}},
-        {"EST5EDT,M3.2.0,M11.1.0", "EST", 18000, "EDT", 14400, {W::MonatWocheTag, 3, 2, 0, 0, 7200},
+        {"EST5EDT,M3.2.0,M11.1.0",
+         "EST",
+         18000,
+         "EDT",
+         14400,
+         {W::MonatWocheTag, 3, 2, 0, 0, 7200},
          {W::MonatWocheTag, 11, 1, 0, 0, 7200}},
-        {"AEST-10AEDT,M10.1.0,M4.1.0/3", "AEST", -36000, "AEDT", -39600, {W::MonatWocheTag, 10, 1, 0, 0, 7200},
+        {"AEST-10AEDT,M10.1.0,M4.1.0/3",
+         "AEST",
+         -36000,
+         "AEDT",
+         -39600,
+         {W::MonatWocheTag, 10, 1, 0, 0, 7200},
          {W::MonatWocheTag, 4, 1, 0, 0, 10800}},
         {"JST-9", "JST", -32400, nullptr, 0, ohne, ohne},
         {"<+0330>-3:30", "+0330", -12600, nullptr, 0, ohne, ohne},
         {"<-03>3", "-03", 10800, nullptr, 0, ohne, ohne},
         {"XYZ+5:45:30", "XYZ", 20730, nullptr, 0, ohne, ohne},
-        {"<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", "+1030", -37800, "+11", -39600,
-         {W::MonatWocheTag, 10, 1, 0, 0, 7200}, {W::MonatWocheTag, 4, 1, 0, 0, 7200}},
-        {"IST-2IDT,M3.4.4/26,M10.5.0", "IST", -7200, "IDT", -10800, {W::MonatWocheTag, 3, 4, 4, 0, 93600},
+        {"<+1030>-10:30<+11>-11,M10.1.0,M4.1.0",
+         "+1030",
+         -37800,
+         "+11",
+         -39600,
+         {W::MonatWocheTag, 10, 1, 0, 0, 7200},
+         {W::MonatWocheTag, 4, 1, 0, 0, 7200}},
+        {"IST-2IDT,M3.4.4/26,M10.5.0",
+         "IST",
+         -7200,
+         "IDT",
+         -10800,
+         {W::MonatWocheTag, 3, 4, 4, 0, 93600},
          {W::MonatWocheTag, 10, 5, 0, 0, 7200}},
-        {"<-02>2<-01>,M3.5.0/-1,M10.5.0/0", "-02", 7200, "-01", 3600, {W::MonatWocheTag, 3, 5, 0, 0, -3600},
+        {"<-02>2<-01>,M3.5.0/-1,M10.5.0/0",
+         "-02",
+         7200,
+         "-01",
+         3600,
+         {W::MonatWocheTag, 3, 5, 0, 0, -3600},
          {W::MonatWocheTag, 10, 5, 0, 0, 0}},
-        {"EST5EDT4:30,J60/1:30:15,300", "EST", 18000, "EDT", 16200, {W::JulianTag, 0, 0, 0, 60, 5415},
+        {"EST5EDT4:30,J60/1:30:15,300",
+         "EST",
+         18000,
+         "EDT",
+         16200,
+         {W::JulianTag, 0, 0, 0, 60, 5415},
          {W::NullTag, 0, 0, 0, 300, 7200}},
-        {"EST5EDT", "EST", 18000, "EDT", 14400, {W::MonatWocheTag, 3, 2, 0, 0, 7200},
+        {"EST5EDT",
+         "EST",
+         18000,
+         "EDT",
+         14400,
+         {W::MonatWocheTag, 3, 2, 0, 0, 7200},
          {W::MonatWocheTag, 11, 1, 0, 0, 7200}},
     };
     for (const Fall& f : faelle) {
@@ -88,11 +128,31 @@ TEST(PosixTZ, GueltigeRegeln)
 TEST(PosixTZ, FehlerhafteRegeln)
 {
     for (const char* text : {
-             "", "CET", "CE-1", "Europe/Berlin", "CET-1 ", "CET25", "CET-1:60", "CET-1:30:60", "<AB>1", "<CET-1",
-             "<C,T>1", "CET-1CEST,M3.5.0", "CET-1CEST,M13.1.0,M10.5.0", "CET-1CEST,M3.6.0,M10.5.0",
-             "CET-1CEST,M3.0.0,M10.5.0", "CET-1CEST,M3.5.7,M10.5.0", "CET-1CEST,J0,J365", "CET-1CEST,J1,J366",
-             "CET-1CEST,366,1", "CET-1CEST,M3.5.0,M10.5.0/168", "CET-1CEST,M3.5.0,M10.5.0/3x", "CET-1CEST,M3.5,M10.5.0",
-             "CET-1CEST25,M3.5.0,M10.5.0", "CET-1CEST,M3.5.0/,M10.5.0", "CET-1CE",
+             "",
+             "CET",
+             "CE-1",
+             "Europe/Berlin",
+             "CET-1 ",
+             "CET25",
+             "CET-1:60",
+             "CET-1:30:60",
+             "<AB>1",
+             "<CET-1",
+             "<C,T>1",
+             "CET-1CEST,M3.5.0",
+             "CET-1CEST,M13.1.0,M10.5.0",
+             "CET-1CEST,M3.6.0,M10.5.0",
+             "CET-1CEST,M3.0.0,M10.5.0",
+             "CET-1CEST,M3.5.7,M10.5.0",
+             "CET-1CEST,J0,J365",
+             "CET-1CEST,J1,J366",
+             "CET-1CEST,366,1",
+             "CET-1CEST,M3.5.0,M10.5.0/168",
+             "CET-1CEST,M3.5.0,M10.5.0/3x",
+             "CET-1CEST,M3.5,M10.5.0",
+             "CET-1CEST25,M3.5.0,M10.5.0",
+             "CET-1CEST,M3.5.0/,M10.5.0",
+             "CET-1CE",
          })
         EXPECT_FALSE(LiesPosixTZ(text).has_value()) << '"' << text << '"';
 }
@@ -112,7 +172,7 @@ TEST(PosixTZ, ZonenregelMitPlattformVorzeichen)
         {"<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", -630, -30, 1, {10, 0, 1, 2, 0}, {4, 0, 1, 2, 0}, "+1030"},
         {"JST-9", -540, 0, 0, {}, {}, "JST"},
         {"<+0545>-5:45", -345, 0, 0, {}, {}, "+0545"},
-        {"XYZ+5:45:30", 346, 0, 0, {}, {}, "XYZ"},   // seconds round to the nearest minute
+        {"XYZ+5:45:30", 346, 0, 0, {}, {}, "XYZ"},     // seconds round to the nearest minute
         {"CET-1CEST,M3.5.0", 0, 0, 0, {}, {}, "UTC"},  // does not parse: UTC
         {"", 0, 0, 0, {}, {}, "UTC"},
     };
@@ -176,9 +236,8 @@ std::string TZifDaten(char version, std::vector<std::uint32_t> zahlen, const std
         return k;
     };
     const auto block = [&](std::uint64_t zeit) {
-        return std::string(zahlen[3] * (zeit + 1) + zahlen[4] * 6 + zahlen[5] + zahlen[2] * (zeit + 4) + zahlen[1] +
-                               zahlen[0],
-                           '\0');
+        return std::string(
+            zahlen[3] * (zeit + 1) + zahlen[4] * 6 + zahlen[5] + zahlen[2] * (zeit + 4) + zahlen[1] + zahlen[0], '\0');
     };
     return kopf() + block(4) + kopf() + block(8) + fuss;
 }
@@ -238,7 +297,10 @@ private:
 // The local zone read from the environment, with no provider installed.
 class LokaleZoneTest : public ::testing::Test {
 protected:
-    LokaleZoneTest() : m_Vorher(SetzeZonenregelQuelle({})) {}
+    LokaleZoneTest()
+        : m_Vorher(SetzeZonenregelQuelle({}))
+    {
+    }
     ~LokaleZoneTest() override { SetzeZonenregelQuelle(std::move(m_Vorher)); }
 
     // 1 July 2024, 12:00 UTC: daylight time in Berlin.
@@ -286,9 +348,12 @@ TEST_F(LokaleZoneTest, StatusDesGegenwaertigenAugenblicks)
         int status;
     };
     const std::vector<Fall> faelle = {
-        {"CET-1CEST,M3.5.0,M10.5.0/3", Juli, 2}, {"CET-1CEST,M3.5.0,M10.5.0/3", Januar, 1},
-        {"AEST-10AEDT,M10.1.0,M4.1.0/3", Januar, 2}, {"JST-9", Juli, 0},
-        {":Gibt/Es/Nicht", Juli, 0}, {"", Juli, 0},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", Juli, 2},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", Januar, 1},
+        {"AEST-10AEDT,M10.1.0,M4.1.0/3", Januar, 2},
+        {"JST-9", Juli, 0},
+        {":Gibt/Es/Nicht", Juli, 0},
+        {"", Juli, 0},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.tz);

@@ -45,8 +45,8 @@ TEST_F(SommerzeitTest, DeutscheJahreTexteUndTage)
     const std::vector<Fall> faelle = {
         {1916, "letzter Sonntag (30.04.) im April um 23:00 Uhr", "erster Sonntag (1.10.) im Oktober um 01:00 Uhr",
          M_1916_04_30, M_1916_10_01, 7, 30, 4, 7, 1, 10, 23, 1},
-        {1941, "erster Mittwoch (1.01.) im Januar um 00:00 Uhr",
-         "letzter Mittwoch (31.12.) im Dezember um 00:00 Uhr", M_1941_01_01, M_1941_12_31, 3, 1, 1, 3, 31, 12, 0, 0},
+        {1941, "erster Mittwoch (1.01.) im Januar um 00:00 Uhr", "letzter Mittwoch (31.12.) im Dezember um 00:00 Uhr",
+         M_1941_01_01, M_1941_12_31, 3, 1, 1, 3, 31, 12, 0, 0},
         {1945, "erster Montag (2.04.) im April um 02:00 Uhr", "erster Donnerstag (6.09.) im September um 02:00 Uhr",
          M_1945_04_02, M_1945_09_06, 1, 2, 4, 4, 6, 9, 2, 2},
         // DST came back on the first Sunday of April 1980, not the last one of March.
@@ -90,8 +90,7 @@ TEST_F(SommerzeitTest, JahreOhneDeutscheSommerzeit)
 {
     // 1 July of each year, counted from MJD 0.
     const std::vector<std::pair<int, Extended>> jahre = {
-        {1915, 20679}, {1919, 22140}, {1930, 26158}, {1939, 29445}, {1950, 33463},
-        {1965, 38942}, {1979, 44055},
+        {1915, 20679}, {1919, 22140}, {1930, 26158}, {1939, 29445}, {1950, 33463}, {1965, 38942}, {1979, 44055},
     };
     for (const auto& [jahr, mjd] : jahre) {
         SCOPED_TRACE(jahr);
@@ -120,8 +119,8 @@ TEST_F(SommerzeitTest, StandardBasisNimmtDieSystemregelInJedemJahr)
         const char* endeText;
     };
     const std::vector<Fall> faelle = {
-        {46247, "letzter Sonntag (27.10.) im Oktober um 03:00 Uhr"},   // 1 July 1985
-        {26158, "letzter Sonntag (26.10.) im Oktober um 03:00 Uhr"},   // 1 July 1930
+        {46247, "letzter Sonntag (27.10.) im Oktober um 03:00 Uhr"},  // 1 July 1985
+        {26158, "letzter Sonntag (26.10.) im Oktober um 03:00 Uhr"},  // 1 July 1930
         {M_2024_07_01, "letzter Sonntag (27.10.) im Oktober um 03:00 Uhr"},
     };
     for (const Fall& f : faelle) {
@@ -164,8 +163,9 @@ TEST_F(SommerzeitTest, IstSommerzeitVonAnfangDesBeginnTagsBisVorDenEndeTag)
         bool sommer;
     };
     const std::vector<Fall> faelle = {
-        {M_1998_03_29 - 0.0001L, false}, {M_1998_03_29, true},        {M_1998_03_29 + 0.05L, true},
-        {M_1998_07_01, true},            {M_1998_10_25 - 0.0001L, true}, {M_1998_10_25, false},
+        {M_1998_03_29 - 0.0001L, false}, {M_1998_03_29, true},
+        {M_1998_03_29 + 0.05L, true},    {M_1998_07_01, true},
+        {M_1998_10_25 - 0.0001L, true},  {M_1998_10_25, false},
         {M_1998_10_25 + 0.5L, false},    {50814, false} /* 1 January 1998 */,
     };
     for (const Fall& f : faelle)
@@ -188,8 +188,12 @@ TEST_F(SommerzeitTest, SuedhalbkugelSpanntDenJahreswechsel)
         bool sommer;
     };
     const std::vector<Fall> faelle = {
-        {60310, true} /* 1 January 2024 */, {M_2024_04_07 - 0.0001L, true}, {M_2024_04_07, false},
-        {M_2024_07_01, false},              {M_2024_10_06 - 0.0001L, false}, {M_2024_10_06, true},
+        {60310, true} /* 1 January 2024 */,
+        {M_2024_04_07 - 0.0001L, true},
+        {M_2024_04_07, false},
+        {M_2024_07_01, false},
+        {M_2024_10_06 - 0.0001L, false},
+        {M_2024_10_06, true},
         {60675, true} /* 31 December 2024 */,
     };
     for (const Fall& f : faelle)
@@ -203,9 +207,17 @@ TEST_F(SommerzeitTest, ZeitZonenOffsetFolgtDenDeutschenRegeln)
         Extended stunden;
     };
     const std::vector<Fall> faelle = {
-        {50814, 1},         {M_1998_03_29, 2}, {M_1998_07_01, 2}, {M_1998_10_25, 1},
-        {M_1941_01_01, 2},  {M_1941_12_31, 1}, {M_1985_09_29 - 1, 2}, {M_1985_09_29, 1},
-        {26158, 1} /* 1 July 1930 */, {M_2024_07_01, 2}, {60324, 1} /* 15 January 2024 */,
+        {50814, 1},
+        {M_1998_03_29, 2},
+        {M_1998_07_01, 2},
+        {M_1998_10_25, 1},
+        {M_1941_01_01, 2},
+        {M_1941_12_31, 1},
+        {M_1985_09_29 - 1, 2},
+        {M_1985_09_29, 1},
+        {26158, 1} /* 1 July 1930 */,
+        {M_2024_07_01, 2},
+        {60324, 1} /* 15 January 2024 */,
     };
     for (const Fall& f : faelle)
         EXPECT_DOUBLE_EQ(static_cast<double>(ZeitZonenOffsetAm(f.mjd)), static_cast<double>(f.stunden))
@@ -220,8 +232,8 @@ TEST_F(SommerzeitTest, DeutscheSommerzeitStatusUndRegeln)
         int status;
     };
     const std::vector<Fall> faelle = {
-        {1985, M_1985_03_31 - 1, 1}, {1985, M_1985_03_31, 2}, {1985, M_1985_09_29, 2},
-        {1985, M_1985_09_29 + 1, 1}, {1945, M_1945_04_02 + 30, 2}, {1965, 38942, 0}, {1998, M_1998_07_01, 0},
+        {1985, M_1985_03_31 - 1, 1},  {1985, M_1985_03_31, 2}, {1985, M_1985_09_29, 2}, {1985, M_1985_09_29 + 1, 1},
+        {1945, M_1945_04_02 + 30, 2}, {1965, 38942, 0},        {1998, M_1998_07_01, 0},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.jahr);

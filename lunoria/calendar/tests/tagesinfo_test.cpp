@@ -20,7 +20,8 @@ TEST(Tagesinfo, FactsOfADay)
         int seit, bis;
         bool schalt;
     } faelle[] = {
-        {1, 1, 2005, 1, "Samstag", "Januar", "Samstag, 1. Januar 2005", 53, MJDAusDatum(27, 12, 2004, 0), 1, 364, false},
+        {1, 1, 2005, 1, "Samstag", "Januar", "Samstag, 1. Januar 2005", 53, MJDAusDatum(27, 12, 2004, 0), 1, 364,
+         false},
         {31, 12, 2000, 1, "Sonntag", "Dezember", "Sonntag, 31. Dezember 2000", 52, MJDAusDatum(25, 12, 2000, 0), 366, 0,
          true},
         {29, 2, 2000, 1, "Dienstag", "Februar", "Dienstag, 29. Februar 2000", 9, MJDAusDatum(28, 2, 2000, 0), 60, 306,

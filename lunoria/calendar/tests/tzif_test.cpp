@@ -65,18 +65,18 @@ std::string Testzone()
 {
     const std::vector<std::int64_t> zeiten = {
         -(std::int64_t{1} << 59),  // far before any calendar: LMT to LMT
-        -618107400,  // 1950-06-01 00:00 LMT
-        8125200,     // 1970-04-05 02:00 TNZ
-        23245200,    // 1970-09-27 03:00 TSZ
-        320806800,   // 1980-03-02 02:00 TNZ
-        326250000,   // 1980-05-04 03:00 TSZ
-        331693200,   // 1980-07-06 02:00 TNZ
-        341370000,   // 1980-10-26 03:00 TSZ
-        642814200,   // 1990-05-16 00:30 TNZ
-        652139100,   // 1990-08-31 23:45 TSZ
-        973386000,   // 2000-11-05 02:00 TNZ
-        1012698000,  // 2002-02-03 03:00 TSZ
-        1269738000,  // 2010-03-28 02:00 TNZ
+        -618107400,                // 1950-06-01 00:00 LMT
+        8125200,                   // 1970-04-05 02:00 TNZ
+        23245200,                  // 1970-09-27 03:00 TSZ
+        320806800,                 // 1980-03-02 02:00 TNZ
+        326250000,                 // 1980-05-04 03:00 TSZ
+        331693200,                 // 1980-07-06 02:00 TNZ
+        341370000,                 // 1980-10-26 03:00 TSZ
+        642814200,                 // 1990-05-16 00:30 TNZ
+        652139100,                 // 1990-08-31 23:45 TSZ
+        973386000,                 // 2000-11-05 02:00 TNZ
+        1012698000,                // 2002-02-03 03:00 TSZ
+        1269738000,                // 2010-03-28 02:00 TNZ
     };
     const std::vector<std::uint8_t> nach = {0, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2};
     return TZifDaten(zeiten, nach, {{1800, false, 0}, {3600, false, 4}, {7200, true, 8}},
@@ -117,8 +117,8 @@ TEST(TZifGeschichte, JahreDerTestzone)
         {1940, Keine, Keine, 0.5, "LMT"},  // before the first change of the calendar era
         {1950, Keine, Keine, 1, "TNZ"},    // a new standard time, no daylight time
         {1960, Keine, Keine, 1, "TNZ"},
-        {1970, "erster Sonntag (5.04.) im April um 02:00 Uhr", "letzter Sonntag (27.09.) im September um 03:00 Uhr",
-         1, "TNZ"},
+        {1970, "erster Sonntag (5.04.) im April um 02:00 Uhr", "letzter Sonntag (27.09.) im September um 03:00 Uhr", 1,
+         "TNZ"},
         // Two periods: the first start and the last end.
         {1980, "erster Sonntag (2.03.) im März um 02:00 Uhr", "letzter Sonntag (26.10.) im Oktober um 03:00 Uhr", 1,
          "TNZ"},
@@ -160,7 +160,9 @@ TEST(TZifGeschichte, UngueltigeDaten)
         ASSERT_FALSE(LiesTZif(gut.substr(0, n))) << n;
 
     const std::size_t kopf2 = 44, zeiten = kopf2 + 44, nach = zeiten + 13 * 8, typen = nach + 13;
-    const auto mit = [&](std::size_t pos, const std::string& bytes) { return std::string(gut).replace(pos, bytes.size(), bytes); };
+    const auto mit = [&](std::size_t pos, const std::string& bytes) {
+        return std::string(gut).replace(pos, bytes.size(), bytes);
+    };
     const std::vector<std::pair<const char*, std::string>> faelle = {
         {"type index beyond the types", mit(nach + 2, "\x03")},
         {"instants out of order", mit(zeiten + 8 * 3, std::string(8, '\0'))},
@@ -175,7 +177,8 @@ TEST(TZifGeschichte, UngueltigeDaten)
         EXPECT_FALSE(LiesTZif(daten)) << grund;
 
     // A zone with only a footer follows it in every year.
-    const auto nurFuss = LiesTZif(TZifDaten({}, {}, {{3600, false, 0}}, std::string("TNZ\0", 4), "TNZ-1TSZ,M3.5.0,M10.5.0/3"));
+    const auto nurFuss = LiesTZif(
+        TZifDaten({}, {}, {{3600, false, 0}}, std::string("TNZ\0", 4), "TNZ-1TSZ,M3.5.0,M10.5.0/3"));
     ASSERT_TRUE(nurFuss);
     EXPECT_EQ(ZonenregelAusTZif(*nurFuss, 1900).Regel.DaylightDate.wMonth, 3);
 }

@@ -11,7 +11,10 @@ namespace lunoria::test {
 class ZonenregelGuard {
 public:
     // Central European time with the status "standard time now".
-    ZonenregelGuard() : ZonenregelGuard(MitteleuropaeischeZonenregel()) {}
+    ZonenregelGuard()
+        : ZonenregelGuard(MitteleuropaeischeZonenregel())
+    {
+    }
 
     explicit ZonenregelGuard(TZonenregelStand stand)
         : m_Vorher(SetzeZonenregelQuelle([stand](int) { return stand; }))
@@ -25,7 +28,10 @@ public:
     }
 
     // Any provider, e.g. one reading a zone file's history.
-    explicit ZonenregelGuard(TZonenregelQuelle quelle) : m_Vorher(SetzeZonenregelQuelle(std::move(quelle))) {}
+    explicit ZonenregelGuard(TZonenregelQuelle quelle)
+        : m_Vorher(SetzeZonenregelQuelle(std::move(quelle)))
+    {
+    }
 
     ~ZonenregelGuard() { SetzeZonenregelQuelle(std::move(m_Vorher)); }
     ZonenregelGuard(const ZonenregelGuard&) = delete;

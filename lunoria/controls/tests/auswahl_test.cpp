@@ -58,7 +58,10 @@ public:
 
 private:
     struct Takt : TWiederholTakt {
-        explicit Takt(HandUhr& uhr) : Uhr(uhr) {}
+        explicit Takt(HandUhr& uhr)
+            : Uhr(uhr)
+        {
+        }
         void Starten(int ms) override { Uhr.m_Intervall = ms, Uhr.m_Faellig = Uhr.m_Jetzt + ms; }
         void Anhalten() override { Uhr.m_Faellig = -1; }
         HandUhr& Uhr;
@@ -287,7 +290,7 @@ TEST_F(Auswahl, ButtonOpensTheDialogUnderItsEdit)
     EXPECT_FALSE(knopf.Gedrueckt());
     EXPECT_EQ(lage, fenster.mapToGlobal(QPoint(10, 32)));
     EXPECT_FALSE(knopf.Geaendert());  // OK without a new day
-    EXPECT_EQ(geaendert.count(), 2);   // on opening and after OK
+    EXPECT_EQ(geaendert.count(), 2);  // on opening and after OK
     EXPECT_EQ(klicks.count(), 1);
 
     // Cancel after picking other days puts grid and edit back.
@@ -382,10 +385,9 @@ TEST_F(Auswahl, EditKeyFilter)
         const char* getippt;
         const char* nachher;
     } faelle[] = {
-        {"", "1a.", "1."},           {"1.", ".", "1."},           {"12.05.", ".", "12.05."},
-        {"12.051", ".", "12.051"},     {"1.1.", "-", "1.1.-"},      {"1.1.2", "-", "1.1.2"},
-        {"1.1", "-", "1.1"},         {"1.1.-4", "-", "1.1.-4"},   {"1/1/", "5", "1/1/5"},
-        {"", "#,;", "#,;"},
+        {"", "1a.", "1."},      {"1.", ".", "1."},       {"12.05.", ".", "12.05."}, {"12.051", ".", "12.051"},
+        {"1.1.", "-", "1.1.-"}, {"1.1.2", "-", "1.1.2"}, {"1.1", "-", "1.1"},       {"1.1.-4", "-", "1.1.-4"},
+        {"1/1/", "5", "1/1/5"}, {"", "#,;", "#,;"},
     };
     for (const auto& f : faelle) {
         feld.setText(QString::fromLatin1(f.vorher));

@@ -79,7 +79,7 @@ TEST_F(KalenderCtrl, CellTablesAgainstTheCalendar)
                     const ErwarteteZelle e = Erwartet(m.jahr, static_cast<unsigned>(m.monat), start, spalte, zeile);
                     ASSERT_EQ(z.Wert, e.tag) << spalte << "," << zeile;
                     ASSERT_EQ(z.Text, QString::number(e.tag));
-                    const TKalenderZellenArt art = !e.imMonat ? kza_Ungueltig
+                    const TKalenderZellenArt art = !e.imMonat            ? kza_Ungueltig
                                                    : e.isoWochentag == 6 ? kza_Samstag
                                                    : e.isoWochentag == 7 ? kza_Sonntag
                                                                          : kza_Tag;
@@ -123,8 +123,8 @@ TEST_F(KalenderCtrl, MonthLayoutsAtTheEdges)
         EXPECT_EQ(z.Wert, erwartet[i]);
         EXPECT_NE(z.Art, kza_Ungueltig);
     }
-    EXPECT_EQ(k->Zelle(5, 2).Art, kza_Tag);       // Friday 15 October
-    EXPECT_EQ(k->Zelle(7, 2).Art, kza_Sonntag);   // Sunday 17 October
+    EXPECT_EQ(k->Zelle(5, 2).Art, kza_Tag);      // Friday 15 October
+    EXPECT_EQ(k->Zelle(7, 2).Art, kza_Sonntag);  // Sunday 17 October
     // January -4712, the first month, from Sunday: 31 December before the Monday the 1st, and
     // no message about the day before the calendar; the week column from Monday likewise.
     for (const int start : {0, 1}) {
@@ -222,8 +222,8 @@ TEST_F(KalenderCtrl, DateValuesAndSpreadsheetDays)
         double geschrieben;
         const char* text;
         double gelesen;
-    } faelle[] = {{0, "01.01.1900", 1},       {1, "01.01.1900", 1},          {60, "01.03.1900", 61},
-                  {61, "01.03.1900", 61},     {70000, "31.12.2078", 65380},  {-5, "01.01.1900", 1},
+    } faelle[] = {{0, "01.01.1900", 1},           {1, "01.01.1900", 1},         {60, "01.03.1900", 61},
+                  {61, "01.03.1900", 61},         {70000, "31.12.2078", 65380}, {-5, "01.01.1900", 1},
                   {std::nan(""), "01.01.1900", 1}};
     for (const auto& f : faelle) {
         k->setDatumWert(f.geschrieben);
@@ -415,15 +415,15 @@ TEST_F(KalenderCtrl, ArrowKeysStayInTheMonth)
     EXPECT_EQ(k->Day(), 10);
     Taste(*k, Qt::Key_Right);
     EXPECT_EQ(k->Day(), 11);
-    k->setDay(4);   // Monday 4 May: Sunday 3 May in the row above
+    k->setDay(4);  // Monday 4 May: Sunday 3 May in the row above
     Taste(*k, Qt::Key_Left);
     EXPECT_EQ(k->Day(), 3);
-    k->setDay(1);   // Friday 1 May: the row above is the header
+    k->setDay(1);  // Friday 1 May: the row above is the header
     Taste(*k, Qt::Key_Up);
     EXPECT_EQ(k->Day(), 1);
     Taste(*k, Qt::Key_Left);  // Thursday 30 April belongs to another month
     EXPECT_EQ(k->Day(), 1);
-    Taste(*k, Qt::Key_Tab);   // keys stay with the grid
+    Taste(*k, Qt::Key_Tab);  // keys stay with the grid
     EXPECT_TRUE(k->hasFocus());
     k->SetGesperrt(true);
     Taste(*k, Qt::Key_Right);
