@@ -23,6 +23,7 @@
 
 #include "pad/entryfiles.h"
 #include "pad/errors.h"
+#include "pad/padfonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -141,6 +142,7 @@ void ReportFirstPaintAndQuit()
 
 int main(int argc, char** argv)
 {
+    std::jthread fontConfiguration = deskora::ReadFontConfiguration();
     QApplication app(argc, argv);
     if (const int status = Befehlszeile(); status >= 0)
         return status;
@@ -154,6 +156,7 @@ int main(int argc, char** argv)
         QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), text);
     });
 
+    fontConfiguration.join();
     deskora::TForm1 form;
     // The other windows (the perpetual calendar, the handbook, message boxes) take the program
     // icon that the main window has painted for itself: painting it once more costs the start

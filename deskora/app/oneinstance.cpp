@@ -3,19 +3,22 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace deskora {
@@ -26,6 +29,8 @@ namespace {
 constexpr char ActivateRequest[] = "activate\n";
 // How long a second copy tries to reach the running one.
 constexpr int RequestTimeoutMs = 1000;
+// A connection that sends more than this without a line feed is no copy of ours: it is closed.
+constexpr qsizetype LongestRequest = 256;
 
 TOneInstance::TMessageBox& MessageBoxHook()
 {
@@ -90,6 +95,29 @@ bool MakePrivateFolder(const QString& path)
     return IsPrivate(name);
 }
 
+// The socket address of a path; false when the path does not fit (the kernel takes 107 bytes).
+bool SocketAddress(const QString& path, sockaddr_un& address)
+{
+    const QByteArray name = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (name.isEmpty() || name.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    return true;
+}
+
+// Waits up to the request time for the descriptor to be ready for the given events.
+bool Ready(int fd, short events)
+{
+    pollfd entry{fd, events, 0};
+    int rc;
+    do {
+        rc = ::poll(&entry, 1, RequestTimeoutMs);
+    } while (rc < 0 && errno == EINTR);
+    return rc == 1 && (entry.revents & events) != 0;
+}
+
 }  // namespace
 
 TOneInstance::TMessageBox TOneInstance::SetMessageBox(TMessageBox box)
@@ -106,8 +134,8 @@ TOneInstance::TOneInstance(QWidget* owner) : QObject(owner), FOwner(owner) {}
 
 TOneInstance::~TOneInstance()
 {
-    if (FServer)
-        FServer->close();
+    if (FServerFd >= 0)
+        ::close(FServerFd);
     ReleaseLock(FInstanceFd);
 }
 
@@ -218,17 +246,22 @@ void TOneInstance::HandlePrevInstance()
 
 void TOneInstance::AskRunningCopy()
 {
-    if (FFolder.isEmpty())
+    sockaddr_un address;
+    if (FFolder.isEmpty() || !SocketAddress(SocketPath(), address))
         return;
-    QLocalSocket socket;
-    socket.connectToServer(SocketPath());
-    if (!socket.waitForConnected(RequestTimeoutMs))
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
         return;
-    socket.write(ActivateRequest);
-    socket.waitForBytesWritten(RequestTimeoutMs);
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(RequestTimeoutMs);
+    // A running copy whose queue of waiting connections is full lets the connection wait.
+    const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address),
+                                     sizeof address)
+                               == 0
+                           || (errno == EAGAIN && Ready(fd, POLLOUT));
+    if (connected) {
+        [[maybe_unused]] const ssize_t sent = ::send(fd, ActivateRequest,
+                                                     sizeof ActivateRequest - 1, MSG_NOSIGNAL);
+    }
+    ::close(fd);
 }
 
 void TOneInstance::StartServer()
@@ -236,22 +269,50 @@ void TOneInstance::StartServer()
     // Holding the instance lock, this copy owns the socket name: one left behind by a copy that
     // was killed is removed.
     const QString path = SocketPath();
-    QLocalServer::removeServer(path);
-    FServer = new QLocalServer(this);
-    FServer->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!FServer->listen(path))
+    sockaddr_un address;
+    if (!SocketAddress(path, address))
         return;
-    connect(FServer, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = FServer->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                while (socket->canReadLine()) {
-                    if (socket->readLine() == ActivateRequest)
-                        RaiseOwner();
-                }
-            });
-        }
-    });
+    ::unlink(address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return;
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0
+        || ::chmod(address.sun_path, 0600) != 0 || ::listen(fd, SOMAXCONN) != 0) {
+        ::close(fd);
+        return;
+    }
+    FServerFd = fd;
+    FServerNotifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(FServerNotifier, &QSocketNotifier::activated, this, &TOneInstance::AcceptRequests);
+}
+
+void TOneInstance::AcceptRequests()
+{
+    int client;
+    while ((client = ::accept4(FServerFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        // Each connection is read as its bytes come, line by line, and closed at its end or with
+        // the guard.
+        auto* notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
+        connect(notifier, &QObject::destroyed, [client] { ::close(client); });
+        connect(notifier, &QSocketNotifier::activated, this,
+                [this, notifier, client, line = QByteArray()]() mutable {
+                    char buffer[256];
+                    ssize_t got;
+                    while ((got = ::read(client, buffer, sizeof buffer)) > 0) {
+                        line.append(buffer, got);
+                        for (qsizetype end; (end = line.indexOf('\n')) >= 0;
+                             line.remove(0, end + 1)) {
+                            if (line.first(end + 1) == ActivateRequest)
+                                RaiseOwner();
+                        }
+                    }
+                    const bool open = got < 0 && (errno == EAGAIN || errno == EINTR);
+                    if (!open || line.size() > LongestRequest) {
+                        notifier->setEnabled(false);
+                        notifier->deleteLater();
+                    }
+                });
+    }
 }
 
 void TOneInstance::RaiseOwner()

@@ -11,7 +11,8 @@
 //
 // The kernel drops a flock when its holder ends in any way, so a copy started after the first
 // one has ended, or was killed, passes the check. The running copy listens on a local socket
-// beside the locks; a second copy asks it there to restore or raise its window.
+// beside the locks (a Unix stream socket, "activate" and a line feed per request); a second copy
+// asks it there to restore or raise its window.
 //
 // A lock file that cannot be created at all (neither folder private to the user, say) is no
 // sign of another copy: the program then starts without the guard.
@@ -22,7 +23,7 @@
 
 #include <functional>
 
-class QLocalServer;
+class QSocketNotifier;
 class QWidget;
 
 namespace deskora {
@@ -88,12 +89,14 @@ signals:
 
 private:
     void StartServer();
+    void AcceptRequests();
     void AskRunningCopy();
     void RaiseOwner();
     QString SocketPath() const;
 
     QPointer<QWidget> FOwner;
-    QLocalServer* FServer = nullptr;
+    int FServerFd = -1;
+    QSocketNotifier* FServerNotifier = nullptr;
     bool FActivatePrevInstance = true;
     QString FMessage;
     bool FShowMessage = false;

@@ -4,7 +4,20 @@
 
 #include <algorithm>
 
+#include <dlfcn.h>
+
 namespace deskora {
+
+std::jthread ReadFontConfiguration()
+{
+    // fontconfig comes with Qt's libraries, so its FcInit is looked up rather than linked; it
+    // loads the configuration once per process, and Qt's own call later finds it loaded.
+    using TInit = int (*)();
+    return std::jthread([init = reinterpret_cast<TInit>(::dlsym(RTLD_DEFAULT, "FcInit"))] {
+        if (init)
+            init();
+    });
+}
 
 QFont PadFont(const QStringList& families, int points, bool bold)
 {

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QStringList>
 
+#include <thread>
+
 namespace deskora {
 
 // Arial, or its metric twin where Arial is not installed.
@@ -17,5 +19,12 @@ inline QStringList ArialFamilies()
 // the font configuration for a stand-in of every family name that is not installed, once per
 // font, which costs the start milliseconds; an installed name is found at once.
 QFont PadFont(const QStringList& families, int points, bool bold = false);
+
+// Reads the font configuration (some milliseconds of files under /etc/fonts) in a thread of its
+// own, started before the application object so that it overlaps the connection to the display.
+// The thread ends with the reading: join it before the first font is used, so that Qt does not
+// read the configuration a second time alongside. Where Qt does without fontconfig, it does
+// nothing.
+std::jthread ReadFontConfiguration();
 
 }  // namespace deskora

@@ -6,13 +6,16 @@
 // uses it.
 #include <QApplication>
 #include <clocale>
+#include <thread>
 
 #include "erstesbild.h"
 #include "kalender1.h"
+#include "controls/schriften.h"
 #include "systemquellen.h"
 
 int main(int argc, char* argv[])
 {
+    std::jthread schriftkonfiguration = lunoria::SchriftkonfigurationLesen();
     QApplication app(argc, argv);
     // Numbers are formatted with the regional separators by the program itself; the C library
     // keeps the neutral decimal point that parsing and formatting code expects.
@@ -23,6 +26,7 @@ int main(int argc, char* argv[])
     lunoria::TNachErstemBildBeenden beenden;
     if (qEnvironmentVariableIntValue("LUNORIA_BEENDEN_NACH_START") == 1)
         app.installEventFilter(&beenden);
+    schriftkonfiguration.join();
     lunoria::TKalender1 fenster;
     fenster.show();
     return QApplication::exec();

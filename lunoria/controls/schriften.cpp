@@ -2,11 +2,22 @@
 
 #include <QFontDatabase>
 
+#include <dlfcn.h>
+
 namespace lunoria {
 
 QStringList FensterFamilien()
 {
     return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+}
+
+std::jthread SchriftkonfigurationLesen()
+{
+    return std::jthread([] {
+        // FcInit loads the configuration once per process; Qt's own call later finds it loaded.
+        if (auto* fcInit = reinterpret_cast<int (*)()>(::dlsym(RTLD_DEFAULT, "FcInit")))
+            fcInit();
+    });
 }
 
 void InstallierteFamilie(QFont& schrift, const QStringList& familien)
