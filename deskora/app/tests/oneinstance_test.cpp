@@ -19,7 +19,9 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace deskora {
@@ -148,6 +150,39 @@ TEST_F(Guard, SecondCopyEndsSilentlyAndRestoresTheFirst)
     first->hide();
     auto third = Copy();
     EXPECT_TRUE(GuardOf(third)->Terminated());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first->isVisible(); }, 5000));
+}
+
+TEST_F(Guard, OnlyTheRequestLineRaisesAndAnEndlessLineIsCutOff)
+{
+    auto first = Copy();
+    const QByteArray path = QFile::encodeName(FRuntime.Path()
+                                              + "/Deskora.OneInstance.Default.socket");
+    const auto connectToFirst = [&path] {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
+        EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        return fd;
+    };
+
+    // Another line, then bytes without end: the running copy closes the connection, unraised.
+    const int stranger = connectToFirst();
+    const QByteArray junk = "hello\n" + QByteArray(1000, 'x');
+    ASSERT_EQ(::write(stranger, junk.constData(), size_t(junk.size())), junk.size());
+    char byte;
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return ::recv(stranger, &byte, 1, MSG_DONTWAIT) == 0; }, 5000));
+    ::close(stranger);
+    EXPECT_FALSE(first->isVisible());
+
+    // The request itself still works, sent in two parts.
+    const int second = connectToFirst();
+    ASSERT_EQ(::write(second, "activ", 5), 5);
+    QTest::qWait(20);
+    ASSERT_EQ(::write(second, "ate\n", 4), 4);
+    ::close(second);
     EXPECT_TRUE(QTest::qWaitFor([&] { return first->isVisible(); }, 5000));
 }
 
