@@ -14,10 +14,10 @@
 #include <utility>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -105,17 +105,6 @@ bool SocketAddress(const QString& path, sockaddr_un& address)
         return false;
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     return true;
-}
-
-// Waits up to the request time for the descriptor to be ready for the given events.
-bool Ready(int fd, short events)
-{
-    pollfd entry{fd, events, 0};
-    int rc;
-    do {
-        rc = ::poll(&entry, 1, RequestTimeoutMs);
-    } while (rc < 0 && errno == EINTR);
-    return rc == 1 && (entry.revents & events) != 0;
 }
 
 }  // namespace
@@ -249,15 +238,14 @@ void TOneInstance::AskRunningCopy()
     sockaddr_un address;
     if (FFolder.isEmpty() || !SocketAddress(SocketPath(), address))
         return;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return;
-    // A running copy whose queue of waiting connections is full lets the connection wait.
-    const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address),
-                                     sizeof address)
-                               == 0
-                           || (errno == EAGAIN && Ready(fd, POLLOUT));
-    if (connected) {
+    // A running copy whose queue of waiting connections is full lets the connection wait: at
+    // most the request time, for the connection and for the request alike.
+    const timeval limit{RequestTimeoutMs / 1000, (RequestTimeoutMs % 1000) * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
         [[maybe_unused]] const ssize_t sent = ::send(fd, ActivateRequest,
                                                      sizeof ActivateRequest - 1, MSG_NOSIGNAL);
     }
