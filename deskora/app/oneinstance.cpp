@@ -123,6 +123,8 @@ TOneInstance::TOneInstance(QWidget* owner) : QObject(owner), FOwner(owner) {}
 
 TOneInstance::~TOneInstance()
 {
+    // The notifier goes before its descriptor is closed.
+    delete FServerNotifier;
     if (FServerFd >= 0)
         ::close(FServerFd);
     ReleaseLock(FInstanceFd);
