@@ -31,6 +31,7 @@ build: configure
 	cmake --build $(BUILD_DIR)
 
 test: build
+	@scripts/install-deps --test
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
 # The main program: the planner, started in ~/Deskora (created when missing), so that its entry
@@ -39,6 +40,7 @@ DESKORA_HOME ?= $(HOME)/Deskora
 
 # The Debian packages lunoria and deskora, into $(BUILD_DIR)/pakete/.
 package: build
+	@scripts/install-deps --package
 	cd $(BUILD_DIR) && cpack -G DEB
 	@ls -1 $(BUILD_DIR)/pakete/*.deb
 
@@ -86,6 +88,7 @@ regenerate: build
 
 # Lays the C++ sources out after .clang-format; `scripts/format --check` only reports.
 format:
+	@scripts/install-deps --format
 	scripts/format
 
 # The fuzz harnesses of fuzz/ (clang, libFuzzer with the address and undefined-behaviour
