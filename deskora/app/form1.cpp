@@ -10,10 +10,13 @@
 #include "pad/calendarpad.h"
 #include "pad/clock.h"
 #include "pad/datehelpers.h"
+#include "pad/entryfiles.h"
 #include "pad/errors.h"
 #include "pad/padfonts.h"
+#include "pad/rescue.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSessionManager>
@@ -195,6 +198,30 @@ QString TForm1::SaveShownPage()
         return e.Message();
     }
     return QString();
+}
+
+TForm1::TEndReport TForm1::SaveOrRescue()
+{
+    const QString error = SaveShownPage();
+    if (error.isEmpty())
+        return {};
+    const QString date = FCalendarPad1->Date();
+    const QStringList notes = FCalendarPad1->NotesField()->DisplayLines();
+    const QStringList slotLines = FCalendarPad1->SlotLines();
+    try {
+        const QString path = WriteRescueFile(RescueFolder(), EntryFileStem(date),
+                                             FCalendarPad1->ExtensionFile(), notes, slotLines,
+                                             Now());
+        return {1, QStringLiteral("%1\nDie ungesicherten Einträge vom %2 stehen jetzt in %3")
+                       .arg(error, date, QDir::toNativeSeparators(path))};
+    } catch (const EDeskoraError& e) {
+        // The last place left for the text is the message itself (a terminal, the journal).
+        QString message = QStringLiteral("%1\n%2\nDie ungesicherten Einträge vom %3:\n")
+                              .arg(error, e.Message(), date);
+        message += QStringLiteral("Notizen:\n") + notes.join(QLatin1Char('\n'));
+        message += QStringLiteral("\nStunden:\n") + slotLines.join(QLatin1Char('\n'));
+        return {1, message};
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -53,6 +53,18 @@ public:
     // Saves the shown page when it holds unsaved text; the error text when that fails.
     QString SaveShownPage();
 
+    // What a request to end from outside made of the shown page: the exit status (0 saved or
+    // nothing to save, 1 not saved) and, when it was not saved, a message for standard error
+    // that says where the text went.
+    struct TEndReport {
+        int Status = 0;
+        QString Message;
+    };
+    // Saves the shown page; where that fails, writes it to a rescue file in the user's state
+    // folder, and where even that fails, puts the text itself into the message. Never asks the
+    // user: the program is about to end.
+    TEndReport SaveOrRescue();
+
     // The end of the desktop session: the page is saved, or the end is cancelled.
     void CommitData(QSessionManager& manager);
 

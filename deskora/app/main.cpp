@@ -7,8 +7,10 @@
 // 4. The event loop runs until the window is closed; a copy asked to end leaves at once,
 //    without ever showing its window.
 //
-// A request to end from outside (SIGTERM, SIGHUP, as desktops send them at logout) closes the
-// window the ordinary way, so the shown page is saved first.
+// A request to end from outside (SIGTERM, SIGHUP, as desktops send them at logout, and SIGINT,
+// Ctrl+C in a terminal) saves the shown page and ends with status 0. Where the save fails, the
+// page goes to a rescue file in the user's state folder, standard error says where, and the
+// program ends with status 1 all the same, within two seconds; the next start tells the user.
 //
 // The day files are kept in the folder the program was started from; with --heimordner (the
 // menu entry passes it) in ~/Deskora, created when missing.
@@ -24,6 +26,7 @@
 #include "pad/entryfiles.h"
 #include "pad/errors.h"
 #include "pad/padfonts.h"
+#include "pad/rescue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,32 +83,86 @@ int Befehlszeile()
     return -1;
 }
 
-// The write end of the pipe that carries a termination signal into the event loop.
+// The pipe that carries a termination signal into the event loop: the handler writes the
+// signal's number into [0], the loop reads it from [1].
 int SignalPipe[2] = {-1, -1};
+// The status to end with once a request to end has been handled, for the watchdog.
+volatile sig_atomic_t EndStatus = 0;
 
-void OnTerminationSignal(int)
+void OnTerminationSignal(int signal)
 {
-    const char byte = 1;
+    const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(SignalPipe[0], &byte, 1);
 }
 
-// Routes SIGTERM and SIGHUP to a close of the window.
-void CloseOnTerminationSignals(QWidget& window)
+void OnWatchdog(int)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, SignalPipe) != 0)
+    ::_exit(EndStatus);
+}
+
+// Catches SIGTERM, SIGHUP (logout, kill) and SIGINT (Ctrl+C in a terminal) from the program's
+// first moment on: a request that comes while the window is still being built waits in the pipe
+// until the event loop runs, rather than meeting a default action or a handler that is not there
+// yet.
+void CatchTerminationSignals()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, SignalPipe) != 0)
         return;
-    auto* notifier = new QSocketNotifier(SignalPipe[1], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
-        char byte;
-        [[maybe_unused]] const ssize_t got = ::read(SignalPipe[1], &byte, 1);
-        window.close();
-    });
     struct sigaction action {};
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGHUP, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(signal, &action, nullptr);
+}
+
+// Ends the program on a caught request: the shown page is saved, or where that fails written to
+// a rescue file (standard error says where), and every event loop is left with the status,
+// whatever dialog is open; nothing asks the user. Should anything still hold the program, a
+// watchdog ends the process two seconds later: the text is safe by then.
+void EndOnTerminationSignals(deskora::TForm1& form)
+{
+    if (SignalPipe[1] < 0)
+        return;
+    auto* notifier = new QSocketNotifier(SignalPipe[1], QSocketNotifier::Read, &form);
+    QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form, notifier] {
+        char bytes[16];
+        while (::read(SignalPipe[1], bytes, sizeof bytes) > 0) {
+        }
+        notifier->setEnabled(false);
+        const deskora::TForm1::TEndReport report = form.SaveOrRescue();
+        if (!report.Message.isEmpty())
+            std::fprintf(stderr, "deskora: %s\n", report.Message.toLocal8Bit().constData());
+        std::fflush(stderr);
+        EndStatus = report.Status;
+        std::signal(SIGALRM, OnWatchdog);
+        ::alarm(2);
+        QCoreApplication::exit(report.Status);
+    });
+}
+
+// Tells the user about text that an earlier end had to put into rescue files, once per file,
+// in a box that does not hold up the window.
+void ReportRescuedText(QWidget* window)
+{
+    const QString folder = deskora::RescueFolder();
+    const QStringList files = deskora::TakeUnreportedRescueFiles(folder);
+    if (files.isEmpty())
+        return;
+    const QString text =
+        QStringLiteral(
+            "Beim letzten Beenden konnten Einträge nicht in den Tagesdateien "
+            "gespeichert werden. Sie wurden gerettet und warten im Ordner\n\n%1\n\n"
+            "%2 %3\n\nÜbernehmen Sie den Text von dort in Ihre Tagesseiten.")
+            .arg(QDir::toNativeSeparators(folder),
+                 files.size() == 1 ? QStringLiteral("in der Datei")
+                                   : QStringLiteral("in den Dateien"),
+                 files.join(QStringLiteral(", ")));
+    auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationName(), text,
+                                QMessageBox::Ok, window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 // Runs an action once the first paint of a shown widget has been handled in full (pictures
@@ -142,6 +199,7 @@ void ReportFirstPaintAndQuit()
 
 int main(int argc, char** argv)
 {
+    CatchTerminationSignals();
     std::jthread fontConfiguration = deskora::ReadFontConfiguration();
     QApplication app(argc, argv);
     if (const int status = Befehlszeile(); status >= 0)
@@ -165,17 +223,20 @@ int main(int argc, char** argv)
     QObject::connect(
         &app, &QGuiApplication::commitDataRequest, &form,
         [&form](QSessionManager& manager) { form.CommitData(manager); }, Qt::DirectConnection);
-    CloseOnTerminationSignals(form);
+    EndOnTerminationSignals(form);
     // A save cut off by a kill can leave a hidden temporary file beside the day files. The
     // folder holds two files per day written, years of them: it is searched once the window has
     // been painted, not before (a day's page removes that day's leftovers itself when it loads).
     const auto removeLeftovers = [] { deskora::RemoveLeftoverTemporaryFiles(QDir::currentPath()); };
-    AfterFirstPaint removeLeftoversAfterFirstPaint(removeLeftovers);
+    AfterFirstPaint afterFirstPaint([&form, removeLeftovers] {
+        removeLeftovers();
+        ReportRescuedText(&form);
+    });
     // Installed last, so asked first: under DESKORA_BEENDEN_NACH_START the program ends right
     // after its first paint, before anything that comes after it.
     AfterFirstPaint quitAfterFirstPaint(ReportFirstPaintAndQuit);
     if (form.ShowAtStart()) {
-        app.installEventFilter(&removeLeftoversAfterFirstPaint);
+        app.installEventFilter(&afterFirstPaint);
         if (quitAfterStart)
             app.installEventFilter(&quitAfterFirstPaint);
         form.show();

@@ -427,14 +427,18 @@ void TCalendarPad::SaveEntries()
                        FNotesUnshown ? &*FNotesUnshown : nullptr);
     }
     FNotesModified = false;
-    if (FSlotsReadable && (FSlotsModified || !EntryNameTaken(slotPath))) {
-        QStringList slotLines;
-        for (const QLineEdit* slot : FSlots)
-            slotLines << slot->text();
-        WriteEntryFile(slotPath, slotLines);
-    }
+    if (FSlotsReadable && (FSlotsModified || !EntryNameTaken(slotPath)))
+        WriteEntryFile(slotPath, SlotLines());
     FSlotsModified = false;
     FLoadedDate = FDate;
+}
+
+QStringList TCalendarPad::SlotLines() const
+{
+    QStringList lines;
+    for (const QLineEdit* slot : FSlots)
+        lines << slot->text();
+    return lines;
 }
 
 void TCalendarPad::LoadEntries()

@@ -159,6 +159,8 @@ public:
     TNotesField* NotesField() const { return FNotes; }
     // Whether the notes file holds more than the notes field shows; a notice says so.
     bool NotesCut() const { return FNotesUnshown.has_value(); }
+    // The texts of the 17 slots, the first hour first: the lines of the slot file.
+    QStringList SlotLines() const;
     // Slot field k, k = 1..17.
     QLineEdit* SlotField(int k) const;
 

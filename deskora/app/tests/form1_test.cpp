@@ -13,6 +13,7 @@
 #include "pad/clock.h"
 #include "pad/errors.h"
 #include "pad/language.h"
+#include "pad/rescue.h"
 #include "pad/sound.h"
 
 #include <QApplication>
@@ -180,6 +181,46 @@ TEST_F(Form, FailedSaveOnCloseKeepsTheWindowThenTheSecondCloseEnds)
     FForm->close();
     EXPECT_FALSE(FForm->isVisible());
     EXPECT_EQ(FErrors.size(), 1);
+}
+
+// A request to end from outside never asks: a page that cannot be saved goes to a rescue file
+// in the state folder, written like a day file, and where that fails too, into the message.
+TEST_F(Form, RequestToEndRescuesThePageThatCannotBeSaved)
+{
+    QTemporaryDir state;
+    const QByteArray oldState = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    Open();
+    FForm->CalendarPad1()->setDirectory(FDir.filePath(QStringLiteral("weg")));
+    FForm->CalendarPad1()->NotesField()->setFocus();
+    FForm->CalendarPad1()->NotesField()->insertPlainText(QStringLiteral("Grüße"));
+    TypeIntoSlot(2, QStringLiteral("Post"));
+
+    const TForm1::TEndReport rescued = FForm->SaveOrRescue();
+    EXPECT_EQ(rescued.Status, 1);
+    const QString folder = state.filePath(QStringLiteral("deskora"));
+    const QString file = folder + QStringLiteral("/150202-gerettet-2002-02-15-103000.txt");
+    EXPECT_EQ(FileBytes(file), QByteArray("Notizen (150202N.000):\r\nGr\xFC\xDF"
+                                          "e\r\nStunden (150202T.000):\r\n\r\nPost\r\n")
+                                   + QByteArray("\r\n").repeated(15));
+    EXPECT_TRUE(rescued.Message.contains(file)) << rescued.Message.toStdString();
+    EXPECT_TRUE(FErrors.isEmpty());
+    // A second rescue in the same second keeps the first; each is reported once.
+    FForm->SaveOrRescue();
+    EXPECT_EQ(TakeUnreportedRescueFiles(folder),
+              QStringList({QStringLiteral("150202-gerettet-2002-02-15-103000-2.txt"),
+                           QStringLiteral("150202-gerettet-2002-02-15-103000.txt")}));
+    EXPECT_EQ(TakeUnreportedRescueFiles(folder), QStringList());
+
+    // No state folder can be made below a file: the text is in the message itself.
+    PutFile(state.filePath(QStringLiteral("datei")), "");
+    qputenv("XDG_STATE_HOME", state.filePath(QStringLiteral("datei")).toLocal8Bit());
+    const TForm1::TEndReport lost = FForm->SaveOrRescue();
+    EXPECT_EQ(lost.Status, 1);
+    EXPECT_TRUE(lost.Message.endsWith(QStringLiteral("Notizen:\nGrüße\nStunden:\n\nPost")
+                                      + QString(15, QLatin1Char('\n'))))
+        << lost.Message.toStdString();
+    qputenv("XDG_STATE_HOME", oldState);
 }
 
 TEST_F(Form, MinimisingToTheTraySavesThePageFirst)
