@@ -33,11 +33,12 @@ QString RescueFolder()
 }
 
 QString WriteRescueFile(const QString& folder, const QString& stem, const QString& extension,
-                        const QStringList& notes, const QStringList& slotLines, const QDateTime& now)
+                        const QStringList& notes, const QStringList& slotLines,
+                        const QDateTime& now)
 {
     if (!QDir().mkpath(folder)) {
-        throw EFileError(
-            QStringLiteral("Ordner %1 kann nicht erstellt werden").arg(QDir::toNativeSeparators(folder)));
+        throw EFileError(QStringLiteral("Ordner %1 kann nicht erstellt werden")
+                             .arg(QDir::toNativeSeparators(folder)));
     }
     QStringList lines;
     lines << QStringLiteral("Notizen (%1N.%2):").arg(stem, extension) << notes

@@ -31,7 +31,8 @@ QString RescueFolder();
 // Writes a rescue file into the folder (created when missing) and returns its full path.
 // `stem` is the stem of the page's day files, `extension` their extension. Throws EFileError.
 QString WriteRescueFile(const QString& folder, const QString& stem, const QString& extension,
-                        const QStringList& notes, const QStringList& slotLines, const QDateTime& now);
+                        const QStringList& notes, const QStringList& slotLines,
+                        const QDateTime& now);
 
 // The rescue files of the folder that have not been reported yet, oldest first, and marks them
 // as reported (a hidden list in the folder), so that each is told about once.
