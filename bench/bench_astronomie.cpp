@@ -18,6 +18,9 @@ void MitteleuropaeischeZone()
     SetzeZonenregelQuelle([](int jahr) { return ZonenregelAusText("CET-1CEST,M3.5.0,M10.5.0/3", jahr); });
 }
 
+// The same date each time: from the second call on the month's lunar phases come from the
+// store of months already computed (TEreignissListe::FuelleMonat), which the date changes of the
+// window often meet, but a comparison with a library that computes them each time does not.
 void BM_Berechnen(benchmark::State& state)
 {
     MitteleuropaeischeZone();
@@ -44,6 +47,27 @@ void BM_BerechnenNeuerMonat(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BerechnenNeuerMonat)->Unit(benchmark::kMicrosecond);
+
+// The dates that scripts/bench-peers gives PyEphem and Astronomy Engine, with the time basis
+// that follows the zone rule (kzbStandard), so that local midnight is the one the peers are
+// given: the 15th of the months 1900 ... 2099, month number = call number * 997 mod 2400. 997 is
+// prime to 2400, so the 2400 months come once each before the sequence repeats, and successive
+// dates lie far apart in the two centuries. The store of months keeps 16 by month number
+// modulo 16; successive month numbers differ by 997 = 5 mod 16, so a slot comes round every 16
+// calls, then with a month 1552 months away: every call computes its month's phases.
+void BM_BerechnenVergleichsfolge(benchmark::State& state)
+{
+    MitteleuropaeischeZone();
+    TSonneMondAufUnter s(kzbStandard);
+    int n = 0;
+    for (auto _ : state) {
+        const int monat = n * 997 % 2400;
+        s.Berechnen(MJDAusDatum(15, monat % 12 + 1, 1900 + monat / 12, 0));
+        benchmark::DoNotOptimize(s.MondPhase().data());
+        n = n == 2399 ? 0 : n + 1;
+    }
+}
+BENCHMARK(BM_BerechnenVergleichsfolge)->Unit(benchmark::kMicrosecond);
 
 // Computed afresh each time, for the years 1900 ... 2099 in turn.
 void BM_Jahreszeiten(benchmark::State& state)

@@ -136,6 +136,8 @@ def main():
     plattformen = ["offscreen", "xvfb"] if args.plattform == "beide" else [args.plattform]
     zu_langsam = False
     leer_mit_text = f"{pfade[0]} --text"
+    with open("/proc/loadavg") as last:
+        last_vorher = " ".join(last.read().split()[:3])
     with tempfile.TemporaryDirectory(prefix="startzeit-") as ordner:
         for plattform in plattformen:
             try:
@@ -161,7 +163,7 @@ def main():
                 name = os.path.basename(p)
                 print(f"  {name:22} {spalten[0]:>19}  {spalten[1]:>15}  {spalten[2]:>15}{urteil}")
     with open("/proc/loadavg") as last:
-        print("Last (1, 5, 15 min):", " ".join(last.read().split()[:3]))
+        print(f"Last (1, 5, 15 min): zu Beginn {last_vorher}, am Ende", " ".join(last.read().split()[:3]))
     return 1 if zu_langsam else 0
 
 

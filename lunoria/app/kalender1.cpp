@@ -427,7 +427,7 @@ QCheckBox* TKalender1::CheckBox(QWidget* eltern, const char* name, const char* t
 
 void TKalender1::FormCreate()
 {
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const auto& e = RegionaleEinstellungen();
     for (const std::string& name : e.LangeTagNamen)
         ComboBox1->addItem(Q(name));
     KalenderCtrl1->ZumSystemDatum();

@@ -175,11 +175,9 @@ int main(int argc, char* argv[])
         datumGegeben = true;
     }
 
-    // Regional settings and zone names of the system, as Lunoria uses them. The settings cannot
-    // change during one run: one snapshot serves every date instead of a new one per text.
+    // Regional settings and zone names of the system, as Lunoria uses them. The settings are
+    // read once, when their provider is installed, and serve every date.
     InstalliereKonsolenQuellen();
-    const TRegionaleEinstellungen einstellungen = QtRegionaleEinstellungen();
-    SetzeRegionalQuelle([einstellungen] { return einstellungen; });
 
     if (!datumGegeben)
         return Ausgeben(MJDHeute(), zeitBasis, breite, laenge);

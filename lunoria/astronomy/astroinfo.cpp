@@ -3,7 +3,6 @@
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
 #include "calendar/zahlformat.h"
-#include "einstellungenfest.h"
 #include "sonnemond.h"
 
 namespace lunoria {
@@ -48,7 +47,6 @@ Astroinfo AstroinfoAus(const TSonneMondAufUnter& sm, Extended mjd)
 
 Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge)
 {
-    const TEinstellungenFest einstellungen;
     TSonneMondAufUnter sm(zeitBasis, breite, laenge);
     sm.Berechnen(mjd);
     return AstroinfoAus(sm, mjd);
@@ -56,7 +54,6 @@ Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extende
 
 TAstroinfoTexte AstroinfoTexte(const Astroinfo& info)
 {
-    const TEinstellungenFest einstellungen;
     TAstroinfoTexte t;
     t.lbJD = FormatFloat("#,#0.0000", info.JD);
     t.lbMJD = FormatFloat("#,#0.0000", info.MJD);

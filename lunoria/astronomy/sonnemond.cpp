@@ -9,7 +9,6 @@
 #include "calendar/julian.h"
 #include "calendar/regional.h"
 #include "calendar/zahlformat.h"
-#include "einstellungenfest.h"
 #include "genau.h"
 #include "kreisfunktionen.h"
 #include "kurzreihen.h"
@@ -253,7 +252,6 @@ void TSonneMondAufUnter::setZeitBasis(TKalenderZeitBasis basis)
 
 void TSonneMondAufUnter::Berechnen(Extended t)
 {
-    const TEinstellungenFest einstellungen;
     m_Zeitpunkt = t;
 
     // Daylight saving of the year and the zone in force at t.

@@ -57,7 +57,7 @@ bool NaechsteZahl(std::string& rest, int& wert)
 
 TDatumsreihenfolge Datumsreihenfolge()
 {
-    const std::string format = RegionaleEinstellungen().KurzesDatumsformat;
+    const std::string& format = RegionaleEinstellungen().KurzesDatumsformat;
     switch (format.empty() ? '\0' : KleinAscii(format[0])) {
     case 'm': return MTJ;
     case 'y': return JMT;
@@ -71,7 +71,7 @@ std::string MJDZuTextDatum(Extended mjd)
     Extended stunden;
     if (!Caldat(mjd, tag, monat, jahr, stunden))
         return TextDatumHeute();
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const auto& e = RegionaleEinstellungen();
     const char* s = e.DatumsTrenner.c_str();
     switch (Datumsreihenfolge()) {
     case MTJ: return Format("%.2d%s%.2d%s%d", monat, s, tag, s, jahr);
@@ -88,7 +88,7 @@ std::string TextDatumHeute()
 
 std::string LangDatumElement(char c, int n, int tag, int monat, int jahr, int wochentag)
 {
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const auto& e = RegionaleEinstellungen();
     const auto w = static_cast<std::size_t>(wochentag >= 0 && wochentag <= 6 ? wochentag : 0);
     const auto m = static_cast<std::size_t>(monat >= 1 && monat <= 12 ? monat - 1 : 0);
     switch (c) {
@@ -134,7 +134,7 @@ std::string MJDZuLangDatum(Extended mjd)
     if (!Caldat(mjd, tag, monat, jahr, stunden))
         return {};
     const int w = Wochentag(0, mjd);
-    const std::string bild = RegionaleEinstellungen().LangesDatumsformat;
+    const std::string& bild = RegionaleEinstellungen().LangesDatumsformat;
     std::string text;
     std::size_t i = 0;
     while (i < bild.size()) {

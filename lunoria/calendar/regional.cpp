@@ -5,11 +5,20 @@
 namespace lunoria {
 
 namespace {
-TRegionalQuelle& Quelle()
+
+// The installed provider and the snapshot it gave. German settings until a provider is
+// installed.
+struct TRegionalStand {
+    TRegionalQuelle Quelle;
+    TRegionaleEinstellungen Einstellungen = DeutscheEinstellungen();
+};
+
+TRegionalStand& Stand()
 {
-    static TRegionalQuelle quelle;
-    return quelle;
+    static TRegionalStand stand;
+    return stand;
 }
+
 }  // namespace
 
 TRegionaleEinstellungen DeutscheEinstellungen()
@@ -29,15 +38,18 @@ TRegionaleEinstellungen DeutscheEinstellungen()
     return e;
 }
 
-TRegionaleEinstellungen RegionaleEinstellungen()
+const TRegionaleEinstellungen& RegionaleEinstellungen()
 {
-    const TRegionalQuelle& q = Quelle();
-    return q ? q() : DeutscheEinstellungen();
+    return Stand().Einstellungen;
 }
 
 TRegionalQuelle SetzeRegionalQuelle(TRegionalQuelle quelle)
 {
-    return std::exchange(Quelle(), std::move(quelle));
+    TRegionalStand& stand = Stand();
+    // Asked before anything changes: a provider may build on the settings in force.
+    TRegionaleEinstellungen neu = quelle ? quelle() : DeutscheEinstellungen();
+    stand.Einstellungen = std::move(neu);
+    return std::exchange(stand.Quelle, std::move(quelle));
 }
 
 }  // namespace lunoria

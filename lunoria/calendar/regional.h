@@ -1,6 +1,6 @@
 #pragma once
-// The user's regional settings as one snapshot, read through a replaceable provider at every
-// use. The calendar code never writes them.
+// The user's regional settings as one snapshot, taken from a replaceable provider when it is
+// installed. The calendar code never writes them.
 
 #include <array>
 #include <functional>
@@ -26,10 +26,17 @@ using TRegionalQuelle = std::function<TRegionaleEinstellungen()>;
 // German settings: the programs' own language, and what they use without a provider.
 TRegionaleEinstellungen DeutscheEinstellungen();
 
-// The settings in force now, from the installed provider.
-TRegionaleEinstellungen RegionaleEinstellungen();
+// The settings in force now: the snapshot the installed provider gave when it was installed.
+// The texts of one date ask for it some ten to twenty times, so it is handed out, not copied.
+// The reference is to one object that lives as long as the program and is never moved: it
+// stays valid, but installing a provider overwrites its fields, so a caller that needs the
+// earlier values across SetzeRegionalQuelle copies them.
+const TRegionaleEinstellungen& RegionaleEinstellungen();
 
-// Installs a provider (an empty one restores the German settings); returns the previous one.
+// Installs a provider (an empty one restores the German settings) and asks it once for the
+// settings that RegionaleEinstellungen() answers with from then on; returns the previous
+// provider. The system's settings do not change while a program runs (Qt reads the locale at
+// start), so one answer serves every later use.
 TRegionalQuelle SetzeRegionalQuelle(TRegionalQuelle quelle);
 
 }  // namespace lunoria

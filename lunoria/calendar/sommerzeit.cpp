@@ -138,7 +138,7 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
         return rec;
     }
 
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const auto& e = RegionaleEinstellungen();
     FuelleWechsel(jahr, regel.DaylightDate, e,
                   {rec.BeginnWochentag, rec.BeginnTag, rec.BeginnMonat, rec.BeginnZeit, rec.BeginnMJD, rec.BeginnText});
     FuelleWechsel(jahr, regel.StandardDate, e,

@@ -8,7 +8,7 @@ namespace lunoria {
 
 Tagesinfo TagesinfoBerechnen(Extended mjd, int startWochentag)
 {
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const auto& e = RegionaleEinstellungen();
     Tagesinfo info;
     info.Wochentagname = e.LangeTagNamen[static_cast<std::size_t>(Wochentag(0, mjd))];
     const int monat = MonatVon(mjd);

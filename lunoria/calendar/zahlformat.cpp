@@ -50,7 +50,7 @@ std::string FormatFloat(const std::string& muster, Extended wert)
         bruch = start == std::string::npos ? std::string() : ziffern.substr(start);
     }
 
-    const TRegionaleEinstellungen einst = RegionaleEinstellungen();
+    const auto& einst = RegionaleEinstellungen();
     std::string text;
     if (wert < 0 && gerundet != 0)
         text += '-';

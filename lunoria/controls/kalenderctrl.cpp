@@ -195,7 +195,7 @@ void TKalenderCtrl::KopfzeileAufbauen()
     z[0][0].Spalte = 0, z[0][0].Zeile = 0;
     z[7][0].Spalte = 7, z[7][0].Zeile = 0;
     z[0][1] = TKalenderZelle{-1, QString(), kza_Kopf, 0, 1, false};
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const auto& e = RegionaleEinstellungen();
     for (int i = 1; i <= 7; ++i) {
         int d = StartWochentag() + i;  // 1 = Sunday ... 7 = Saturday
         if (d > 7)
@@ -218,7 +218,7 @@ void TKalenderCtrl::MonatAufbauen()
         q += 7;
     // The marker goes to the day of the requested date; floor keeps dates before 1858 on their day.
     const Extended markerTag = std::floor(m_Modell.NeuDatum());
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const auto& e = RegionaleEinstellungen();
     const QString name = (monat >= 1 && monat <= 12) ? Q(e.LangeMonatsNamen[static_cast<std::size_t>(monat - 1)])
                                                      : QString();
     m_Titel = QStringLiteral("%1 %2").arg(name).arg(m_Modell.Jahr());

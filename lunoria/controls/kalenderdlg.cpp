@@ -164,7 +164,7 @@ void TvexKalenderDlg::FormCreate()
     KalenderCtrl1->ZumSystemDatum();
 
     // The system-date panel shows the date of creation.
-    const TRegionaleEinstellungen e = RegionaleEinstellungen();
+    const auto& e = RegionaleEinstellungen();
     const Extended d = KalenderCtrl1->ModJulDat();
     const int monat = KalenderCtrl1->Monat();
     lbSysTag->setText(Q(e.LangeTagNamen[static_cast<std::size_t>(Wochentag(0, d))]));
