@@ -170,6 +170,11 @@ void TForm1::FormCreate()
     SetDateFormatSettings({QStringLiteral("dd.mm.yy"), QLatin1Char('.')});
     FEdit1->setText(WriteDate(Now().date()));
     FEdit1->setCursorPosition(0);
+    // The field shows today: after midnight or a jump of the clock, the new today.
+    connect(FCalendarPad1, &TCalendarPad::TodayChanged, FEdit1, [this](const QString& today) {
+        FEdit1->setText(today);
+        FEdit1->setCursorPosition(0);
+    });
     FCalendarPad1->setDate(FEdit1->text());
 }
 

@@ -22,6 +22,9 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QToolTip>
+#include <QInputMethodEvent>
+#include <QMessageBox>
 #include <QValidator>
 
 namespace deskora {
@@ -227,10 +230,15 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
 
-    FMinuteTimer = new QTimer(this);
-    FMinuteTimer->setInterval(60000);
-    connect(FMinuteTimer, &QTimer::timeout, this, &TCalendarPad::RefreshHourLabels);
-    FMinuteTimer->start();
+    // Every two seconds, so that the current hour is marked within seconds of the full hour
+    // and a clock that jumped (a resume from suspend) is noticed at once.
+    FClockTimer = new QTimer(this);
+    FClockTimer->setInterval(2000);
+    connect(FClockTimer, &QTimer::timeout, this, &TCalendarPad::FollowClock);
+    FClockTimer->start();
+    FClockDay = Now().date();
+
+    FPage = new TPadPage(this);
 
     FBackgroundPainting = std::async(std::launch::async, CalendarPadImage, devicePixelRatioF());
 
@@ -249,12 +257,28 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     noticeColours.setColor(QPalette::WindowText, Qt::black);
     FNotesCutNotice->setPalette(noticeColours);
     FNotesCutNotice->hide();
+
+    FMergeNotice = new QLabel(
+        QStringLiteral("Die Seite wurde von einem anderen Programm geändert und zusammengeführt."),
+        this);
+    FMergeNotice->setFont(ArialFont(7));
+    FMergeNotice->setWordWrap(true);
+    FMergeNotice->setAutoFillBackground(true);
+    FMergeNotice->setPalette(noticeColours);
+    FMergeNotice->setGeometry(NotesPlace.left(), NotesPlace.top(), NotesPlace.width(),
+                              FMergeNotice->heightForWidth(NotesPlace.width()));
+    FMergeNotice->hide();
+    FMergeNoticeTimer = new QTimer(this);
+    FMergeNoticeTimer->setSingleShot(true);
+    FMergeNoticeTimer->setInterval(8000);
+    connect(FMergeNoticeTimer, &QTimer::timeout, FMergeNotice, &QWidget::hide);
     MakeWhite(FNotes);
     FNotes->viewport()->setAutoFillBackground(true);
     connect(FNotes, &QPlainTextEdit::textChanged, this, [this] {
         if (!FLoading)
-            FNotesModified = true;
+            FPage->MarkEdited(TPadPage::Notes);
     });
+    FNotes->installEventFilter(this);
 
     QWidget* previous = FNotes;
     for (int k = 1; k <= SlotCount; ++k) {
@@ -268,8 +292,9 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
         MakeWhite(slot);
         connect(slot, &QLineEdit::textChanged, this, [this] {
             if (!FLoading)
-                FSlotsModified = true;
+                FPage->MarkEdited(TPadPage::Slots);
         });
+        slot->installEventFilter(this);
         FSlots[static_cast<std::size_t>(k - 1)] = slot;
         setTabOrder(previous, slot);
         previous = slot;
@@ -277,8 +302,18 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
 
     FDate = WriteDate(Now().date());
     FDirectory = QDir::toNativeSeparators(QDir::currentPath());
+    FPage->SetFolder(FDirectory, FExtensionFile);
     FSoundFileName = FDirectory + QDir::separator() + QStringLiteral("paper.wav");
     ApplySlotColours();
+
+    FPage->SetSources([this] { return FNotes->DisplayLines(); }, [this] { return SlotLines(); });
+    FPage->SetComposingCheck([this] { return FComposing; });
+    connect(FPage, &TPadPage::OutsideChange, this, [this](TPadPage::TPart part, bool merged) {
+        ShowPart(part, true);
+        if (merged)
+            ShowMergeNotice();
+    });
+    connect(FPage, &TPadPage::AutosaveFailed, this, &TCalendarPad::ShowAutosaveFailure);
 
     connect(qApp, &QApplication::focusChanged, this, &TCalendarPad::FocusChanged);
 }
@@ -288,6 +323,9 @@ TCalendarPad::~TCalendarPad()
     // The fields are deleted by QWidget after this part of the pad is gone; the focus moves
     // and text changes of that moment must not reach it.
     disconnect(qApp, nullptr, this, nullptr);
+    disconnect(FPage, nullptr, this, nullptr);
+    FPage->SetSources({}, {});
+    FPage->SetComposingCheck({});
     disconnect(FNotes, nullptr, this, nullptr);
     for (QLineEdit* slot : FSlots)
         disconnect(slot, nullptr, this, nullptr);
@@ -383,6 +421,13 @@ void TCalendarPad::setExtensionFile(const QString& extension)
 {
     if (extension.size() <= 3)
         FExtensionFile = extension;
+    FPage->SetFolder(FDirectory, FExtensionFile);
+}
+
+void TCalendarPad::setDirectory(const QString& directory)
+{
+    FDirectory = directory;
+    FPage->SetFolder(FDirectory, FExtensionFile);
 }
 
 void TCalendarPad::setStartTime(int hour)
@@ -409,28 +454,25 @@ QLineEdit* TCalendarPad::SlotField(int k) const
 
 QString TCalendarPad::NotesFilePath() const
 {
+    if (FPage->LoadedDate() == FDate && FPage->Directory() == FDirectory
+        && FPage->Extension() == FExtensionFile)
+        return FPage->FilePath(TPadPage::Notes);
     return EntryFilePath(FDirectory, EntryFileStem(FDate), QLatin1Char('N'), FExtensionFile);
 }
 
 QString TCalendarPad::SlotFilePath() const
 {
+    if (FPage->LoadedDate() == FDate && FPage->Directory() == FDirectory
+        && FPage->Extension() == FExtensionFile)
+        return FPage->FilePath(TPadPage::Slots);
     return EntryFilePath(FDirectory, EntryFileStem(FDate), QLatin1Char('T'), FExtensionFile);
 }
 
 void TCalendarPad::SaveEntries()
 {
-    const QString notesPath = NotesFilePath();
-    const QString slotPath = SlotFilePath();
-    // The notes file first: when it fails, the slot file stays untouched.
-    if (FNotesReadable && (FNotesModified || !EntryNameTaken(notesPath))) {
-        WriteEntryFile(notesPath, FNotes->DisplayLines(),
-                       FNotesUnshown ? &*FNotesUnshown : nullptr);
-    }
-    FNotesModified = false;
-    if (FSlotsReadable && (FSlotsModified || !EntryNameTaken(slotPath)))
-        WriteEntryFile(slotPath, SlotLines());
-    FSlotsModified = false;
-    FLoadedDate = FDate;
+    if (FPage->LoadedDate().isEmpty())
+        return;
+    FPage->Save();
 }
 
 QStringList TCalendarPad::SlotLines() const
@@ -443,59 +485,12 @@ QStringList TCalendarPad::SlotLines() const
 
 void TCalendarPad::LoadEntries()
 {
-    const QString notesPath = NotesFilePath();
-    const QString slotPath = SlotFilePath();
-    const bool samePage = FLoadedDate == FDate;
-
-    struct TLoadingScope {
-        bool& Flag;
-        explicit TLoadingScope(bool& flag) : Flag(flag) { Flag = true; }
-        ~TLoadingScope() { Flag = false; }
-    } loading(FLoading);
-
-    RemoveLeftoverTemporaryFile(notesPath);
-    RemoveLeftoverTemporaryFile(slotPath);
+    const bool samePage = FPage->LoadedDate() == FDate;
+    FPage->SetFolder(FDirectory, FExtensionFile);
     // No text of another day may stay in the fields under this date, whatever the files hold.
-    QStringList errors;
-    std::optional<TEntryText> notes;
-    std::optional<QStringList> slotLines;
-    FNotesReadable = FSlotsReadable = true;
-    try {
-        notes = ReadEntryText(notesPath, TNotesField::MaxLength);
-    } catch (const EFileError& e) {
-        FNotesReadable = false;
-        errors << e.Message();
-    }
-    try {
-        slotLines = ReadEntryFile(slotPath);
-    } catch (const EFileError& e) {
-        FSlotsReadable = false;
-        errors << e.Message();
-    }
-
-    const QString unreadable = QStringLiteral("Datei kann nicht gelesen werden");
-    FNotes->clear();
-    FNotes->setReadOnly(!FNotesReadable);
-    FNotes->setPlaceholderText(FNotesReadable ? QString() : unreadable);
-    FNotesUnshown.reset();
-    if (notes) {
-        FNotes->SetLines(notes->Lines);
-        FNotesUnshown = notes->Unshown;
-    }
-    ShowNotesCutNotice(FNotesUnshown.has_value());
-    for (int k = 1; k <= SlotCount; ++k) {
-        QLineEdit* slot = FSlots[static_cast<std::size_t>(k - 1)];
-        // A short file leaves the remaining slots empty; lines after the 17th are ignored.
-        const QString text = slotLines && k <= slotLines->size() ? slotLines->at(k - 1) : QString();
-        // A longer line from a hand-edited file is shown whole rather than cut.
-        slot->setMaxLength(std::max<int>(SlotMaxLength, static_cast<int>(text.size())));
-        slot->setText(text);
-        slot->setCursorPosition(0);
-        slot->setReadOnly(!FSlotsReadable);
-        slot->setPlaceholderText(FSlotsReadable || k > 1 ? QString() : unreadable);
-    }
-    FLoadedDate = FDate;
-    FNotesModified = FSlotsModified = false;
+    const QStringList errors = FPage->Load(FDate);
+    ShowPart(TPadPage::Notes, false);
+    ShowPart(TPadPage::Slots, false);
 
     // Unreadable files are reported once per page shown, after whatever asked for the load
     // (a paint, a focus move) is over; loading the same page again reports nothing new.
@@ -510,6 +505,80 @@ void TCalendarPad::LoadEntries()
     }
 }
 
+void TCalendarPad::ShowPart(TPadPage::TPart part, bool keepCursor)
+{
+    struct TLoadingScope {
+        bool& Flag;
+        explicit TLoadingScope(bool& flag) : Flag(flag) { Flag = true; }
+        ~TLoadingScope() { Flag = false; }
+    } loading(FLoading);
+
+    const QString unreadable = QStringLiteral("Datei kann nicht gelesen werden");
+    const bool readable = FPage->Readable(part);
+    const QStringList lines = FPage->Lines(part);
+    if (part == TPadPage::Notes) {
+        const int cursor = FNotes->textCursor().position();
+        const int scrolled = FNotes->verticalScrollBar()->value();
+        FNotes->clear();
+        FNotes->setReadOnly(!readable);
+        FNotes->setPlaceholderText(readable ? QString() : unreadable);
+        if (!lines.isEmpty())
+            FNotes->SetLines(lines);
+        if (keepCursor) {
+            QTextCursor place = FNotes->textCursor();
+            place.setPosition(std::min(cursor, FNotes->document()->characterCount() - 1));
+            FNotes->setTextCursor(place);
+            FNotes->verticalScrollBar()->setValue(scrolled);
+        }
+        ShowNotesCutNotice(FPage->NotesCut());
+        return;
+    }
+    for (int k = 1; k <= SlotCount; ++k) {
+        QLineEdit* slot = FSlots[static_cast<std::size_t>(k - 1)];
+        // A short file leaves the remaining slots empty; lines after the 17th are ignored.
+        const QString text = k <= lines.size() ? lines.at(k - 1) : QString();
+        if (keepCursor && slot->text() == text)
+            continue;
+        const int cursor = keepCursor ? slot->cursorPosition() : 0;
+        // A longer line from a hand-edited file is shown whole rather than cut.
+        slot->setMaxLength(std::max<int>(SlotMaxLength, static_cast<int>(text.size())));
+        slot->setText(text);
+        slot->setCursorPosition(std::min<int>(cursor, static_cast<int>(text.size())));
+        slot->setReadOnly(!readable);
+        slot->setPlaceholderText(readable || k > 1 ? QString() : unreadable);
+    }
+}
+
+void TCalendarPad::ShowMergeNotice()
+{
+    FMergeNotice->show();
+    FMergeNotice->raise();
+    FMergeNoticeTimer->start();
+}
+
+void TCalendarPad::ShowAutosaveFailure(const QString& message)
+{
+    // Not modal: the user may go on typing, and the text stays in the fields meanwhile.
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Deskora"),
+        message
+            + QStringLiteral("\nDie Einträge bleiben auf dem Blatt; Deskora versucht weiter, sie "
+                             "zu speichern."),
+        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+bool TCalendarPad::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::InputMethod)
+        FComposing = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
+    else if (event->type() == QEvent::FocusOut)
+        FComposing = false;
+    return QWidget::eventFilter(watched, event);
+}
+
 void TCalendarPad::ShowNotesCutNotice(bool shown)
 {
     // The notice takes the bottom of the notes field's place, below its scroll bar.
@@ -522,7 +591,7 @@ void TCalendarPad::ShowNotesCutNotice(bool shown)
 
 void TCalendarPad::RefreshEntries()
 {
-    if (FLoadedDate != FDate || !Modified())
+    if (FPage->LoadedDate() != FDate || !Modified())
         LoadEntries();
 }
 
@@ -530,7 +599,7 @@ void TCalendarPad::ShowEntries()
 {
     // Files that could not be read are tried again when the focus enters the pad or the date
     // changes, not each time the page is shown.
-    if (FLoadedDate == FDate && FLoadErrorDate == FDate)
+    if (FPage->LoadedDate() == FDate && FLoadErrorDate == FDate)
         return;
     try {
         RefreshEntries();
@@ -566,7 +635,42 @@ QString TCalendarPad::HourLabel(int k) const
 bool TCalendarPad::IsCurrentHourSlot(int k) const
 {
     // The slot's own hour on the 24-hour clock, whatever its label reads.
-    return k >= 1 && k <= SlotCount && (FStartTime + k - 1) % 24 == Now().time().hour();
+    return k >= 1 && k <= SlotCount && (FStartTime + k - 1) % 24 == Now().time().hour()
+           && ShowsToday();
+}
+
+bool TCalendarPad::ShowsToday() const
+{
+    try {
+        return ReadDate(FDate) == Now().date();
+    } catch (const EDeskoraError&) {
+        return false;
+    }
+}
+
+void TCalendarPad::FollowClock()
+{
+    const QDateTime now = Now();
+    if (now.date() != FClockDay) {
+        FClockDay = now.date();
+        emit TodayChanged(WriteDate(FClockDay));
+    }
+    if (const std::optional<QString> today = FPage->DayToFollow()) {
+        // The old day's text goes to its own file first; a save that fails keeps the page,
+        // and the autosave has said so already.
+        try {
+            SaveEntries();
+        } catch (const EDeskoraError&) {
+            return;
+        }
+        setDate(*today);
+    }
+    // The marked hour: none on a page other than today's.
+    const int hour = ShowsToday() ? now.time().hour() : -1;
+    if (hour != FClockHour) {
+        FClockHour = hour;
+        RefreshHourLabels();
+    }
 }
 
 QString TCalendarPad::FooterText(const QString& date, TLanguage language)
@@ -620,7 +724,8 @@ void TCalendarPad::ReportPaintError(const QString& message)
 
 bool TCalendarPad::event(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip && !FShowHint) {
+    // Why a corner does not turn is said even where hints are off.
+    if (event->type() == QEvent::ToolTip && !FShowHint && !FLimitHint) {
         event->ignore();
         return true;
     }
@@ -683,12 +788,19 @@ void TCalendarPad::mouseMoveEvent(QMouseEvent* event)
     const TPadWords words = PadWords(FLanguage);
     QString hint;
     int cursor = 0;
+    FLimitHint = false;
     if (PriorCorner.contains(pos)) {
-        hint = words.PriorHint;
+        hint = LimitHint(false);
+        FLimitHint = !hint.isEmpty();
+        if (hint.isEmpty())
+            hint = words.PriorHint;
         cursor = crLeftHand;
         FPriorFlag = true;
     } else if (NextCorner.contains(pos)) {
-        hint = words.NextHint;
+        hint = LimitHint(true);
+        FLimitHint = !hint.isEmpty();
+        if (hint.isEmpty())
+            hint = words.NextHint;
         cursor = crRightHand;
         FNextFlag = true;
     } else if (DateBox.contains(pos)) {
@@ -718,12 +830,34 @@ void TCalendarPad::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
+QString TCalendarPad::LimitHint(bool forward) const
+{
+    try {
+        if (NeighbourDay(FDate, forward))
+            return QString();
+    } catch (const EDeskoraError&) {
+        return QString();
+    }
+    return forward ? QStringLiteral("Weiter geht es nicht: Der Kalender reicht bis zum %1.")
+                         .arg(LastPadDay.toString(QStringLiteral("dd.MM.yyyy")))
+                   : QStringLiteral("Weiter zurück geht es nicht: Der Kalender beginnt am %1.")
+                         .arg(FirstPadDay.toString(QStringLiteral("dd.MM.yyyy")));
+}
+
 void TCalendarPad::TurnPage(bool forward)
 {
     Guarded([&] {
+        const std::optional<QString> next = NeighbourDay(FDate, forward);
+        if (!next) {
+            // The first or last day the pad can name: the corner only says why.
+            const QRect corner = forward ? NextCorner : PriorCorner;
+            QToolTip::showText(mapToGlobal(corner.center()), LimitHint(forward), this, corner,
+                               5000);
+            return;
+        }
         // A save that fails stops the turn: the page and its text stay.
         SaveEntries();
-        setDate(forward ? AddDays(FDate, 1) : SubtractDays(FDate, 1));
+        setDate(*next);
         // The sound plays even when OnChange kept the page.
         if (FSoundEffect)
             PlaySoundFile(FSoundFileName, SND_ASYNC);

@@ -4,20 +4,20 @@
 // The left page shows the date (year, month, day number, weekday), the notes field and a footer
 // with the day of the year and the week number; the right page shows 17 one-hour slots. The
 // lower-left and lower-right corners turn to the previous and next day, a double click on the
-// date box opens the perpetual calendar. The day's entries are kept in two files (entryfiles.h)
-// that the pad writes before a page turn, before the calendar opens and when the focus leaves
-// the pad, and reads when the date changes, when the pad is shown, when the focus enters the
-// pad and after the calendar closed. Painting reads no file.
+// date box opens the perpetual calendar. What the page holds, when it is written and how
+// another program's change is taken in is the page model's (padpage.h); the pad paints, turns
+// input into calls of the model and shows what the model read or merged. The day's files are
+// written a moment after typing, before a page turn, before the calendar opens and when the
+// focus leaves the pad, and read when the date changes, when the pad is shown, when the focus
+// enters the pad and after the calendar closed. Painting reads no file.
 //
 // Nothing typed is lost to a reload: the files are read into the fields only when the fields
-// show another day or hold nothing unsaved, so showing the pad again or a focus move keeps
-// what was typed.
-// Nothing is written that the user did not change: a file is rewritten only when its part of
-// the page was edited, and created when the day has none yet. A file that cannot be read is
-// reported once, its part of the page stays empty and read-only, and it is never overwritten.
+// show another day or hold nothing unsaved. A file that cannot be read is reported once, its
+// part of the page stays empty and read-only, and it is never overwritten.
 
 #include "pad/entryfiles.h"
 #include "pad/language.h"
+#include "pad/padpage.h"
 
 #include <QColor>
 #include <QCursor>
@@ -43,7 +43,7 @@ namespace deskora {
 class TNotesField : public QPlainTextEdit {
     Q_OBJECT
 public:
-    static constexpr int MaxLength = 32000;
+    static constexpr int MaxLength = NotesMaxChars;
     explicit TNotesField(QWidget* parent = nullptr);
 
     // The field's lines as it shows them: a paragraph wider than the field gives one line per
@@ -136,21 +136,23 @@ public:
     void setShowHint(bool show) { FShowHint = show; }
     // Folder of the entry files, taken as given.
     QString Directory() const { return FDirectory; }
-    void setDirectory(const QString& directory) { FDirectory = directory; }
+    void setDirectory(const QString& directory);
     QString SoundFileName() const { return FSoundFileName; }
     void setSoundFileName(const QString& fileName) { FSoundFileName = fileName; }
     bool SoundEffect() const { return FSoundEffect; }
     void setSoundEffect(bool on) { FSoundEffect = on; }
 
-    // Writes the files of the shown day whose part of the page was edited since it was loaded
-    // or saved, and creates those that the day does not have yet. A file that could not be
-    // read is left alone. Throws EFileError or EConvertError.
+    // Writes the parts of the page edited since they were loaded or saved (merged first with
+    // what another program wrote meanwhile), and the day's other file when it has none yet.
+    // A day the user did not write on gets no files. A file that could not be read is left
+    // alone. Throws EFileError or EConvertError.
     void SaveEntries();
     // Fills the fields from the files of the shown day. A file that cannot be read leaves its
     // part empty and read-only and is reported once per page shown. Throws EConvertError.
     void LoadEntries();
     // Whether the fields hold text typed since they were last loaded or saved.
-    bool Modified() const { return FNotesModified || FSlotsModified; }
+    bool Modified() const { return FPage->Edited(); }
+    TPadPage* Page() const { return FPage; }
 
     // The full paths of the shown day's notes and slot files.
     QString NotesFilePath() const;
@@ -158,7 +160,7 @@ public:
 
     TNotesField* NotesField() const { return FNotes; }
     // Whether the notes file holds more than the notes field shows; a notice says so.
-    bool NotesCut() const { return FNotesUnshown.has_value(); }
+    bool NotesCut() const { return FPage->NotesCut(); }
     // The texts of the 17 slots, the first hour first: the lines of the slot file.
     QStringList SlotLines() const;
     // Slot field k, k = 1..17.
@@ -166,18 +168,25 @@ public:
 
     // The hour label of slot k, "07:00" and so on; with laEnglish on a twelve-hour dial.
     QString HourLabel(int k) const;
-    // Whether slot k is the slot of the clock's current hour.
+    // Whether slot k is the slot of the clock's current hour on today's page.
     bool IsCurrentHourSlot(int k) const;
+    // Whether the shown day is today by the clock.
+    bool ShowsToday() const;
     // "Tag 46 - Woche 7" for 15.02.02 in German.
     static QString FooterText(const QString& date, TLanguage language);
 
     // Recolours the hour labels and slot fields for the clock's current hour.
     void RefreshHourLabels();
+    // Looks at the clock: recolours the hours when the hour or the day changed, and turns a
+    // page that showed today to the new today once the user pauses. Runs every two seconds.
+    void FollowClock();
 
 signals:
     // Asked before the date changes; a handler that sets AllowChange to false keeps the page.
     // Connect it directly.
     void OnChange(deskora::TCalendarPad* Sender, const QString& NewDate, bool& AllowChange);
+    // The clock reached another day (midnight, or a jump of the clock).
+    void TodayChanged(const QString& today);
 
 protected:
     bool event(QEvent* event) override;
@@ -199,6 +208,13 @@ private:
     void OpenPerpetualCalendar();
     void ApplySlotColours();
     void ShowNotesCutNotice(bool shown);
+    // Fills a part's fields from the model, keeping the cursor where it was.
+    void ShowPart(TPadPage::TPart part, bool keepCursor);
+    void ShowMergeNotice();
+    void ShowAutosaveFailure(const QString& message);
+    // The reason the corner cannot turn further, or nothing.
+    QString LimitHint(bool forward) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Runs an action; an error it raises is shown to the user. Returns whether it succeeded.
     template <class Action>
     bool Guarded(Action&& action);
@@ -234,7 +250,17 @@ private:
     TNotesField* FNotes = nullptr;
     QLabel* FNotesCutNotice = nullptr;
     std::array<QLineEdit*, 17> FSlots{};
-    QTimer* FMinuteTimer = nullptr;
+    QLabel* FMergeNotice = nullptr;
+    QTimer* FMergeNoticeTimer = nullptr;
+    QTimer* FClockTimer = nullptr;
+    TPadPage* FPage = nullptr;
+    // Whether an input method is composing text in a field (nothing is written meanwhile).
+    bool FComposing = false;
+    // What the clock showed at the last look: the day and the current-hour slot.
+    QDate FClockDay;
+    int FClockHour = -1;
+    // Whether the pointer is over a corner that cannot turn further.
+    bool FLimitHint = false;
     std::array<QCursor, 3> FHandCursors;
     bool FHandCursorsMade = false;
 
@@ -244,18 +270,7 @@ private:
     bool FDateFlag = false;
     int FCursorNumber = 0;
 
-    // The date whose files the fields show (empty before the first load), and whether the user
-    // changed the notes or the slots since they were loaded or saved.
-    QString FLoadedDate;
-    bool FNotesModified = false;
-    bool FSlotsModified = false;
     bool FLoading = false;
-    // Whether the notes and the slot file of the shown page could be read; one that could not
-    // is never written.
-    bool FNotesReadable = true;
-    bool FSlotsReadable = true;
-    // What the notes file holds beyond the notes field's limit; written back behind the notes.
-    std::optional<TUnshownPart> FNotesUnshown;
     // The date whose unreadable date text painting has reported: every later paint would fail
     // the same way, so it reports no more. The date whose unreadable files have been reported.
     QString FPaintErrorDate;

@@ -160,20 +160,21 @@ TEST_F(Pad, CornersTurnOnePagePerReleaseAndSaveThePageLeft)
 {
     ClickAt(PriorCorner);
     EXPECT_EQ(FPad->Date(), QLatin1String("29.02.04"));
-    // The day left had no files; now it has an empty notes file and 17 empty slot lines.
-    EXPECT_EQ(FileBytes(File("010304N.000")), QByteArray());
-    EXPECT_EQ(FileBytes(File("010304T.000")), QByteArray(34, '\n').replace("\n\n", "\r\n"));
+    // A day only looked at gets no files; a day written on gets both.
+    EXPECT_FALSE(QFile::exists(File("010304N.000")));
+    EXPECT_FALSE(QFile::exists(File("010304T.000")));
 
     FPad->setDate(QStringLiteral("31.12.03"));
+    FPad->NotesField()->setPlainText(QStringLiteral("Silvester"));
     ClickAt(NextCorner);
     EXPECT_EQ(FPad->Date(), QLatin1String("01.01.04"));
+    EXPECT_EQ(FileBytes(File("311203N.000")), QByteArray("Silvester\r\n"));
+    EXPECT_EQ(FileBytes(File("311203T.000")), QByteArray(34, '\n').replace("\n\n", "\r\n"));
     // Without moving, every further click turns one more page.
     QTest::mouseClick(FPad, Qt::LeftButton, {}, NextCorner);
     QTest::mouseClick(FPad, Qt::LeftButton, {}, NextCorner);
     EXPECT_EQ(FPad->Date(), QLatin1String("03.01.04"));
-    for (const char* name : {"311203T.000", "010104T.000", "020104T.000"})
-        EXPECT_EQ(FileBytes(File(name)).size(), 34) << name;
-    EXPECT_FALSE(QFile::exists(File("030104T.000")));
+    EXPECT_FALSE(QFile::exists(File("010104T.000")));
     EXPECT_EQ(FSounds, QStringList(4, QStringLiteral("paper.wav")));
 
     // Away from the corners a release turns nothing, and no sound plays.
@@ -583,11 +584,10 @@ TEST_F(Pad, PagesLeftUnchangedKeepTheirFilesByteForByte)
         EXPECT_EQ(FileBytes(File(name)), bytes) << name;
     EXPECT_TRUE(QFileInfo(File("040304T.000")).isSymLink());
     EXPECT_EQ(FileBytes(target), "fremd\r\n");
-    // Days that had no files got both, empty.
-    const QByteArray emptySlots = QByteArray(SlotCount, '\r').replace("\r", "\r\n");
+    // Days that had no files still have none.
     for (const char* day : {"010304", "050304"}) {
-        EXPECT_EQ(FileBytes(File(day) + QLatin1String("N.000")), QByteArray()) << day;
-        EXPECT_EQ(FileBytes(File(day) + QLatin1String("T.000")), emptySlots) << day;
+        EXPECT_FALSE(QFile::exists(File(day) + QLatin1String("N.000"))) << day;
+        EXPECT_FALSE(QFile::exists(File(day) + QLatin1String("T.000"))) << day;
     }
     EXPECT_EQ(FileBytes(File("040304N.000")), QByteArray(3000, 'w') + "\r\nkurz");
 
@@ -731,8 +731,7 @@ TEST_F(FullDisk, AFullDiskIsAFailedSaveThatKeepsEverything)
     EXPECT_EQ(FPad->NotesField()->toPlainText(), typed);
     EXPECT_EQ(FileBytes(File("010304N.000")), "alt\r\n");
     const QStringList left = QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden);
-    EXPECT_EQ(left,
-              QStringList({"010304N.000", "010304T.000", "020304N.000", "020304T.000", "fueller"}));
+    EXPECT_EQ(left, QStringList({"010304N.000", "010304T.000", "fueller"}));
 
     // With room again, the same turn saves.
     QFile::remove(File("fueller"));
