@@ -265,8 +265,10 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     FMergeNotice->setWordWrap(true);
     FMergeNotice->setAutoFillBackground(true);
     FMergeNotice->setPalette(noticeColours);
-    FMergeNotice->setGeometry(NotesPlace.left(), NotesPlace.top(), NotesPlace.width(),
-                              FMergeNotice->heightForWidth(NotesPlace.width()));
+    // At the foot of the notes, where the text the user writes is least often.
+    const int noticeHeight = FMergeNotice->heightForWidth(NotesPlace.width());
+    FMergeNotice->setGeometry(NotesPlace.left(), NotesPlace.bottom() + 1 - noticeHeight,
+                              NotesPlace.width(), noticeHeight);
     FMergeNotice->hide();
     FMergeNoticeTimer = new QTimer(this);
     FMergeNoticeTimer->setSingleShot(true);

@@ -34,8 +34,8 @@ void SyncWrite(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    ASSERT_EQ(::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()),
-              0);
+    ASSERT_EQ(
+        ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()), 0);
 }
 
 QByteArray Crlf(const QStringList& lines)
@@ -64,12 +64,13 @@ struct TFields {
     {
         Page.SetFolder(folder, QStringLiteral("000"));
         Page.SetSources([this] { return Notes; }, [this] { return SlotTexts; });
-        QObject::connect(&Page, &TPadPage::OutsideChange, [this](TPadPage::TPart part, bool merged) {
-            (part == TPadPage::Notes ? Notes : SlotTexts) = Page.Lines(part);
-            while (SlotTexts.size() < SlotCount)
-                SlotTexts << QString();
-            Merges += merged;
-        });
+        QObject::connect(&Page, &TPadPage::OutsideChange,
+                         [this](TPadPage::TPart part, bool merged) {
+                             (part == TPadPage::Notes ? Notes : SlotTexts) = Page.Lines(part);
+                             while (SlotTexts.size() < SlotCount)
+                                 SlotTexts << QString();
+                             Merges += merged;
+                         });
     }
     void Load(const char* date)
     {
@@ -136,8 +137,7 @@ TEST_F(PadPage, AnotherProgramsChangeIsShownOrMergedNeverLost)
         int WantMerges;
     };
     const TCase cases[] = {
-        {"unedited page takes the other side, then the user's slot 5",
-         nullptr,
+        {"unedited page takes the other side, then the user's slot 5", nullptr,
          Crlf(Slots({{1, "neu 1"}, {2, "neu 2"}, {3, "alt 3"}})),
          [](TFields& f) { f.TypeSlot(5, "mein 5"); },
          Crlf(Slots({{1, "neu 1"}, {2, "neu 2"}, {3, "alt 3"}, {5, "mein 5"}})), 0},
@@ -146,9 +146,8 @@ TEST_F(PadPage, AnotherProgramsChangeIsShownOrMergedNeverLost)
          Crlf(Slots({{1, "neu 1"}, {2, "neu 2"}, {3, "alt 3"}})), nullptr,
          Crlf(Slots({{1, "neu 1"}, {2, "neu 2"}, {3, "alt 3"}, {5, "mein 5"}})), 1},
         {"one slot changed on both sides keeps both texts",
-         [](TFields& f) { f.TypeSlot(3, "mein 3"); },
-         Crlf(Slots({{1, "alt 1"}, {3, "fremd 3"}})), nullptr,
-         Crlf(Slots({{1, "alt 1"}, {3, "mein 3 / fremd 3"}})), 1},
+         [](TFields& f) { f.TypeSlot(3, "mein 3"); }, Crlf(Slots({{1, "alt 1"}, {3, "fremd 3"}})),
+         nullptr, Crlf(Slots({{1, "alt 1"}, {3, "mein 3 / fremd 3"}})), 1},
         {"deleted outside while edited: the user's text is written",
          [](TFields& f) { f.TypeSlot(2, "mein 2"); }, QByteArray(), nullptr,
          Crlf(Slots({{1, "alt 1"}, {2, "mein 2"}, {3, "alt 3"}})), 0},
@@ -171,8 +170,8 @@ TEST_F(PadPage, AnotherProgramsChangeIsShownOrMergedNeverLost)
         // What the watcher does for an unedited page; a page turn or the autosave then saves.
         fields.Page.CheckOutside(false);
         if (!c.User)
-            EXPECT_EQ(Crlf(fields.SlotTexts), c.TheirSlots.isEmpty() ? Crlf(QStringList(SlotCount))
-                                                                       : c.TheirSlots);
+            EXPECT_EQ(Crlf(fields.SlotTexts),
+                      c.TheirSlots.isEmpty() ? Crlf(QStringList(SlotCount)) : c.TheirSlots);
         if (c.UserAfter)
             c.UserAfter(fields);
         fields.Page.Save();
