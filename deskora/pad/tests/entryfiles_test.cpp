@@ -14,9 +14,7 @@
 #include <future>
 
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -302,20 +300,12 @@ TEST_F(EntryFiles, OnlyRegularFilesAreReadAndNothingWaitsForAWriter)
 {
     const QString fifo = Path("150202N.000");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString socketPath = Path("150202T.000");
-    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray socketName = QFile::encodeName(socketPath);
-    ASSERT_LT(socketName.size(), qsizetype(sizeof address.sun_path));
-    std::copy(socketName.begin(), socketName.end(), address.sun_path);
-    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     const QString folder = Path("160202N.000");
     ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("160202N.000")));
     const QString toFifo = Path("160202T.000");
     ASSERT_TRUE(QFile::link(fifo, toFifo));
 
-    for (const QString& path : {fifo, socketPath, folder, toFifo, QStringLiteral("/dev/null")}) {
+    for (const QString& path : {fifo, folder, toFifo, QStringLiteral("/dev/null")}) {
         auto read = std::async(std::launch::async, [path] {
             try {
                 ReadEntryText(path, 100);
@@ -331,7 +321,6 @@ TEST_F(EntryFiles, OnlyRegularFilesAreReadAndNothingWaitsForAWriter)
         }
         EXPECT_EQ(read.get(), QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
     }
-    ::close(sock);
 
     // A symbolic link leads to the file, or to nothing.
     const QString file = Path("170202N.000");
