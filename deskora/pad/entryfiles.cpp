@@ -12,6 +12,7 @@
 #include <array>
 #include <cerrno>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,11 +65,15 @@ std::optional<QByteArray> EncodeCp1252(const QString& text)
     return bytes;
 }
 
-// A byte-order mark is kept as a character, so that the text's length in bytes is known.
-std::optional<QString> DecodeUtf8(const QByteArray& bytes)
+// A byte-order mark at the start is kept as a character: the file's own mark is taken off
+// before, so one that is left belongs to the text. With `partial`, the bytes may end inside a
+// character, which then is not an error.
+std::optional<QString> DecodeUtf8(const QByteArray& bytes, bool partial = false)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless
-                                                     | QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decoder(
+        QStringDecoder::Utf8,
+        partial ? QStringConverter::Flag::ConvertInitialBom
+                : QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -82,6 +87,78 @@ bool IsAscii(const QByteArray& bytes)
             return false;
     }
     return true;
+}
+
+constexpr char Utf8Mark[] = "\xEF\xBB\xBF";
+constexpr qsizetype Utf8MarkSize = 3;
+
+bool StartsWithUtf16Mark(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+// A text as read, and how.
+struct TDecoded {
+    QString Text;
+    TEntryEncoding Encoding = TEntryEncoding::New;
+    // Whether a NUL ended the text before the end of the bytes.
+    bool Ended = false;
+};
+
+// UTF-16 code units after the mark, up to a U+0000. A surrogate without its other half
+// becomes U+FFFD, as no other encoding could write it back. An odd last byte (of a part read)
+// is left for later.
+QString DecodeUtf16(const QByteArray& bytes, bool littleEndian, bool& ended)
+{
+    QString text;
+    text.reserve(bytes.size() / 2);
+    for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
+        const auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
+        const auto unit = static_cast<char16_t>(hi << 8 | lo);
+        if (unit == 0) {
+            ended = true;
+            break;
+        }
+        text += QChar(unit);
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+// The text of a file's bytes. `bytes` are the whole file of `size` bytes, or its first part
+// when `partial`.
+TDecoded DecodeText(const QByteArray& bytes, qint64 size, bool partial)
+{
+    TDecoded result;
+    // UTF-16 has code units of two bytes, so a file of an odd size is something else.
+    if (size % 2 == 0 && StartsWithUtf16Mark(bytes)) {
+        const bool littleEndian = bytes.startsWith("\xFF\xFE");
+        result.Encoding = littleEndian ? TEntryEncoding::Utf16LE : TEntryEncoding::Utf16BE;
+        result.Text = DecodeUtf16(bytes, littleEndian, result.Ended);
+        return result;
+    }
+    const qsizetype nul = bytes.indexOf('\0');
+    result.Ended = nul >= 0;
+    const QByteArray content = result.Ended ? bytes.left(nul) : bytes;
+    const bool marked = content.startsWith(Utf8Mark);
+    const std::optional<QString> utf8 = DecodeUtf8(marked ? content.mid(Utf8MarkSize) : content,
+                                                   partial && !result.Ended);
+    if (utf8) {
+        result.Text = *utf8;
+        result.Encoding = marked             ? TEntryEncoding::Utf8Bom
+                          : IsAscii(content) ? TEntryEncoding::New
+                                             : TEntryEncoding::Utf8;
+    } else {
+        result.Text = DecodeCp1252(content);
+        result.Encoding = TEntryEncoding::Cp1252;
+    }
+    return result;
 }
 
 QStringList SplitEntryLines(const QString& text)
@@ -115,6 +192,65 @@ QByteArray Utf8Bytes(const QString& text)
 {
     QStringEncoder encoder(QStringEncoder::Utf8);
     return encoder.encode(text);
+}
+
+QByteArray Utf16Bytes(const QString& text, bool littleEndian)
+{
+    QByteArray bytes;
+    bytes.reserve(2 * text.size() + 2);
+    const auto put = [&](char16_t unit) {
+        const auto lo = static_cast<char>(unit & 0xFF);
+        const auto hi = static_cast<char>(unit >> 8);
+        bytes += littleEndian ? lo : hi;
+        bytes += littleEndian ? hi : lo;
+    };
+    put(0xFEFF);
+    for (const QChar ch : text)
+        put(ch.unicode());
+    return bytes;
+}
+
+// Windows-1252 bytes read back as the same text only when they are plain ASCII, or neither
+// valid UTF-8 nor begin like UTF-16 (whatever the length of the file they begin).
+bool ReadsBackAsCp1252(const QByteArray& bytes)
+{
+    return IsAscii(bytes) || (!StartsWithUtf16Mark(bytes) && !DecodeUtf8(bytes));
+}
+
+QByteArray EncodeText(const QString& text, TEntryEncoding encoding)
+{
+    switch (encoding) {
+    case TEntryEncoding::New:
+    case TEntryEncoding::Cp1252:
+        if (const std::optional<QByteArray> cp1252 = EncodeCp1252(text)) {
+            if (ReadsBackAsCp1252(*cp1252))
+                return *cp1252;
+        }
+        [[fallthrough]];
+    case TEntryEncoding::Utf8:
+        // A U+FEFF in front would be taken for the file's mark.
+        if (!text.startsWith(QChar(0xFEFF)))
+            return Utf8Bytes(text);
+        [[fallthrough]];
+    case TEntryEncoding::Utf8Bom: return Utf8Mark + Utf8Bytes(text);
+    case TEntryEncoding::Utf16LE:
+    case TEntryEncoding::Utf16BE: return Utf16Bytes(text, encoding == TEntryEncoding::Utf16LE);
+    }
+    return Utf8Bytes(text);
+}
+
+// Where the first `chars` characters of a decoded text end in its bytes.
+qint64 BytesOfHead(const QString& text, qsizetype chars, TEntryEncoding encoding)
+{
+    switch (encoding) {
+    case TEntryEncoding::Cp1252: return chars;
+    case TEntryEncoding::New:
+    case TEntryEncoding::Utf8: return Utf8Bytes(text.left(chars)).size();
+    case TEntryEncoding::Utf8Bom: return Utf8MarkSize + Utf8Bytes(text.left(chars)).size();
+    case TEntryEncoding::Utf16LE:
+    case TEntryEncoding::Utf16BE: return 2 + 2 * qint64(chars);
+    }
+    return chars;
 }
 
 [[noreturn]] void CannotCreate(const QString& path)
@@ -258,40 +394,33 @@ QString EntryFilePath(const QString& directory, const QString& stem, QChar suffi
     return directory + QDir::separator() + stem + suffix + QLatin1Char('.') + extension;
 }
 
-QByteArray EncodeEntryLines(const QStringList& lines)
+QByteArray EncodeEntryLines(const QStringList& lines, TEntryEncoding encoding)
 {
-    const QString text = LineEnds(lines);
-    // Windows-1252 unless a character does not fit, or the bytes would read back as different
-    // UTF-8 text (such as "Ã¤", whose two bytes are the UTF-8 of "ä"): then UTF-8.
-    if (const std::optional<QByteArray> cp1252 = EncodeCp1252(text)) {
-        if (IsAscii(*cp1252) || !DecodeUtf8(*cp1252))
-            return *cp1252;
-    }
-    return Utf8Bytes(text);
+    return EncodeText(LineEnds(lines), encoding);
 }
 
 QStringList DecodeEntryLines(const QByteArray& bytes)
 {
-    const qsizetype nul = bytes.indexOf('\0');
-    const QByteArray content = nul >= 0 ? bytes.left(nul) : bytes;
-    const std::optional<QString> utf8 = DecodeUtf8(content);
-    return SplitEntryLines(utf8 ? *utf8 : DecodeCp1252(content));
+    return SplitEntryLines(DecodeText(bytes, bytes.size(), false).Text);
 }
 
-void WriteEntryFile(const QString& path, const QStringList& lines, TUnshownPart* unshown)
+void WriteEntryFile(const QString& path, const QStringList& lines, TUnshownPart* unshown,
+                    TEntryEncoding encoding)
 {
+    const QString text = LineEnds(lines);
     QByteArray head;
     bool restToUtf8 = false;
     if (!unshown || !unshown->Source) {
-        head = EncodeEntryLines(lines);
-    } else {
+        head = EncodeText(text, encoding);
+    } else if (unshown->Encoding == TEntryEncoding::Cp1252) {
         // The shown text goes back in the file's own encoding, so that the part behind it is
-        // copied as it is; only a character that Windows-1252 lacks turns the whole file into
-        // UTF-8.
-        const QString text = LineEnds(lines);
-        const std::optional<QByteArray> cp1252 = unshown->Utf8 ? std::nullopt : EncodeCp1252(text);
-        restToUtf8 = !unshown->Utf8 && !cp1252;
-        head = cp1252 ? *cp1252 : Utf8Bytes(text);
+        // copied as it is; only a text that Windows-1252 cannot hold, or not so that it reads
+        // back, turns the whole file into UTF-8.
+        const std::optional<QByteArray> cp1252 = EncodeCp1252(text);
+        restToUtf8 = !cp1252 || !ReadsBackAsCp1252(*cp1252);
+        head = restToUtf8 ? EncodeText(text, TEntryEncoding::Utf8) : *cp1252;
+    } else {
+        head = EncodeText(text, unshown->Encoding);
     }
     if (!ReplaceFile(path, head, unshown, restToUtf8))
         CannotCreate(path);
@@ -301,7 +430,8 @@ void WriteEntryFile(const QString& path, const QStringList& lines, TUnshownPart*
         if (source->open(QIODevice::ReadOnly)) {
             unshown->Source = source;
             unshown->From = head.size();
-            unshown->Utf8 = unshown->Utf8 || restToUtf8;
+            if (restToUtf8)
+                unshown->Encoding = TEntryEncoding::Utf8;
         }
     }
 }
@@ -316,40 +446,43 @@ std::optional<QStringList> ReadEntryFile(const QString& path)
 
 std::optional<TEntryText> ReadEntryText(const QString& path, qsizetype maxChars)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
         return std::nullopt;
-    auto file = std::make_shared<QFile>(path);
-    if (info.isDir() || !file->open(QIODevice::ReadOnly))
+    // Opening a FIFO or a device could wait for a writer or the device, so only a regular
+    // file is opened, and without waiting, in case the name changed in between.
+    if (!S_ISREG(st.st_mode))
         CannotOpen(path);
-    const qint64 size = file->size();
-    // A character of the field takes at most three bytes of UTF-8 (four for two of them):
-    // this much holds more than the limit.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        CannotOpen(path);
+    auto file = std::make_shared<QFile>();
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)
+        || !file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        CannotOpen(path);
+    }
+    // O_NONBLOCK does not change the reading of a regular file.
+    const qint64 size = st.st_size;
+    // A character of the field takes at most three bytes of UTF-8 (four for two of them) or
+    // two of UTF-16: this much holds more than the limit.
     const qint64 wanted = maxChars < 0 ? size : std::min<qint64>(size, 3 * qint64(maxChars) + 8);
     const QByteArray bytes = maxChars < 0 ? file->readAll() : file->read(wanted);
     if (file->error() != QFileDevice::NoError)
         CannotOpen(path);
     const bool more = maxChars >= 0 && bytes.size() < size;
 
-    const qsizetype nul = bytes.indexOf('\0');
-    const QByteArray content = nul >= 0 ? bytes.left(nul) : bytes;
-    std::optional<QString> utf8;
-    if (more && nul < 0) {
-        // The bytes read may end inside a character; the decoder keeps those for later.
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
-        QString text = decoder.decode(content);
-        if (!decoder.hasError())
-            utf8 = std::move(text);
-    } else {
-        utf8 = DecodeUtf8(content);
-    }
-    QString text = utf8 ? *utf8 : DecodeCp1252(content);
-
+    TDecoded decoded = DecodeText(bytes, more ? size : bytes.size(), more);
+    QString& text = decoded.Text;
     TEntryText result;
-    if (maxChars >= 0 && (text.size() > maxChars || (more && nul < 0))) {
+    result.Encoding = decoded.Encoding;
+    if (maxChars >= 0 && (text.size() > maxChars || (more && !decoded.Ended))) {
         const qsizetype cut = CutPosition(text, maxChars);
+        const TEntryEncoding rest = decoded.Encoding == TEntryEncoding::New ? TEntryEncoding::Utf8
+                                                                            : decoded.Encoding;
+        result.Unshown = TUnshownPart{file, BytesOfHead(text, cut, rest), rest};
         text.truncate(cut);
-        result.Unshown = TUnshownPart{file, utf8 ? Utf8Bytes(text).size() : cut, utf8.has_value()};
     }
     result.Lines = SplitEntryLines(text);
     return result;
@@ -359,6 +492,32 @@ bool EntryNameTaken(const QString& path)
 {
     struct stat st {};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+QString ExistingEntryPath(const QString& path)
+{
+    if (EntryNameTaken(path))
+        return path;
+    const QFileInfo info(path);
+    const QString wanted = info.fileName();
+    const QByteArray wantedBytes = QFile::encodeName(wanted);
+    const bool ascii = IsAscii(wantedBytes);
+    DIR* folder = ::opendir(QFile::encodeName(info.path()).constData());
+    if (!folder)
+        return path;
+    QByteArray found;
+    while (const dirent* entry = ::readdir(folder)) {
+        const QByteArray name(entry->d_name);
+        // Day file names are ASCII: compared byte by byte, without decoding every name.
+        const bool same = ascii ? name.compare(wantedBytes, Qt::CaseInsensitive) == 0
+                                : QFile::decodeName(name).compare(wanted, Qt::CaseInsensitive) == 0;
+        if (same && (found.isEmpty() || name < found))
+            found = name;
+    }
+    ::closedir(folder);
+    if (found.isEmpty())
+        return path;
+    return path.left(path.size() - wanted.size()) + QFile::decodeName(found);
 }
 
 void RemoveLeftoverTemporaryFile(const QString& path)

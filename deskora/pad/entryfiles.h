@@ -5,10 +5,22 @@
 // day, month and two-digit year, then "N." (notes) or "T." (slots) and the extension, "000" by
 // default. 15.02.02 gives 150202N.000 and 150202T.000, and so do all days 100 years apart.
 //
-// Every line, the last one included, ends in CR LF. Text is written as Windows-1252 (the code
-// page of the program's earlier Windows releases) when every character fits, else as UTF-8;
-// it is read as UTF-8 when the bytes are valid UTF-8, else as Windows-1252. A line ends at CR,
-// LF or CR LF, a last line without a line end still counts, and a NUL byte ends the text.
+// Every line, the last one included, ends in CR LF, and a line ends at CR, LF or CR LF when
+// read; a last line without a line end still counts.
+//
+// A file is read in the encoding its bytes show, and an edited file is written back in it, so
+// that a file made elsewhere keeps its form. Two bytes FF FE or FE FF at the start of a file
+// of an even number of bytes mark UTF-16, little- or big-endian: the rest are its code units,
+// and a U+0000 character ends the text. Three bytes EF BB BF mark UTF-8 when the rest is
+// valid UTF-8. Else the bytes are UTF-8 when they are valid UTF-8, and Windows-1252 (the code
+// page of the program's earlier Windows releases) when they are not; in these, a NUL byte
+// ends the text. A mark is not part of the text, and is written back in front of it.
+//
+// A file of plain ASCII, or a new one, is written as Windows-1252 when every character fits,
+// else as UTF-8, and the same holds for a file that was read as Windows-1252. Text is never
+// written in a form that would be read back differently: Windows-1252 bytes that are valid
+// UTF-8 (such as "Ã¤", the UTF-8 of "ä") or begin like UTF-16 are written as UTF-8 instead,
+// and UTF-8 text that begins with U+FEFF gets the UTF-8 mark in front of it.
 
 #include <QByteArray>
 #include <QString>
@@ -32,8 +44,12 @@ QString EntryFileStem(const QString& dateText);
 QString EntryFilePath(const QString& directory, const QString& stem, QChar suffix,
                       const QString& extension);
 
-// The bytes of a file that holds the lines.
-QByteArray EncodeEntryLines(const QStringList& lines);
+// How an entry file's text is encoded (see above). `New` is a file of plain ASCII, or none.
+enum class TEntryEncoding { New, Cp1252, Utf8, Utf8Bom, Utf16LE, Utf16BE };
+
+// The bytes of a file that holds the lines in the encoding.
+QByteArray EncodeEntryLines(const QStringList& lines,
+                            TEntryEncoding encoding = TEntryEncoding::New);
 
 // The lines held by a file's bytes.
 QStringList DecodeEntryLines(const QByteArray& bytes);
@@ -44,26 +60,32 @@ QStringList DecodeEntryLines(const QByteArray& bytes);
 struct TUnshownPart {
     std::shared_ptr<QFile> Source;
     qint64 From = 0;
-    // Whether the file was read as UTF-8 (else as Windows-1252).
-    bool Utf8 = false;
+    // How those bytes are encoded; never `New` (plain ASCII counts as UTF-8 here).
+    TEntryEncoding Encoding = TEntryEncoding::Utf8;
 };
 
-// What was read of an entry file: its lines, and what was left unshown.
+// What was read of an entry file: its lines, how it was encoded, and what was left unshown.
 struct TEntryText {
     QStringList Lines;
     std::optional<TUnshownPart> Unshown;
+    TEntryEncoding Encoding = TEntryEncoding::New;
 };
 
-// Replaces the file with the lines, and the unshown part of the file it was read from when one
-// is given (that part is then updated to point into the new file). The new file is written
+// Replaces the file with the lines in the encoding, and the unshown part of the file it was
+// read from when one is given (that part is then updated to point into the new file). With an
+// unshown part, the file keeps the encoding that part is in, whatever `encoding` says, except
+// that Windows-1252 turns into UTF-8 when the text needs it. The new file is written
 // beside the old name and renamed over it: a failure at any point (a full disk included) leaves
 // the previous file byte for byte as it was, and a symbolic link at the name is replaced by the
 // new file, never written through. Throws EFileError "Datei %s kann nicht erstellt werden"
 // with the full path.
-void WriteEntryFile(const QString& path, const QStringList& lines, TUnshownPart* unshown = nullptr);
+void WriteEntryFile(const QString& path, const QStringList& lines, TUnshownPart* unshown = nullptr,
+                    TEntryEncoding encoding = TEntryEncoding::New);
 
-// The lines of the file, or nothing when there is no such file. Throws EFileError
-// "Datei %s kann nicht geöffnet werden" for a file that exists but cannot be read.
+// The lines of the file, or nothing when there is no such file (a dangling symbolic link
+// included). Throws EFileError "Datei %s kann nicht geöffnet werden" for a file that exists
+// but cannot be read, and for anything at the name that is not a regular file (a folder, a
+// FIFO, a socket, a device), without waiting for it.
 std::optional<QStringList> ReadEntryFile(const QString& path);
 
 // The same with a limit for text shown in a field of at most `maxChars` characters, line ends
@@ -74,6 +96,13 @@ std::optional<TEntryText> ReadEntryText(const QString& path, qsizetype maxChars)
 
 // Whether anything, a dangling symbolic link included, has the name.
 bool EntryNameTaken(const QString& path);
+
+// The name under which the entry file is found: `path` itself when something has that name or
+// nothing in its folder has it in another case, else the entry of the folder whose name
+// differs from it only in case (the first in byte order when there are several), so that a
+// day file copied from another system as "081226n.000" is read and written back under that
+// name rather than beside it. Lists the folder once when `path` itself is free.
+QString ExistingEntryPath(const QString& path);
 
 // Removes the temporary file that a write of the entry file left behind when the program was
 // killed in the middle of it; a new write removes it as well.

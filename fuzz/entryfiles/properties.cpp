@@ -1,6 +1,6 @@
-// Entry files: decoded lines hold no line end or NUL, encoding and decoding give the lines
-// back, files read back as written, a kept unshown tail stays behind the shown lines, and a
-// date text gives a stem of six digits or is refused.
+// Entry files: decoded lines hold no line end or NUL, encoding (in any encoding) and decoding
+// give the lines back, files read back as written, a kept unshown tail stays behind the shown
+// lines, and a date text gives a stem of six digits or is refused.
 
 #include "properties.h"
 
@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace deskora::fuzz {
 
@@ -60,9 +62,13 @@ std::string CheckLines(const QStringList& lines, const char* what)
         if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')) || line.contains(QChar(0)))
             return std::string(what) + ": a line holds CR, LF or NUL";
     }
-    const QStringList back = DecodeEntryLines(EncodeEntryLines(lines));
-    if (back != lines)
-        return std::string(what) + ": encoded and decoded [" + Show(lines) + "] gives [" + Show(back) + "]";
+    for (const TEntryEncoding encoding : {TEntryEncoding::New, TEntryEncoding::Cp1252, TEntryEncoding::Utf8,
+                                          TEntryEncoding::Utf8Bom, TEntryEncoding::Utf16LE, TEntryEncoding::Utf16BE}) {
+        const QStringList back = DecodeEntryLines(EncodeEntryLines(lines, encoding));
+        if (back != lines)
+            return std::string(what) + ": encoded (" + std::to_string(int(encoding)) + ") and decoded [" + Show(lines) +
+                   "] gives [" + Show(back) + "]";
+    }
     return {};
 }
 
@@ -95,14 +101,14 @@ std::string CheckFiles(const QByteArray& bytes, qsizetype limit)
     if (chars > limit)
         return "ReadEntryText shows more than the limit";
     // The tail is copied as it is, so only a file read the same way whole and in part keeps
-    // its lines.
-    const qsizetype nul = bytes.indexOf('\0');
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    const QString decoded = utf8.decode(nul >= 0 ? bytes.left(nul) : bytes);  // decodes when converted
-    const bool wholeUtf8 = !utf8.hasError();
+    // its lines (a file of plain ASCII reads as UTF-8 in part).
+    const std::optional<TEntryText> entire = ReadEntryText(path, -1);
+    const TEntryEncoding wholeEncoding = entire && entire->Encoding != TEntryEncoding::New ? entire->Encoding
+                                                                                           : TEntryEncoding::Utf8;
+    const bool sameEncoding = wholeEncoding == shown->Unshown->Encoding;
     WriteEntryFile(path, shown->Lines, &*shown->Unshown);
     const QStringList whole = ReadEntryFile(path).value_or(QStringList());
-    if (wholeUtf8 == shown->Unshown->Utf8 && whole.mid(0, shown->Lines.size()) != shown->Lines)
+    if (sameEncoding && whole.mid(0, shown->Lines.size()) != shown->Lines)
         return "the shown lines [" + Show(shown->Lines) + "] do not begin the file written with its tail";
     return {};
 }
