@@ -83,11 +83,9 @@ int main(int argc, char* argv[])
     }
     const TFigures key = Figures(keyMs);
     const TFigures save = Figures(saveMs);
-    std::printf("typed character: median %.3f ms, largest %.3f ms (%d keys)\n", key.Median,
-                key.Largest, keys);
-    std::printf("autosave of the page: median %.3f ms, largest %.3f ms (%zu saves)\n", save.Median,
-                save.Largest, saveMs.size());
-    std::printf("keystroke to screen while a save runs: at most %.3f ms\n",
-                key.Largest + save.Largest);
+    std::printf("typed character: median %.3f ms, largest %.3f ms (%d keys)\n", key.Median, key.Largest, keys);
+    std::printf("autosave of the page: median %.3f ms, largest %.3f ms (%zu saves)\n", save.Median, save.Largest,
+                saveMs.size());
+    std::printf("keystroke to screen while a save runs: at most %.3f ms\n", key.Largest + save.Largest);
     return 0;
 }

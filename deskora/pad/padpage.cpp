@@ -167,8 +167,11 @@ void TPadPage::SetFolder(const QString& directory, const QString& extension)
 
 QString TPadPage::PartPath(TPart part) const
 {
-    return EntryFilePath(FDirectory, EntryFileStem(FDate),
-                         part == Notes ? QLatin1Char('N') : QLatin1Char('T'), FExtension);
+    // A day file copied from another system may differ in case ("081226n.000"): it is read
+    // and written under the name it has, never beside a second pair.
+    return ExistingEntryPath(EntryFilePath(FDirectory, EntryFileStem(FDate),
+                                           part == Notes ? QLatin1Char('N') : QLatin1Char('T'),
+                                           FExtension));
 }
 
 void TPadPage::SetSources(TLinesSource notesSource, TLinesSource slotSource)
@@ -194,23 +197,24 @@ QString TPadPage::ReadPart(TPart part)
     p.Stamp = ReadDiskStamp(p.Path);
     p.StampTime = QDateTime::fromMSecsSinceEpoch(p.Stamp.ModifiedNs / 1000000);
     p.Readable = true;
-    p.Base.reset();
+    p.Loaded.reset();
+    p.Written.reset();
     p.Unshown.reset();
+    p.Encoding = TEntryEncoding::New;
     try {
-        if (part == Notes) {
-            if (std::optional<TEntryText> text = ReadEntryText(p.Path, NotesMaxChars)) {
-                p.Base = text->Lines;
+        if (std::optional<TEntryText> text = ReadEntryText(p.Path,
+                                                           part == Notes ? NotesMaxChars : -1)) {
+            p.Loaded = text->Lines;
+            p.Encoding = text->Encoding;
+            if (part == Notes)
                 p.Unshown = text->Unshown;
-            }
-        } else {
-            p.Base = ReadEntryFile(p.Path);
         }
     } catch (const EFileError& e) {
         p.Readable = false;
         p.Shown.clear();
         return e.Message();
     }
-    p.Shown = p.Base.value_or(QStringList());
+    p.Shown = p.Loaded.value_or(QStringList());
     return QString();
 }
 
@@ -256,24 +260,65 @@ void TPadPage::TakeOutsideChange(TPart part, bool mergeEdited)
     TFilePart& p = FParts[part];
     if (p.Edited && !mergeEdited)
         return;
-    const QStringList mine = p.Edited ? Current(part) : QStringList();
-    const QStringList base = p.Base.value_or(QStringList());
+    // The page has text of its own when the user typed since the last save, or when it wrote
+    // the file since it was read: the other program may not have seen that version.
+    const bool own = p.Edited || p.Written.has_value();
+    const QStringList mine = own ? Current(part) : QStringList();
+    QStringList base = p.Loaded.value_or(QStringList());
+    const std::optional<QStringList> written = p.Written;
     const QString error = ReadPart(part);
     if (!error.isEmpty())
         throw EFileError(error);
-    if (!p.Edited) {
+    if (!own) {
         emit OutsideChange(part, false);
         return;
     }
-    // Deleted outside while the user wrote on the page: the user's text stays and is written.
-    if (!p.Base) {
-        p.Shown = mine;
+    if (!p.Loaded) {
+        // Deleted outside: typed text stays and is written again; a page without unsaved text
+        // follows the deletion.
+        if (p.Edited)
+            p.Shown = mine;
+        else
+            emit OutsideChange(part, false);
         return;
     }
-    p.Shown = part == Slots ? MergeSlots(base, mine, *p.Base)
-                            : MergeNotes(base, mine, *p.Base, p.StampTime);
+    const QStringList& theirs = *p.Loaded;
+    // Where the other version holds text that this page wrote, the other program has seen that
+    // version: it is then the one both started from.
+    if (written && SawWritten(part, base, *written, theirs))
+        base = *written;
+    p.Shown = part == Slots ? MergeSlots(base, mine, theirs)
+                            : MergeNotes(base, mine, theirs, p.StampTime);
+    if (p.Shown != theirs) {
+        // The merged page differs from the file: it is written at the next save.
+        p.Edited = true;
+        if (!FAutosaveTimer->isActive())
+            FAutosaveTimer->start(AutosaveDelayMs);
+    }
     if (p.Shown != mine)
-        emit OutsideChange(part, true);
+        emit OutsideChange(part, p.Shown != theirs);
+}
+
+bool TPadPage::SawWritten(TPart part, const QStringList& loaded, const QStringList& written,
+                          const QStringList& theirs)
+{
+    if (part == Notes) {
+        // Every line written is in the other version, in order.
+        qsizetype at = 0;
+        for (const QString& line : theirs) {
+            if (at < written.size() && line == written[at])
+                ++at;
+        }
+        return written != loaded && at == written.size();
+    }
+    const QStringList l = Padded(loaded, SlotCount);
+    const QStringList w = Padded(written, SlotCount);
+    const QStringList t = Padded(theirs, SlotCount);
+    for (int k = 0; k < SlotCount; ++k) {
+        if (w[k] != l[k] && !w[k].isEmpty() && t[k] == w[k])
+            return true;
+    }
+    return false;
 }
 
 void TPadPage::CheckOutside(bool mergeEdited)
@@ -304,9 +349,10 @@ void TPadPage::Save()
         if (!p.Edited && !(written && !EntryNameTaken(p.Path)))
             continue;
         const QStringList lines = Current(part);
-        WriteEntryFile(p.Path, lines, part == Notes && p.Unshown ? &*p.Unshown : nullptr);
+        WriteEntryFile(p.Path, lines, part == Notes && p.Unshown ? &*p.Unshown : nullptr,
+                       p.Encoding);
         p.Stamp = ReadDiskStamp(p.Path);
-        p.Base = lines;
+        p.Written = lines;
         p.Shown = lines;
         p.Edited = false;
     }

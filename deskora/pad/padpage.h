@@ -10,11 +10,13 @@
 //   no files, so a read-only or full folder can be browsed.
 // - Another program may change the files at any time (a sync tool, an editor, a second
 //   planner). The folder is watched, and before every write the file on disk is compared with
-//   what was read (size, time, inode and content). A part the user has not changed then shows
-//   the new text at once; a part changed on both sides is merged against the version read:
-//   a slot changed on one side takes that side, a slot changed on both keeps both texts
+//   what was read (size, time, inode and content). A part without text of the page's own then
+//   shows the new text at once; otherwise the two versions are merged against the version the
+//   page read (or the one it wrote, where the other version shows it has seen it): a slot
+//   changed on one side takes that side, a slot changed on both keeps both texts
 //   ("mine / theirs"), notes changed on both keep the user's notes followed by the other
-//   version under a marker line. Nothing of either side is lost.
+//   version under a marker line. Nothing of either side is lost. Files keep the encoding and
+//   the name (in whatever case) they were found with.
 // - A page that shows today follows the clock: after midnight, or after the clock jumped, it
 //   turns to the new today once the user has not typed for half a minute.
 
@@ -141,8 +143,12 @@ signals:
 private:
     struct TFilePart {
         QString Path;
-        // The lines as last read from or written to the file; nothing when there is no file.
-        std::optional<QStringList> Base;
+        // The lines as last read from the file (at the load or when another program changed
+        // it): the version a merge starts from. Nothing when there was no file.
+        std::optional<QStringList> Loaded;
+        // What this page wrote to the file since then.
+        std::optional<QStringList> Written;
+        TEntryEncoding Encoding = TEntryEncoding::New;
         // The lines the fields show after a load or a merge.
         QStringList Shown;
         TDiskStamp Stamp;
@@ -153,9 +159,12 @@ private:
     };
     QStringList Current(TPart part) const;
     QString PartPath(TPart part) const;
-    // Reads a part's file into Base/Stamp; returns the error message of an unreadable file.
+    // Reads a part's file into Loaded and Stamp; returns the error message of an unreadable
+    // file.
     QString ReadPart(TPart part);
     void TakeOutsideChange(TPart part, bool mergeEdited);
+    static bool SawWritten(TPart part, const QStringList& loaded, const QStringList& written,
+                           const QStringList& theirs);
     void Watch();
     void StopAutosave();
 

@@ -148,6 +148,21 @@ TEST_F(PadPage, AnotherProgramsChangeIsShownOrMergedNeverLost)
         {"one slot changed on both sides keeps both texts",
          [](TFields& f) { f.TypeSlot(3, "mein 3"); }, Crlf(Slots({{1, "alt 1"}, {3, "fremd 3"}})),
          nullptr, Crlf(Slots({{1, "alt 1"}, {3, "mein 3 / fremd 3"}})), 1},
+        {"saved here while the other program changed the same start (a sync conflict)",
+         [](TFields& f) {
+             f.TypeSlot(4, "mein 4");
+             f.Page.Save();
+         },
+         Crlf(Slots({{1, "alt 1"}, {3, "fremd 3"}})), nullptr,
+         Crlf(Slots({{1, "alt 1"}, {3, "fremd 3"}, {4, "mein 4"}})), 1},
+        {"saved here, then changed by a program that had seen it: no conflict",
+         [](TFields& f) {
+             f.TypeSlot(1, "mein 1");
+             f.TypeSlot(2, "mein 2");
+             f.Page.Save();
+         },
+         Crlf(Slots({{1, "mein 1 korrigiert"}, {2, "mein 2"}, {3, "alt 3"}})), nullptr,
+         Crlf(Slots({{1, "mein 1 korrigiert"}, {2, "mein 2"}, {3, "alt 3"}})), 0},
         {"deleted outside while edited: the user's text is written",
          [](TFields& f) { f.TypeSlot(2, "mein 2"); }, QByteArray(), nullptr,
          Crlf(Slots({{1, "alt 1"}, {2, "mein 2"}, {3, "alt 3"}})), 0},
