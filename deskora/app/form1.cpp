@@ -110,8 +110,8 @@ void TForm1::CreateControls()
 
     FLabel1 = new QLabel(this);
     FLabel1->setGeometry(7, 280, 381, 13);
-    FLabel1->setText(
-        QStringLiteral("Blättern Sie ein mal vor und zurück, um Ihre Einträge zu speichern."));
+    // The pad saves typed text on its own a moment after the last keystroke.
+    FLabel1->setText(QStringLiteral("Ihre Einträge werden beim Schreiben gespeichert."));
     FLabel1->setFont(SansSerif(8, true));
     SetColours(FLabel1, Silver, Navy);
 

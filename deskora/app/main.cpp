@@ -13,7 +13,9 @@
 // program ends with status 1 all the same, within two seconds; the next start tells the user.
 //
 // The day files are kept in the folder the program was started from; with --heimordner (the
-// menu entry passes it) in ~/Deskora, created when missing.
+// menu entry passes it) in ~/Deskora, created when missing. Where that folder cannot be used
+// (HOME unset, the folder a file, no right to create or write it), the program says why, in a
+// message box as well as on standard error, and ends with status 1.
 //
 // DESKORA_BEENDEN_NACH_START=1 makes the program end as soon as its window has been painted once
 // (or at once when it shows none), after writing "erstes-bild <seconds>" to standard output: the
@@ -22,6 +24,7 @@
 
 #include "app/form1.h"
 #include "app/helpviewer.h"
+#include "app/homefolder.h"
 
 #include "pad/entryfiles.h"
 #include "pad/errors.h"
@@ -30,6 +33,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -37,8 +41,10 @@
 #include <QWidget>
 
 #include <chrono>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 #include <sys/socket.h>
@@ -57,6 +63,24 @@ constexpr const char* Aufruf =
     "                 wie beim Start aus dem Anwendungsmenü\n"
     "  --help         diese Hilfe\n";
 
+// Tells the user why the folder of the day files cannot be used, which ends the program before
+// its window opens: on standard error, and in a message box, since nobody reads standard error
+// when the program was started from a menu. A platform without a screen (offscreen, minimal)
+// would show the box to nobody, and nobody could close it: there standard error alone tells.
+void ReportUnusableFolder(const QString& reason)
+{
+    const QString what = QStringLiteral(
+        "Der Ordner für die Tagesdateien kann nicht benutzt werden:");
+    std::fprintf(stderr, "deskora: %s %s\n", qPrintable(what), qPrintable(reason));
+    std::fflush(stderr);
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return;
+    // The reason in a paragraph of its own, where the folder's path is not broken apart.
+    QMessageBox::critical(nullptr, QStringLiteral("Deskora"),
+                          what + QStringLiteral("\n\n") + reason);
+}
+
 // Reads the command line (Qt's own options are gone by now). Returns the exit status when the
 // program is to end at once, else -1.
 int Befehlszeile()
@@ -73,10 +97,15 @@ int Befehlszeile()
                          Aufruf);
             return 2;
         }
-        const QString ordner = QDir::home().filePath(QStringLiteral("Deskora"));
-        if (!QDir().mkpath(ordner) || !QDir::setCurrent(ordner)) {
-            std::fprintf(stderr, "deskora: Der Ordner %s kann nicht angelegt werden\n",
-                         qPrintable(ordner));
+        const deskora::THomeFolder heim = deskora::PrepareHomeFolder(qEnvironmentVariable("HOME"));
+        QString problem = heim.Problem;
+        if (problem.isEmpty() && ::chdir(QFile::encodeName(heim.Folder).constData()) != 0) {
+            problem = QStringLiteral("Der Wechsel nach %1 ist nicht möglich: %2.")
+                          .arg(QDir::toNativeSeparators(heim.Folder),
+                               QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        if (!problem.isEmpty()) {
+            ReportUnusableFolder(problem);
             return 1;
         }
     }

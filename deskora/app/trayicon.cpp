@@ -4,7 +4,9 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QStyleHints>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
@@ -139,6 +141,9 @@ TTrayIcon::TTrayIcon(QWidget* owner) : TTimerComponent(owner), FOwner(owner)
     setOnTimer([] {});
     setCycleIcons(false);
     setCycleInterval(200);
+
+    FTrayWatch.setInterval(TrayWatchInterval);
+    connect(&FTrayWatch, &QTimer::timeout, this, &TTrayIcon::WatchTray);
 
     // The minimise of the owner window is caught through its window-state change.
     if (FOwner)
@@ -276,8 +281,23 @@ void TTrayIcon::ShowApplication()
 
 void TTrayIcon::HideApplication()
 {
-    if (FOwner && FOwner->isVisible())
+    if (FOwner && FOwner->isVisible()) {
         FOwner->hide();
+        FTrayWatch.start();
+    }
+}
+
+void TTrayIcon::WatchTray()
+{
+    if (!FOwner || FOwner->isVisible()) {
+        FTrayWatch.stop();
+        return;
+    }
+    if (TrayAvailable())
+        return;
+    // The only way back to the window is gone with the notification area.
+    FTrayWatch.stop();
+    ShowApplication();
 }
 
 void TTrayIcon::DoMinimize()
@@ -327,8 +347,10 @@ void TTrayIcon::TrayMessage(TTrayMessage message, const QPoint& pos,
     case tmLeftUp:
         BringOwnerForward();
         emit OnMouseUp(Qt::LeftButton, modifiers, pos);
-        if (FLeftDown)
+        if (FLeftDown) {
             emit OnClick();
+            Click();
+        }
         if (FPopupByLeft)
             Popup();
         FLeftDown = false;
@@ -348,6 +370,15 @@ void TTrayIcon::TrayMessage(TTrayMessage message, const QPoint& pos,
     }
 }
 
+void TTrayIcon::Click()
+{
+    // With PopupByLeft the left click is the menu's.
+    if (FPopupByLeft || !FOwner || FOwner->isVisible())
+        return;
+    ShowApplication();
+    FShownByClick.start();
+}
+
 void TTrayIcon::DoubleClick()
 {
     emit OnDblClick();
@@ -357,7 +388,13 @@ void TTrayIcon::DoubleClick()
     }
     if (!FOwner)
         return;
-    if (FMinimizeToTray && FOwner->isVisible())
+    // A double click begins with a click, and that click has already brought the window back:
+    // the double click leaves it in view rather than hiding it again at once.
+    const bool shownByItsFirstClick =
+        FShownByClick.isValid()
+        && FShownByClick.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    FShownByClick.invalidate();
+    if (FMinimizeToTray && FOwner->isVisible() && !shownByItsFirstClick)
         HideApplication();
     else
         ShowApplication();

@@ -2,14 +2,18 @@
 // TTrayIcon: an icon in the desktop's notification area that can stand in for the minimised
 // window.
 //
-// With MinimizeToTray on, minimising the owner window hides it and shows the icon; a double
-// click on the icon shows the window again, and the icon stays. The icon also reports mouse
-// events, opens a pop-up menu and can cycle through the pictures of an image list on a timer.
+// With MinimizeToTray on, minimising the owner window hides it and shows the icon; a click on
+// the icon (Linux desktops activate tray icons with a single click) or a double click shows the
+// window again, and the icon stays. Should the notification area go away while the window is
+// hidden (the panel crashed or restarts), the window comes back by itself within a second. The
+// icon also reports mouse events, opens a pop-up menu and can cycle through the pictures of an
+// image list on a timer.
 //
 // The component keeps its own state (Visible, ImageIndex, ...) and maps it to QSystemTrayIcon.
 // Where the desktop has no notification area, minimising stays an ordinary minimise, so the
 // window can always be brought back from the task bar.
 
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QMenu>
 #include <QList>
@@ -113,6 +117,9 @@ class TTrayIcon : public TTimerComponent {
 public:
     // Longest tooltip the notification area takes.
     static constexpr int MaxHintLength = 63;
+    // How often, in milliseconds, the icon asks whether the notification area is still there
+    // while the window is hidden to it.
+    static constexpr int TrayWatchInterval = 500;
 
     // The owner is the window that the icon stands in for.
     explicit TTrayIcon(QWidget* owner);
@@ -196,7 +203,9 @@ private:
     void HideIcon(bool showOwner);
     void UpdateIcon();
     void UpdateImage();
+    void Click();
     void DoubleClick();
+    void WatchTray();
     void Popup();
     void BringOwnerForward();
 
@@ -204,6 +213,10 @@ private:
     QSystemTrayIcon* FTray = nullptr;
     QPointer<TImageList> FImageList;
     QPointer<QMenu> FPopupMenu;
+    // Runs while the window is hidden to the tray, to bring it back should the tray go away.
+    QTimer FTrayWatch;
+    // Since the last click that brought the window back; invalid when there was none.
+    QElapsedTimer FShownByClick;
     QString FHint;
     QIcon FIcon;
     int FImageIndex = 0;

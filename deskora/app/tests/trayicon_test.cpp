@@ -203,6 +203,46 @@ TEST_F(Tray, MinimiseToTrayHidesTheWindowAndDoubleClickBringsItBack)
     EXPECT_EQ(minimised.size(), 2);
 }
 
+TEST_F(Tray, SingleClickBringsTheWindowBackAndItsDoubleClickKeepsItInView)
+{
+    FTray->setMinimizeToTray(true);
+    QSignalSpy clicks(FTray, &TTrayIcon::OnClick);
+    Minimise();
+    ASSERT_FALSE(FWindow->isVisible());
+
+    FTray->TrayMessage(tmLeftDown, QPoint());
+    FTray->TrayMessage(tmLeftUp, QPoint());
+    EXPECT_EQ(clicks.size(), 1);
+    EXPECT_TRUE(FWindow->isVisible());
+    EXPECT_FALSE(FWindow->isMinimized());
+    // A Linux desktop reports a double click as a click and then the double click: the window
+    // that the click brought back stays.
+    FTray->TrayMessage(tmLeftDblClick, QPoint());
+    EXPECT_TRUE(FWindow->isVisible());
+    // A double click of its own on the window in view hides it, as before.
+    FTray->TrayMessage(tmLeftDblClick, QPoint());
+    EXPECT_FALSE(FWindow->isVisible());
+
+    // With PopupByLeft the click is the menu's and leaves the window in the tray.
+    FTray->setPopupByLeft(true);
+    FTray->TrayMessage(tmLeftDown, QPoint());
+    FTray->TrayMessage(tmLeftUp, QPoint());
+    EXPECT_FALSE(FWindow->isVisible());
+}
+
+TEST_F(Tray, WindowComesBackWhenTheNotificationAreaGoesAway)
+{
+    FTray->setMinimizeToTray(true);
+    Minimise();
+    ASSERT_FALSE(FWindow->isVisible());
+    QTest::qWait(TTrayIcon::TrayWatchInterval * 2);
+    EXPECT_FALSE(FWindow->isVisible());
+
+    FTrayThere = false;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return FWindow->isVisible(); }, 5000));
+    EXPECT_FALSE(FWindow->isMinimized());
+}
+
 TEST_F(Tray, WithoutNotificationAreaMinimiseToTrayStaysAnOrdinaryMinimise)
 {
     FTrayThere = false;
