@@ -338,23 +338,27 @@ void TPadPage::Save()
     if (FDate.isEmpty())
         return;
     CheckOutside(true);
-    // A day gets its files only when the user wrote on it, and then both of them.
+    // A day gets its files only when the user wrote on it, and then both of them: the edited
+    // parts first (notes before slots), then the other one where the day has none yet, so that
+    // a full disk leaves no new empty file behind a failed save.
     const bool written = Edited();
-    for (TPart part : {Notes, Slots}) {
-        TFilePart& p = FParts[part];
-        if (!p.Readable) {
+    for (const bool companions : {false, true}) {
+        for (TPart part : {Notes, Slots}) {
+            TFilePart& p = FParts[part];
+            if (!p.Readable) {
+                p.Edited = false;
+                continue;
+            }
+            if (companions ? !(written && !EntryNameTaken(p.Path)) : !p.Edited)
+                continue;
+            const QStringList lines = Current(part);
+            WriteEntryFile(p.Path, lines, part == Notes && p.Unshown ? &*p.Unshown : nullptr,
+                           p.Encoding);
+            p.Stamp = ReadDiskStamp(p.Path);
+            p.Written = lines;
+            p.Shown = lines;
             p.Edited = false;
-            continue;
         }
-        if (!p.Edited && !(written && !EntryNameTaken(p.Path)))
-            continue;
-        const QStringList lines = Current(part);
-        WriteEntryFile(p.Path, lines, part == Notes && p.Unshown ? &*p.Unshown : nullptr,
-                       p.Encoding);
-        p.Stamp = ReadDiskStamp(p.Path);
-        p.Written = lines;
-        p.Shown = lines;
-        p.Edited = false;
     }
     StopAutosave();
 }

@@ -175,7 +175,7 @@ TEST_F(Form, FailedSaveOnCloseKeepsTheWindowThenTheSecondCloseEnds)
     EXPECT_TRUE(FForm->isVisible());
     ASSERT_EQ(FErrors.size(), 1);
     EXPECT_EQ(FErrors[0], QStringLiteral("Datei %1 kann nicht erstellt werden")
-                              .arg(QDir::toNativeSeparators(missing + "/150202N.000")));
+                              .arg(QDir::toNativeSeparators(missing + "/150202T.000")));
     EXPECT_EQ(FForm->CalendarPad1()->SlotField(1)->text(), QStringLiteral("Kaffee"));
 
     FForm->close();

@@ -414,7 +414,7 @@ TEST_F(Pad, AFailedSaveKeepsThePageAndTheText)
     ClickAt(NextCorner);
     EXPECT_EQ(FErrors,
               QStringList(
-                  {QStringLiteral("Datei %1/010304N.000 kann nicht erstellt werden").arg(folder)}));
+                  {QStringLiteral("Datei %1/010304T.000 kann nicht erstellt werden").arg(folder)}));
     EXPECT_EQ(FPad->Date(), QLatin1String("01.03.04"));
     EXPECT_EQ(FPad->SlotField(1)->text(), QLatin1String("Termin"));
     EXPECT_TRUE(FSounds.isEmpty());
