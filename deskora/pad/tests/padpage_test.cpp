@@ -184,9 +184,10 @@ TEST_F(PadPage, AnotherProgramsChangeIsShownOrMergedNeverLost)
             SyncWrite(File("081226T.000"), c.TheirSlots);
         // What the watcher does for an unedited page; a page turn or the autosave then saves.
         fields.Page.CheckOutside(false);
-        if (!c.User)
+        if (!c.User) {
             EXPECT_EQ(Crlf(fields.SlotTexts),
                       c.TheirSlots.isEmpty() ? Crlf(QStringList(SlotCount)) : c.TheirSlots);
+        }
         if (c.UserAfter)
             c.UserAfter(fields);
         fields.Page.Save();
