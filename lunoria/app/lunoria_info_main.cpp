@@ -113,6 +113,8 @@ int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breit
     const Astroinfo info = AstroinfoBerechnen(mjd, zeitBasis, breite, laenge);
     for (const TAstroinfoZeile& z : AstroinfoZeilen(AstroinfoTexte(info)))
         Zeile(z.Caption, z.Wert);
+    if (!info.Hinweis.empty())
+        std::printf("%s\n", info.Hinweis.c_str());
     return std::ferror(stdout) ? 1 : 0;
 }
 

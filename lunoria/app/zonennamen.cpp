@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 
+#include <cmath>
 #include <future>
 
 namespace lunoria {
@@ -46,16 +47,35 @@ TZonenregelStand MitLangenNamen(TZonenregelStand stand, const TZonenNamen& namen
 
 namespace {
 
+// The system zone as Qt sees it, and the language of its names.
 struct TLangeNamen {
-    TZonenNamen Namen;
-    int Offset = 0;
+    QTimeZone Zone;
+    QLocale Sprache;
 };
 
 TLangeNamen LangeNamenLesen()
 {
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    const int offset = zone.isValid() ? zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) : 0;
-    return TLangeNamen{QtZonenNamen(zone, QLocale::system()), offset};
+    const QLocale locale = QLocale::system();
+    TLangeNamen n{QTimeZone::systemTimeZone(),
+                  locale.language() == QLocale::C ? QLocale(QLocale::German, QLocale::Germany) : locale};
+    // The first name asked for loads ICU's zone names; here, in the reading thread.
+    if (n.Zone.isValid())
+        n.Zone.displayName(QDateTime::currentDateTimeUtc(), QTimeZone::LongName, n.Sprache);
+    return n;
+}
+
+// The long name of the local time in force at the instant, where the zone Qt sees has that
+// offset then (so that a name never belongs to another zone than the one computed).
+std::string LangerName(const TLangeNamen& n, const TTZifTyp& zeit, Extended u)
+{
+    if (!n.Zone.isValid())
+        return std::string();
+    const qint64 ms = static_cast<qint64>(std::llround((u - 40587) * 86400)) * 1000;
+    const QDateTime moment = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
+    if (n.Zone.offsetFromUtc(moment) != zeit.Offset)
+        return std::string();
+    const std::string name = n.Zone.displayName(moment, QTimeZone::LongName, n.Sprache).toStdString();
+    return IstVersatzName(name) ? std::string() : name;
 }
 
 // The reading thread of a running application, waited for before the application object goes:
@@ -90,10 +110,7 @@ void InstalliereZonenNamen()
         sofort.set_value(LangeNamenLesen());
         namen = sofort.get_future().share();
     }
-    SetzeZonenregelQuelle([namen](int jahr) {
-        const TLangeNamen& n = namen.get();
-        return MitLangenNamen(PosixZonenregel(jahr), n.Namen, n.Offset);
-    });
+    SetzeZonenNamenQuelle([namen](const TTZifTyp& zeit, Extended u) { return LangerName(namen.get(), zeit, u); });
 }
 
 }  // namespace lunoria

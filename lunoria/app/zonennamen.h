@@ -28,8 +28,9 @@ TZonenNamen QtZonenNamen(const QTimeZone& zone, const QLocale& locale);
 // rule's standard offset (so that names never belong to another zone than the rule).
 TZonenregelStand MitLangenNamen(TZonenregelStand stand, const TZonenNamen& namen, int qtNormalOffsetSekunden);
 
-// Installs the local zone's POSIX rule with the long names of QTimeZone::systemTimeZone() in
-// the language of QLocale::system() as the zone rule provider.
+// Installs the long names of QTimeZone::systemTimeZone() in the language of QLocale::system()
+// (German for the C locale) as the source of zone names: the name of the local time in force
+// at each instant.
 void InstalliereZonenNamen();
 
 }  // namespace lunoria

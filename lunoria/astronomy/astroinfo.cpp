@@ -9,12 +9,20 @@ namespace lunoria {
 
 namespace {
 
-std::string SommerzeitLabel(int tag, int monat, Extended zeit)
+// Every start (or end) of summer time in the year, "am 31.03. um 02:00 Uhr und am 21.04. um
+// 02:00 Uhr"; "nicht definiert" in a year without.
+std::string SommerzeitLabel(const std::vector<TSommerzeitWechsel>& wechsel)
 {
-    if (tag == 0 || monat == 0)
+    if (wechsel.empty())
         return "nicht definiert";
-    // "%.2d": at least two digits, as the label picture "am %0.2d.%0.2d. um %s Uhr" asks.
-    return Format("am %.2d.%.2d. um %s Uhr", tag, monat, ZeitText(zeit).c_str());
+    std::string text;
+    for (const TSommerzeitWechsel& w : wechsel) {
+        if (!text.empty())
+            text += " und ";
+        // "%.2d": at least two digits, as the label picture "am %0.2d.%0.2d. um %s Uhr" asks.
+        text += Format("am %.2d.%.2d. um %s Uhr", w.Tag, w.Monat, ZeitText(w.Zeit).c_str());
+    }
+    return text;
 }
 
 std::string JahreszeitLabel(Extended t)
@@ -37,6 +45,7 @@ Astroinfo AstroinfoAus(const TSonneMondAufUnter& sm, Extended mjd)
     info.MondPhase = sm.MondPhase();
     info.ZeitZoneGMT = sm.ZeitZoneGMT();
     info.ZeitZone = sm.ZeitZone();
+    info.Hinweis = sm.Hinweis();
     info.Sommerzeit = sm.SommerzeitDaten();
     info.Jahreszeiten = JahreszeitenLokal(JahrVon(mjd), sm.SommerzeitDaten());
     info.Beleuchtung = sm.Beleuchtung();
@@ -66,8 +75,8 @@ TAstroinfoTexte AstroinfoTexte(const Astroinfo& info)
     t.lbGMT = info.ZeitZoneGMT;
     t.lbZeitzone = info.ZeitZone;
     const TSommerzeitInfoRec& s = info.Sommerzeit;
-    t.lbStartSommerzeit = SommerzeitLabel(s.BeginnTag, s.BeginnMonat, s.BeginnZeit);
-    t.lbEndeSommerzeit = SommerzeitLabel(s.EndeTag, s.EndeMonat, s.EndeZeit);
+    t.lbStartSommerzeit = SommerzeitLabel(s.Beginne);
+    t.lbEndeSommerzeit = SommerzeitLabel(s.Enden);
     t.lbFruehling = JahreszeitLabel(info.Jahreszeiten[jzFruehling]);
     t.lbSommer = JahreszeitLabel(info.Jahreszeiten[jzSommer]);
     t.lbHerbst = JahreszeitLabel(info.Jahreszeiten[jzHerbst]);

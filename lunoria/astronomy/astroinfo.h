@@ -24,6 +24,7 @@ struct Astroinfo {
     std::string MondPhase;
     std::string ZeitZoneGMT;
     std::string ZeitZone;
+    std::string Hinweis;            // a remark on the day (a local day the zone skipped); empty otherwise
     TSommerzeitInfoRec Sommerzeit;  // daylight saving of the date's year under the time basis
     TJahreszeiten Jahreszeiten{};   // season starts of the date's year, local clock time
     // The moon's illumination for the moon picture.

@@ -34,6 +34,8 @@ enum TAstroText : int {
     atBreiteHundertstel,
     atLaengeGrad,
     atLaengeHundertstel,
+    // A local day that the zone's clocks skipped.
+    atTagGibtEsNicht,
     atAnzahlTexte
 };
 
@@ -60,6 +62,7 @@ inline constexpr std::array<const char*, atAnzahlTexte> AstroTexte = {
     "47",
     "-9",
     "65",
+    "Diesen Tag gab es in dieser Zeitzone nicht.",
 };
 
 constexpr const char* AstroText(TAstroText nr)

@@ -1,5 +1,7 @@
 #include "jahreszeiten.h"
 
+#include "calendar/zonenregel.h"
+
 #include <cmath>
 #include <limits>
 
@@ -310,10 +312,11 @@ TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec)
 {
     TJahreszeiten zeiten = Jahreszeiten(jahr);
     for (Extended& t : zeiten) {
-        const Extended offset = IstSommerzeit(rec, t) ? rec.SommerzeitOffset : rec.NormalzeitOffset;
-        t = t + offset / 24;
-        // The series run in dynamical time, which is ahead of the clock by Delta T.
-        t -= DeltaTSekunden(t) / 86400;
+        // The series run in dynamical time, which is ahead of universal time by Delta T; the
+        // offset in force at the instant gives the local clock, to the minute, so that an
+        // instant at 23:59:40 reads 00:00 of the next day.
+        const Extended u = t - DeltaTSekunden(t) / 86400;
+        t = std::round(LokalZeit(rec.Basis, u) * 1440) / 1440;
     }
     return zeiten;
 }

@@ -31,10 +31,9 @@ TJahreszeiten Jahreszeiten(int jahr);
 // The same, always computed afresh.
 TJahreszeiten JahreszeitenBerechnen(int jahr);
 
-// The season starts of the year in local clock time: each instant t of Jahreszeiten plus the
-// daylight-saving offset of rec when IstSommerzeit(rec, t) holds, else its standard offset,
-// then less Delta T (DeltaTSekunden), from dynamical to universal time. rec is the
-// daylight-saving record of the year.
+// The season starts of the year in local clock time, to the minute: each instant of
+// Jahreszeiten less Delta T (DeltaTSekunden), from dynamical to universal time, plus the offset
+// in force at that instant under the record's time basis.
 TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec);
 
 }  // namespace lunoria

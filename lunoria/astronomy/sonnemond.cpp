@@ -9,6 +9,7 @@
 #include "calendar/julian.h"
 #include "calendar/regional.h"
 #include "calendar/zahlformat.h"
+#include "calendar/zonenregel.h"
 #include "genau.h"
 #include "kreisfunktionen.h"
 #include "kurzreihen.h"
@@ -69,13 +70,13 @@ public:
 
 private:
     Extended m_Mjd0, m_Laenge;
-    std::array<Extended, 25> m_Sternzeit{};
-    std::array<bool, 25> m_Bekannt{};
+    std::array<Extended, 27> m_Sternzeit{};
+    std::array<bool, 27> m_Bekannt{};
 };
 
 // Fills one block by the two-hourly parabola search.
 void SucheObjekt(TAufUnterObjekt objekt, TStunden& stunden, Extended sinBreite, Extended cosBreite, Extended s0,
-                 TAufUnterBlock& block)
+                 TAufUnterBlock& block, int anzahl)
 {
     block = TAufUnterBlock{};
     int stunde = 1;
@@ -106,22 +107,28 @@ void SucheObjekt(TAufUnterObjekt objekt, TStunden& stunden, Extended sinBreite, 
         }
         ym = yp;
         stunde += 2;
-    } while (stunde != 25 && !(block.AufgangGefunden && block.UntergangGefunden));
+    } while (stunde < anzahl + 1 && !(block.AufgangGefunden && block.UntergangGefunden));
 }
 
-// Offset of local clock time from universal time in hours at the instant u (MJD, universal
-// time) under a year's daylight-saving record: the daylight offset from the change to daylight
-// time (BeginnZeit on the start day, standard clock time) up to the change back (EndeZeit on
-// the end day, daylight clock time), the standard offset otherwise. A start after the end in
-// the year (southern hemisphere) puts daylight time at both ends of the year.
-Extended OffsetZumZeitpunkt(const TSommerzeitInfoRec& rec, Extended u)
+// The hours of a search from mjd0 as clock hours of the local day from tag: each instant with the
+// offset in force at it, to the minute. An instant at or after the next local midnight belongs
+// to the next day: not found on this one.
+void AufLokaleStunden(TAufUnterBlock& block, TKalenderZeitBasis basis, Extended mjd0, Extended tag)
 {
-    if (rec.ZonenStatus == 0)
-        return rec.NormalzeitOffset;
-    const Extended beginn = rec.BeginnMJD + (rec.BeginnZeit - rec.NormalzeitOffset) / 24;
-    const Extended ende = rec.EndeMJD + (rec.EndeZeit - rec.SommerzeitOffset) / 24;
-    const bool sommer = beginn <= ende ? (u >= beginn && u < ende) : (u >= beginn || u < ende);
-    return sommer ? rec.SommerzeitOffset : rec.NormalzeitOffset;
+    const auto umrechnen = [&](Extended& stunden, bool& gefunden) {
+        if (!gefunden)
+            return;
+        const Extended lokal = LokalZeit(basis, mjd0 + stunden / 24);
+        const Extended minuten = std::round((lokal - tag) * 1440);
+        if (minuten >= 1440 || minuten < 0) {
+            gefunden = false;
+            stunden = -1;
+            return;
+        }
+        stunden = minuten / 60;
+    };
+    umrechnen(block.Aufgang, block.AufgangGefunden);
+    umrechnen(block.Untergang, block.UntergangGefunden);
 }
 
 }  // namespace
@@ -169,14 +176,18 @@ Extended SinusHoehe(TAufUnterObjekt objekt, Extended mjd0, Extended stunde, Exte
 
 void AufUnterSuche(TAufUnterDaten& daten)
 {
+    AufUnterSuche(daten, daten.Zeitpunkt - daten.ZonenOffset / 24, 24);
+}
+
+void AufUnterSuche(TAufUnterDaten& daten, Extended mjd0, int anzahl)
+{
     const Extended s0Mond = std::sin(8.0L / 60 * GradZuRad);
     const Extended s0Sonne = std::sin(-50.0L / 60 * GradZuRad);
-    const Extended mjd0 = daten.Zeitpunkt - daten.ZonenOffset / 24;
     Extended sinBreite, cosBreite;
     SinusKosinus(daten.Breite * GradZuRad, sinBreite, cosBreite);
     TStunden stunden(mjd0, daten.Laenge);
-    SucheObjekt(auoMond, stunden, sinBreite, cosBreite, s0Mond, daten.Mond);
-    SucheObjekt(auoSonne, stunden, sinBreite, cosBreite, s0Sonne, daten.Sonne);
+    SucheObjekt(auoMond, stunden, sinBreite, cosBreite, s0Mond, daten.Mond, anzahl);
+    SucheObjekt(auoSonne, stunden, sinBreite, cosBreite, s0Sonne, daten.Sonne, anzahl);
 }
 
 std::string ZonenOffsetText(Extended stunden)
@@ -254,18 +265,24 @@ void TSonneMondAufUnter::Berechnen(Extended t)
 {
     m_Zeitpunkt = t;
 
-    // Daylight saving of the year and the zone in force at t.
+    // Daylight saving of the year; the local day as an interval of universal time, which has
+    // 23 or 25 hours where the clocks change, and none where they skipped the whole day.
     m_Sommerzeit = SommerzeitInfo(m_ZeitBasis, t);
     m_SommerzeitBeginn = m_Sommerzeit.BeginnText;
     m_SommerzeitEnde = m_Sommerzeit.EndeText;
-    if (IstSommerzeit(m_Sommerzeit, t)) {
-        m_AufUnterDaten.ZonenOffset = m_Sommerzeit.SommerzeitOffset;
-        m_ZeitZone = m_Sommerzeit.SommerzeitName;
-    } else {
-        m_AufUnterDaten.ZonenOffset = m_Sommerzeit.NormalzeitOffset;
-        m_ZeitZone = m_Sommerzeit.NormalzeitName;
-    }
-    m_ZeitZoneGMT = ZonenOffsetText(m_AufUnterDaten.ZonenOffset);
+    const Extended beginn = UtcAusLokal(m_ZeitBasis, t);
+    const Extended ende = UtcAusLokal(m_ZeitBasis, t + 1);
+    const Extended sekunde = 1.0L / 86400;
+    const bool gibtTag = ende > beginn;
+    m_Hinweis = gibtTag ? std::string() : std::string(AstroText(atTagGibtEsNicht));
+    // The zone of the day's noon; the offset of the day, or how it changed during the day.
+    const Extended mittag = UtcAusLokal(m_ZeitBasis, t + 0.5L);
+    m_ZeitZone = ZonenNameAm(m_ZeitBasis, mittag);
+    m_AufUnterDaten.ZonenOffset = OffsetStundenAm(m_ZeitBasis, mittag);
+    const Extended amAnfang = OffsetStundenAm(m_ZeitBasis, gibtTag ? beginn : beginn - sekunde);
+    const Extended amEnde = OffsetStundenAm(m_ZeitBasis, gibtTag ? ende - sekunde : beginn);
+    m_ZeitZoneGMT = amAnfang == amEnde ? ZonenOffsetText(m_AufUnterDaten.ZonenOffset)
+                                       : ZonenOffsetText(amAnfang) + " \u2192 " + ZonenOffsetText(amEnde);
 
     m_AufUnterDaten.Zeitpunkt = t;
     m_AufUnterDaten.Laenge = m_Laenge;
@@ -282,23 +299,27 @@ void TSonneMondAufUnter::Berechnen(Extended t)
     if (!ereignis)
         m_MondPhase = MondPhasenProzentText(b.Prozent, b.Zunehmend);
 
-    AufUnterSuche(m_AufUnterDaten);
-    AufUnterTexte(m_AufUnterDaten.Sonne, m_SonnenAufgang, m_SonnenUntergang);
-    AufUnterTexte(m_AufUnterDaten.Mond, m_MondAufgang, m_MondUntergang);
+    if (gibtTag) {
+        AufUnterSuche(m_AufUnterDaten, beginn, ende - beginn > 1 + sekunde ? 26 : 24);
+        AufLokaleStunden(m_AufUnterDaten.Sonne, m_ZeitBasis, beginn, t);
+        AufLokaleStunden(m_AufUnterDaten.Mond, m_ZeitBasis, beginn, t);
+        AufUnterTexte(m_AufUnterDaten.Sonne, m_SonnenAufgang, m_SonnenUntergang);
+        AufUnterTexte(m_AufUnterDaten.Mond, m_MondAufgang, m_MondUntergang);
+    } else {
+        // No clock time on a day the clocks never showed.
+        m_AufUnterDaten.Sonne = m_AufUnterDaten.Mond = TAufUnterBlock{};
+        m_SonnenAufgang = m_SonnenUntergang = m_MondAufgang = m_MondUntergang = "\u2013";
+    }
 
     m_ZeitPunktText = MJDZuTextDatum(t);
 }
 
 Extended TSonneMondAufUnter::LokaleEreigniszeit(Extended jde) const
 {
-    // The phase series run in dynamical time; less Delta T gives universal time.
+    // The phase series run in dynamical time; less Delta T gives universal time, and the
+    // offset in force at that instant the local clock time.
     const Extended u = jde - DeltaTSekunden(jde) / 86400;
-    // The record of the year of the instant's local standard-time date (the object's own one
-    // unless the instant lies at the turn of a neighbouring year).
-    const Extended normalTag = Abrunden(u + m_Sommerzeit.NormalzeitOffset / 24);
-    if (JahrVon(normalTag) == JahrVon(m_Zeitpunkt))
-        return u + OffsetZumZeitpunkt(m_Sommerzeit, u) / 24;
-    return u + OffsetZumZeitpunkt(SommerzeitInfo(m_ZeitBasis, normalTag), u) / 24;
+    return LokalZeit(m_ZeitBasis, u);
 }
 
 bool TSonneMondAufUnter::EreignisAmTag(Extended t)
@@ -314,7 +335,8 @@ bool TSonneMondAufUnter::EreignisAmTag(Extended t)
             // Zone offsets stay within a day, so farther events cannot fall on the date.
             if (std::fabs(e.Zeitpunkt - t) > 2)
                 continue;
-            const Extended lokal = LokaleEreigniszeit(e.Zeitpunkt);
+            // To the minute first: an event at 23:59:40 is shown at 00:00 of the next day.
+            const Extended lokal = std::round(LokaleEreigniszeit(e.Zeitpunkt) * 1440) / 1440;
             // The day of the event counts from its own local midnight, also before MJD 0.
             const Extended tag = Abrunden(lokal);
             if (tag != t)

@@ -60,6 +60,10 @@ Extended SinusHoehe(TAufUnterObjekt objekt, Extended mjd0, Extended stunde, Exte
 // altitudes: +8' for the moon, -50' for the sun.
 void AufUnterSuche(TAufUnterDaten& daten);
 
+// The same from the instant mjd0 (universal time) over the given hours, 24 or 26 (a local day
+// of more than 24 hours, where the clocks went back).
+void AufUnterSuche(TAufUnterDaten& daten, Extended mjd0, int stunden);
+
 class TSonneMondAufUnter {
 public:
     // Default place 49.47 N, 9.65 E; time point today at 0 h. Nothing is computed yet.
@@ -94,6 +98,8 @@ public:
     const std::string& SonnenAufgang() const { return m_SonnenAufgang; }
     const std::string& SonnenUntergang() const { return m_SonnenUntergang; }
     const std::string& ZeitZone() const { return m_ZeitZone; }
+    // A remark on the day, e.g. that the local day did not exist in the zone; empty otherwise.
+    const std::string& Hinweis() const { return m_Hinweis; }
     const std::string& ZeitPunkt() const { return m_ZeitPunktText; }
     const std::string& SommerzeitBeginn() const { return m_SommerzeitBeginn; }
     const std::string& SommerzeitEnde() const { return m_SommerzeitEnde; }
@@ -125,6 +131,7 @@ private:
     std::string m_SonnenAufgang;
     std::string m_SonnenUntergang;
     std::string m_ZeitZone;
+    std::string m_Hinweis;
     std::string m_ZeitPunktText;
     std::string m_SommerzeitBeginn;
     std::string m_SommerzeitEnde;

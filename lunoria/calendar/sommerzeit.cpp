@@ -1,6 +1,8 @@
 #include "sommerzeit.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 #include "datumstext.h"
 #include "julian.h"
@@ -49,16 +51,6 @@ struct TWechselFelder {
     std::string& Text;
 };
 
-void FuelleWechsel(int jahr, const TSystemZeitRegel& r, const TRegionaleEinstellungen& e, TWechselFelder f)
-{
-    f.MJD = RegelDatum(jahr, r);
-    f.Wochentag = Wochentag(1, f.MJD);
-    f.Tag = TagVon(f.MJD);
-    f.Monat = MonatVon(f.MJD);
-    f.Zeit = HMSZuStunden(r.wHour, r.wMinute, 0);
-    f.Text = RegelText(r, f.Tag, f.Monat, e);
-}
-
 }  // namespace
 
 Extended RegelDatum(int jahr, const TSystemZeitRegel& regel)
@@ -78,7 +70,10 @@ Extended RegelDatum(int jahr, const TSystemZeitRegel& regel)
 
 int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel)
 {
-    regel = SystemZonenregel(jahr).Regel;
+    // German clock time is central European time, whatever the system zone.
+    regel = MitteleuropaeischeZonenregel().Regel;
+    regel.StandardName = "Mitteleuropäische Normalzeit";
+    regel.DaylightName = "Mitteleuropäische Sommerzeit";
 
     const auto zeile = std::find_if(SommerzeitTabelle.begin(), SommerzeitTabelle.end(),
                                     [jahr](const TSommerzeitTabellenZeile& z) { return z.Jahr == jahr; });
@@ -112,40 +107,126 @@ int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel)
     return (b <= mjd && mjd <= e) ? 2 : 1;
 }
 
+namespace {
+
+constexpr Extended MJDvon1970 = 40587;
+
+// The local day and clock time read just before a change, as a change of the year's texts.
+TSommerzeitWechsel WechselAus(const TZonenWechsel& w)
+{
+    const Extended lokal = MJDvon1970 + (static_cast<Extended>(w.Utc) + w.Von.Offset) / 86400;
+    // To the minute, so that 01:59:59.5 reads 02:00 on its own day.
+    const Extended minuten = std::round(lokal * 1440);
+    TSommerzeitWechsel x;
+    x.MJD = std::floor(minuten / 1440);
+    x.Tag = TagVon(x.MJD);
+    x.Monat = MonatVon(x.MJD);
+    x.Zeit = (minuten - x.MJD * 1440) / 60;
+    return x;
+}
+
+TSystemZeitRegel RegelAus(const TSommerzeitWechsel& w)
+{
+    TSystemZeitRegel r;
+    r.wMonth = w.Monat;
+    r.wDayOfWeek = Wochentag(0, w.MJD);
+    const int jahr = JahrVon(w.MJD);
+    r.wDay = w.Tag + 7 > TageImMonat(w.Monat, jahr) ? 5 : (w.Tag - 1) / 7 + 1;
+    const int minuten = static_cast<int>(std::lround(w.Zeit * 60));
+    r.wHour = minuten / 60;
+    r.wMinute = minuten % 60;
+    return r;
+}
+
+}  // namespace
+
 TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
 {
     TSommerzeitInfoRec rec;
+    rec.Basis = basis;
     const int jahr = JahrVon(mjd);
+    const auto sekunde = [](Extended u) {
+        // Half a millisecond of leeway: an instant computed from a change lands on its second.
+        return static_cast<std::int64_t>(std::floor((u - MJDvon1970) * 86400 + 0.0005L));
+    };
+    const Extended anfang = UtcAusLokal(basis, MJDAusDatum(1, 1, jahr, 0));
+    const Extended ende = UtcAusLokal(basis, MJDAusDatum(1, 1, jahr + 1, 0));
+    const TZonenVerlauf v = ZonenVerlauf(basis, sekunde(anfang), sekunde(ende) - 1);
 
-    Zonenregel regel;
-    if (basis == kzbGerman && jahr < 1996) {
-        rec.ZonenStatus = DeutscheSommerzeit(jahr, mjd, regel);
-    } else {
-        const TZonenregelStand stand = SystemZonenregel(jahr);
-        regel = stand.Regel;
-        rec.ZonenStatus = stand.Status;
+    // A zone that marks the smaller offset of a pair as its daylight time (a negative save) has
+    // its summer in the unmarked time.
+    bool umgekehrt = false;
+    for (const TZonenWechsel& w : v.Wechsel) {
+        if (w.Von.Sommerzeit == w.Nach.Sommerzeit)
+            continue;
+        const TTZifTyp& markiert = w.Von.Sommerzeit ? w.Von : w.Nach;
+        const TTZifTyp& andere = w.Von.Sommerzeit ? w.Nach : w.Von;
+        if (markiert.Offset < andere.Offset)
+            umgekehrt = true;
     }
-    // A daylight rule without both change dates cannot be placed in the year.
-    if (!HatMonat(regel.DaylightDate) || !HatMonat(regel.StandardDate))
-        rec.ZonenStatus = 0;
+    const auto sommer = [umgekehrt](const TTZifTyp& t) { return t.Sommerzeit != umgekehrt; };
 
-    rec.NormalzeitName = regel.StandardName;
-    rec.NormalzeitOffset = static_cast<Extended>(-(regel.Bias + regel.StandardBias)) / 60;  // +0, never -0, for UTC
+    const TTZifTyp* normal = nullptr;
+    const TTZifTyp* sommerzeit = nullptr;
+    // The first standard and the first summer time of the year name the two.
+    const auto merke = [&](const TTZifTyp& t) {
+        const TTZifTyp*& erste = sommer(t) ? sommerzeit : normal;
+        if (!erste)
+            erste = &t;
+    };
+    merke(v.Anfang);
+    for (const TZonenWechsel& w : v.Wechsel) {
+        merke(w.Von);
+        merke(w.Nach);
+        if (!sommer(w.Von) && sommer(w.Nach))
+            rec.Beginne.push_back(WechselAus(w));
+        else if (sommer(w.Von) && !sommer(w.Nach))
+            rec.Enden.push_back(WechselAus(w));
+    }
+    const TTZifTyp& amSchluss = v.Wechsel.empty() ? v.Anfang : v.Wechsel.back().Nach;
+    const TTZifTyp& basisZeit = normal ? *normal : v.Anfang;
+    rec.NormalzeitName = basisZeit.Name;
+    rec.NormalzeitOffset = static_cast<Extended>(basisZeit.Offset) / 3600 + 0;  // +0, never -0
 
-    if (rec.ZonenStatus == 0) {
+    if (!sommerzeit) {
         rec.BeginnText = KalenderText(ktKeineSommerzeit);
         rec.EndeText = KalenderText(ktKeineSommerzeit);
         return rec;
     }
+    // A year that begins in summer time without a start of its own starts it on 1 January at
+    // 00:00; one that ends in it without an end ends it on 31 December at 24:00.
+    if (rec.Beginne.empty() && sommer(v.Anfang)) {
+        const Extended neujahr = MJDAusDatum(1, 1, jahr, 0);
+        rec.Beginne.push_back({1, 1, 0, neujahr});
+    }
+    if (rec.Enden.empty() && sommer(amSchluss)) {
+        const Extended silvester = MJDAusDatum(31, 12, jahr, 0);
+        rec.Enden.push_back({31, 12, 24, silvester});
+    }
+    rec.SommerzeitName = sommerzeit->Name;
+    rec.SommerzeitOffset = static_cast<Extended>(sommerzeit->Offset) / 3600 + 0;
+    rec.ZonenStatus = sommer(ZonenZeitAm(basis, UtcAusLokal(basis, std::floor(mjd) + 0.5L))) ? 2 : 1;
 
     const auto& e = RegionaleEinstellungen();
-    FuelleWechsel(jahr, regel.DaylightDate, e,
-                  {rec.BeginnWochentag, rec.BeginnTag, rec.BeginnMonat, rec.BeginnZeit, rec.BeginnMJD, rec.BeginnText});
-    FuelleWechsel(jahr, regel.StandardDate, e,
-                  {rec.EndeWochentag, rec.EndeTag, rec.EndeMonat, rec.EndeZeit, rec.EndeMJD, rec.EndeText});
-
-    rec.SommerzeitName = regel.DaylightName;
-    rec.SommerzeitOffset = static_cast<Extended>(-(regel.Bias + regel.DaylightBias)) / 60;
+    const auto fuelle = [&e](const TSommerzeitWechsel& w, TWechselFelder f) {
+        const TSystemZeitRegel r = RegelAus(w);
+        f.MJD = w.MJD;
+        f.Wochentag = Wochentag(1, w.MJD);
+        f.Tag = w.Tag;
+        f.Monat = w.Monat;
+        f.Zeit = w.Zeit;
+        f.Text = RegelText(r, w.Tag, w.Monat, e);
+    };
+    if (!rec.Beginne.empty())
+        fuelle(rec.Beginne.front(),
+               {rec.BeginnWochentag, rec.BeginnTag, rec.BeginnMonat, rec.BeginnZeit, rec.BeginnMJD, rec.BeginnText});
+    else
+        rec.BeginnText = KalenderText(ktKeineSommerzeit);
+    if (!rec.Enden.empty())
+        fuelle(rec.Enden.back(),
+               {rec.EndeWochentag, rec.EndeTag, rec.EndeMonat, rec.EndeZeit, rec.EndeMJD, rec.EndeText});
+    else
+        rec.EndeText = KalenderText(ktKeineSommerzeit);
     return rec;
 }
 
@@ -153,17 +234,12 @@ bool IstSommerzeit(const TSommerzeitInfoRec& rec, Extended mjd)
 {
     if (rec.ZonenStatus == 0)
         return false;
-    if (rec.BeginnMJD <= rec.EndeMJD)
-        return rec.BeginnMJD <= mjd && mjd < rec.EndeMJD;
-    // Southern hemisphere: DST spans the turn of the year, so within one calendar year it runs
-    // from the start day to the end of the year and from the year's beginning to the end day.
-    return mjd >= rec.BeginnMJD || mjd < rec.EndeMJD;
+    return SommerzeitInfo(rec.Basis, mjd).ZonenStatus == 2;
 }
 
 Extended ZeitZonenOffsetAm(Extended mjd)
 {
-    const TSommerzeitInfoRec rec = SommerzeitInfo(kzbGerman, mjd);
-    return IstSommerzeit(rec, mjd) ? rec.SommerzeitOffset : rec.NormalzeitOffset;
+    return OffsetStundenAm(kzbGerman, UtcAusLokal(kzbGerman, std::floor(mjd) + 0.5L));
 }
 
 }  // namespace lunoria

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "extended.h"
 
@@ -39,8 +40,19 @@ struct Zonenregel {
     int DaylightBias = 0;           // extra minutes during daylight time, -60 for one hour
 };
 
+// One change to or from summer time: the local date and the clock time read just before it.
+struct TSommerzeitWechsel {
+    int Tag = 0;
+    int Monat = 0;
+    Extended Zeit = 0;  // decimal hours; 24 for a year that ends in summer time
+    Extended MJD = 0;   // the day at 0 h
+};
+
 // The DST period of one year, as SommerzeitInfo finds it. Every number is 0 and every string
-// empty where nothing was filled in.
+// empty where nothing was filled in. Summer time is the time with the larger offset of a
+// daylight-saving pair (a zone that marks winter as its daylight time, with a negative save,
+// has its summer in the unmarked time). The Beginn and Ende fields describe the first start and
+// the last end of the year; Beginne and Enden list every one.
 struct TSommerzeitInfoRec {
     int BeginnWochentag = 0;  // ISO: 1 = Monday ... 7 = Sunday
     int BeginnTag = 0;        // 0 when no DST is defined
@@ -59,6 +71,9 @@ struct TSommerzeitInfoRec {
     Extended NormalzeitOffset = 0;  // hours east of UTC
     std::string SommerzeitName;     // empty when no DST is defined
     Extended SommerzeitOffset = 0;  // hours east of UTC; 0 when no DST is defined
+    std::vector<TSommerzeitWechsel> Beginne;
+    std::vector<TSommerzeitWechsel> Enden;
+    TKalenderZeitBasis Basis = kzbGerman;
 };
 
 // The German rules of the war and post-war years.
@@ -85,14 +100,13 @@ inline constexpr std::array<TSommerzeitTabellenZeile, 13> SommerzeitTabelle = {{
     {1949, {4, 0, 2, 2, 0}, {10, 0, 1, 2, 0}},
 }};
 
-// The DST period of the MJD's year under the time basis. For kzbGerman the years from 1996 on
-// take the system rule and the status the system reports now; the others follow
-// DeutscheSommerzeit.
+// The summer time of the MJD's local year under the time basis, from the changes of the clock
+// in that year (zonenregel.h ZonenVerlauf). ZonenStatus is 2 when the MJD's local noon lies in
+// summer time, 1 in a year with summer time otherwise, 0 without.
 TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd);
 
-// The German rule of a year, built on the system zone's biases and names (and, for 1980-1995,
-// its change rules with the end moved to September and, in 1980, the start to the first Sunday
-// of April). Returns 0 for a year without German DST (both rules then have month 0), else 2 when
+// The German rule of a year on central European time (and, for 1980-1995, the European rule
+// with the end moved to September and, in 1980, the start to the first Sunday of April). Returns 0 for a year without German DST (both rules then have month 0), else 2 when
 // the MJD lies between start and end day, else 1. Years from 1996 on are not German rules of
 // their own: SommerzeitInfo takes the system's rule for them, and here they give 0.
 int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel);
@@ -101,13 +115,11 @@ int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel);
 // A month outside 1 ... 12 gives 1 January of the year.
 Extended RegelDatum(int jahr, const TSystemZeitRegel& regel);
 
-// True when the record has DST and the MJD lies from the start day (0 h) up to the end day
-// (0 h, exclusive). Where the start lies after the end (southern hemisphere), DST is in force
-// from the start day to the end of the year and from the beginning of the year to the end day.
+// True when the record's year has summer time and the local noon of the MJD lies in it.
 bool IstSommerzeit(const TSommerzeitInfoRec& rec, Extended mjd);
 
-// Offset of local time from UTC at the MJD in hours, east positive, always under the German
-// time basis.
+// Offset of local time from UTC at the local noon of the MJD in hours, east positive, always
+// under the German time basis.
 Extended ZeitZonenOffsetAm(Extended mjd);
 
 }  // namespace lunoria

@@ -1,6 +1,8 @@
 #include "zonenregel.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
@@ -419,6 +421,234 @@ TZonenregelStand SystemZonenregel(int jahr)
 TZonenregelQuelle SetzeZonenregelQuelle(TZonenregelQuelle quelle)
 {
     return std::exchange(Installiert(), std::move(quelle));
+}
+
+// --- The clock at any instant -----------------------------------------------------------
+
+namespace {
+
+constexpr Extended MJDvon1970 = 40587;
+
+std::int64_t SekundenAusMJD(Extended u)
+{
+    // Half a millisecond of leeway: an instant computed from a change lands on its second.
+    return static_cast<std::int64_t>(std::floor((u - MJDvon1970) * 86400 + 0.0005L));
+}
+
+bool HatWechseltag(const TSystemZeitRegel& r)
+{
+    return r.wMonth >= 1 && r.wMonth <= 12;
+}
+
+// The local clock time (seconds since 1970) of a yearly rule's change in the year.
+std::int64_t RegelLokal(int jahr, const TSystemZeitRegel& r)
+{
+    const Extended tag = RegelDatum(jahr, r);
+    return static_cast<std::int64_t>(std::llround((tag - MJDvon1970) * 86400)) + r.wHour * 3600L + r.wMinute * 60L;
+}
+
+struct TEreignis {
+    std::int64_t Utc;
+    TTZifTyp Nach;
+};
+
+// The changes of a source of yearly rules in the years von ... bis: at the start of each year
+// the time in force then (so that a year may bring other offsets or names without a change of
+// its own), then the year's change to and from daylight time.
+void JahresEreignisse(const std::function<TZonenregelStand(int)>& regel, std::int64_t von, std::int64_t bis,
+                      std::vector<TEreignis>& ereignisse)
+{
+    for (std::int64_t j = von; j <= bis; ++j) {
+        const int jahr = static_cast<int>(j);
+        const TZonenregelStand stand = regel(jahr);
+        const Zonenregel& r = stand.Regel;
+        const TTZifTyp normal{-(r.Bias + r.StandardBias) * 60L, false, r.StandardName};
+        const std::int64_t neujahr = TageAusDatum(j, 1, 1) * 86400;
+        if (stand.Status == 0 || !HatWechseltag(r.DaylightDate) || !HatWechseltag(r.StandardDate)) {
+            ereignisse.push_back({neujahr - normal.Offset, normal});
+            continue;
+        }
+        const TTZifTyp sommer{-(r.Bias + r.DaylightBias) * 60L, true, r.DaylightName};
+        const std::int64_t beginn = RegelLokal(jahr, r.DaylightDate);
+        const std::int64_t ende = RegelLokal(jahr, r.StandardDate);
+        // Where daylight time spans the turn of the year (south of the equator), the year
+        // begins in it.
+        const bool suedlich = beginn > ende;
+        ereignisse.push_back({neujahr - (suedlich ? sommer : normal).Offset, suedlich ? sommer : normal});
+        ereignisse.push_back({beginn - normal.Offset, sommer});
+        ereignisse.push_back({ende - sommer.Offset, normal});
+    }
+}
+
+bool GleicheZeit(const TTZifTyp& a, const TTZifTyp& b)
+{
+    return a.Offset == b.Offset && a.Sommerzeit == b.Sommerzeit && a.Name == b.Name;
+}
+
+// The course from sorted events: the time after the last event at or before von, then every
+// real change up to bis.
+TZonenVerlauf VerlaufAusEreignissen(std::vector<TEreignis> e, const TTZifTyp& vorher, std::int64_t von,
+                                    std::int64_t bis)
+{
+    std::stable_sort(e.begin(), e.end(), [](const TEreignis& a, const TEreignis& b) { return a.Utc < b.Utc; });
+    TZonenVerlauf v;
+    v.Anfang = vorher;
+    std::size_t i = 0;
+    for (; i < e.size() && e[i].Utc <= von; ++i)
+        v.Anfang = e[i].Nach;
+    TTZifTyp jetzt = v.Anfang;
+    for (; i < e.size() && e[i].Utc <= bis; ++i) {
+        if (GleicheZeit(jetzt, e[i].Nach))
+            continue;
+        v.Wechsel.push_back({e[i].Utc, jetzt, e[i].Nach});
+        jetzt = e[i].Nach;
+    }
+    return v;
+}
+
+std::int64_t JahrDerUtc(std::int64_t utc)
+{
+    return DatumAusTagen(AbgerundetGeteilt(utc, 86400)).Jahr;
+}
+
+TZonenVerlauf VerlaufAusRegeln(const std::function<TZonenregelStand(int)>& regel, std::int64_t von, std::int64_t bis)
+{
+    std::vector<TEreignis> e;
+    JahresEreignisse(regel, JahrDerUtc(von) - 1, JahrDerUtc(bis) + 1, e);
+    return VerlaufAusEreignissen(std::move(e), e.empty() ? TTZifTyp{} : e.front().Nach, von, bis);
+}
+
+TZonenVerlauf VerlaufAusTZif(const TTZifZone& zone, std::int64_t von, std::int64_t bis)
+{
+    const std::optional<TPosixZone> fuss = zone.Fusszeile.empty() ? std::nullopt : LiesPosixTZ(zone.Fusszeile);
+    const std::size_t n = std::min(zone.Zeiten.size(), zone.TypNach.size());
+    const auto typ = [&zone](std::size_t i) -> const TTZifTyp& {
+        const std::size_t index = zone.TypNach[i];
+        return index < zone.Typen.size() ? zone.Typen[index] : zone.Typen.front();
+    };
+    const TTZifTyp erste = zone.Typen.empty() ? TTZifTyp{0, false, "UTC"} : zone.Typen.front();
+    std::vector<TEreignis> e;
+    // The table's changes around the span: the last one at or before von and those up to bis.
+    const auto ab = std::upper_bound(zone.Zeiten.begin(), zone.Zeiten.begin() + n, von);
+    std::size_t i = static_cast<std::size_t>(ab - zone.Zeiten.begin());
+    if (i > 0)
+        --i;
+    for (; i < n && zone.Zeiten[i] <= bis; ++i)
+        e.push_back({zone.Zeiten[i], typ(i)});
+    // After the table, the footer rule.
+    const std::int64_t letzte = n > 0 ? zone.Zeiten[n - 1] : std::numeric_limits<std::int64_t>::min();
+    if (fuss && bis > letzte) {
+        std::vector<TEreignis> f;
+        JahresEreignisse([&fuss](int jahr) { return StandAusZone(fuss, jahr); }, JahrDerUtc(std::max(von, letzte)) - 1,
+                         JahrDerUtc(bis) + 1, f);
+        for (const TEreignis& x : f)
+            if (x.Utc > letzte)
+                e.push_back(x);
+    }
+    return VerlaufAusEreignissen(std::move(e), erste, von, bis);
+}
+
+}  // namespace
+
+TZonenVerlauf ZonenVerlauf(TKalenderZeitBasis basis, std::int64_t von, std::int64_t bis)
+{
+    if (basis == kzbGerman)
+        return VerlaufAusRegeln(DeutscheZonenregel, von, bis);
+    if (Installiert())
+        return VerlaufAusRegeln(Installiert(), von, bis);
+    const TLokaleZone& zone = LokaleZone();
+    if (zone.Geschichte)
+        return VerlaufAusTZif(*zone.Geschichte, von, bis);
+    return VerlaufAusRegeln([&zone](int jahr) { return StandAusZone(zone.Regel, jahr); }, von, bis);
+}
+
+TTZifTyp ZonenZeitAm(TKalenderZeitBasis basis, Extended u)
+{
+    const std::int64_t s = SekundenAusMJD(u);
+    return ZonenVerlauf(basis, s, s).Anfang;
+}
+
+Extended OffsetStundenAm(TKalenderZeitBasis basis, Extended u)
+{
+    return static_cast<Extended>(ZonenZeitAm(basis, u).Offset) / 3600;
+}
+
+Extended LokalZeit(TKalenderZeitBasis basis, Extended u)
+{
+    return u + OffsetStundenAm(basis, u) / 24;
+}
+
+Extended UtcAusLokal(TKalenderZeitBasis basis, Extended lokal)
+{
+    // Local seconds; every offset lies within a day of universal time.
+    const Extended l = (lokal - MJDvon1970) * 86400;
+    const std::int64_t mitte = static_cast<std::int64_t>(std::floor(l));
+    const TZonenVerlauf v = ZonenVerlauf(basis, mitte - 2 * 86400, mitte + 2 * 86400);
+    TTZifTyp zeit = v.Anfang;
+    Extended beginn = -std::numeric_limits<Extended>::infinity();
+    for (std::size_t i = 0; i <= v.Wechsel.size(); ++i) {
+        const Extended ende = i < v.Wechsel.size() ? static_cast<Extended>(v.Wechsel[i].Utc)
+                                                   : std::numeric_limits<Extended>::infinity();
+        const Extended lokalBeginn = beginn + zeit.Offset;
+        if (l < lokalBeginn)
+            return MJDvon1970 + beginn / 86400;  // skipped by the clocks: the instant of the skip
+        if (l < ende + zeit.Offset)
+            return MJDvon1970 + (l - zeit.Offset) / 86400;
+        if (i < v.Wechsel.size()) {
+            beginn = ende;
+            zeit = v.Wechsel[i].Nach;
+        }
+    }
+    return MJDvon1970 + (l - zeit.Offset) / 86400;
+}
+
+TZonenregelStand DeutscheZonenregel(int jahr)
+{
+    Zonenregel regel;
+    const int status = DeutscheSommerzeit(jahr, MJDAusDatum(1, 7, jahr, 0), regel);
+    TZonenregelStand s;
+    s.Regel = regel;
+    s.Status = status == 0 ? 0 : 1;
+    return s;
+}
+
+namespace {
+
+TZonenNamenQuelle& NamenQuelle()
+{
+    static TZonenNamenQuelle quelle;
+    return quelle;
+}
+
+}  // namespace
+
+TZonenNamenQuelle SetzeZonenNamenQuelle(TZonenNamenQuelle quelle)
+{
+    return std::exchange(NamenQuelle(), std::move(quelle));
+}
+
+std::string ZonenNameAm(TKalenderZeitBasis basis, Extended u)
+{
+    const TTZifTyp zeit = ZonenZeitAm(basis, u);
+    if (basis == kzbGerman)
+        return SystemzoneIstDeutsch(u) ? zeit.Name : zeit.Name + " (deutsche Zeit)";
+    if (NamenQuelle()) {
+        std::string lang = NamenQuelle()(zeit, u);
+        if (!lang.empty())
+            return lang;
+    }
+    return zeit.Name;
+}
+
+bool SystemzoneIstDeutsch(Extended u)
+{
+    const TTZifTyp system = ZonenZeitAm(kzbStandard, u);
+    const TTZifTyp deutsch = ZonenZeitAm(kzbGerman, u);
+    // Both halves of the year: a zone on central European time without German summer time
+    // (or with another rule) is another clock.
+    const Extended halbjahr = 182.5L;
+    return system.Offset == deutsch.Offset &&
+           ZonenZeitAm(kzbStandard, u + halbjahr).Offset == ZonenZeitAm(kzbGerman, u + halbjahr).Offset;
 }
 
 }  // namespace lunoria

@@ -1,8 +1,10 @@
 #pragma once
 // The system time-zone rule behind a replaceable provider, so that tests run under a fixed zone.
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "sommerzeit.h"
 #include "tzif.h"
@@ -51,5 +53,63 @@ TZonenregelStand ZonenregelAusText(const std::string& tz, int jahr);
 // Central European time, CET-1CEST,M3.5.0,M10.5.0/3, with status 1: the zone the German time
 // basis is meant for, and what tests install.
 TZonenregelStand MitteleuropaeischeZonenregel();
+
+// --- The clock at any instant -----------------------------------------------------------
+//
+// The local time in force at an instant and every change of it, from the zone's recorded
+// changes rather than a summary per year: under the standard basis the local zone's history
+// (its zone file, with the footer rule after the table; a TZ rule string for every year) or,
+// where a provider of yearly rules is installed (tests), those rules year by year; under the
+// German basis German clock time, central European time with the German daylight-saving
+// history, whatever the system zone.
+
+// One change of local time at the instant Utc (seconds since 1970-01-01 00:00 UTC).
+struct TZonenWechsel {
+    std::int64_t Utc = 0;
+    TTZifTyp Von, Nach;
+};
+
+// The local time in force at an instant and the changes after it up to a later instant.
+struct TZonenVerlauf {
+    TTZifTyp Anfang;
+    std::vector<TZonenWechsel> Wechsel;  // von < Utc <= bis, in order; each one a real change
+};
+
+// The local times from von to bis (seconds since 1970, UTC).
+TZonenVerlauf ZonenVerlauf(TKalenderZeitBasis basis, std::int64_t von, std::int64_t bis);
+
+// The local time in force at the instant u (MJD, universal time).
+TTZifTyp ZonenZeitAm(TKalenderZeitBasis basis, Extended u);
+
+// Its offset from universal time in hours, east positive.
+Extended OffsetStundenAm(TKalenderZeitBasis basis, Extended u);
+
+// The local clock time (as an MJD on the local clock) of the instant u.
+Extended LokalZeit(TKalenderZeitBasis basis, Extended u);
+
+// The first instant (MJD, universal time) whose local clock time is the local time given or
+// later: where the clocks skipped that time, the instant they skipped it; where they showed it
+// twice, its first showing.
+Extended UtcAusLokal(TKalenderZeitBasis basis, Extended lokal);
+
+// The German rule of a year on central European time (the German history of daylight saving:
+// 1916-1918, 1940-1949, from 1980 on), as a yearly rule with status 1 in a year with daylight
+// saving, else 0.
+TZonenregelStand DeutscheZonenregel(int jahr);
+
+// The name of the local time in force at the instant u: under the German basis the German
+// names, with " (deutsche Zeit)" where the system zone keeps another clock; under the standard
+// basis the name the installed name source gives (the application's long names), else the
+// zone's abbreviation.
+std::string ZonenNameAm(TKalenderZeitBasis basis, Extended u);
+
+// A source of long names for a local time at an instant; an empty answer keeps the
+// abbreviation.
+using TZonenNamenQuelle = std::function<std::string(const TTZifTyp& zeit, Extended u)>;
+TZonenNamenQuelle SetzeZonenNamenQuelle(TZonenNamenQuelle quelle);
+
+// Whether the local zone of the standard basis is German clock time (its offsets agree with the
+// German basis at the instant), so that texts need not say that German time is shown.
+bool SystemzoneIstDeutsch(Extended u);
 
 }  // namespace lunoria
