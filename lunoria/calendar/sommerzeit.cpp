@@ -72,8 +72,6 @@ int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel)
 {
     // German clock time is central European time, whatever the system zone.
     regel = MitteleuropaeischeZonenregel().Regel;
-    regel.StandardName = "Mitteleuropäische Normalzeit";
-    regel.DaylightName = "Mitteleuropäische Sommerzeit";
 
     const auto zeile = std::find_if(SommerzeitTabelle.begin(), SommerzeitTabelle.end(),
                                     [jahr](const TSommerzeitTabellenZeile& z) { return z.Jahr == jahr; });
@@ -151,12 +149,21 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
     };
     const Extended anfang = UtcAusLokal(basis, MJDAusDatum(1, 1, jahr, 0));
     const Extended ende = UtcAusLokal(basis, MJDAusDatum(1, 1, jahr + 1, 0));
-    const TZonenVerlauf v = ZonenVerlauf(basis, sekunde(anfang), sekunde(ende) - 1);
+    // The changes whose clock reading before the change is a day of the year.
+    const TZonenVerlauf v = ZonenVerlauf(basis, sekunde(anfang) - 86400, sekunde(ende) + 86400);
+    std::vector<std::pair<TZonenWechsel, TSommerzeitWechsel>> wechsel;
+    for (const TZonenWechsel& w : v.Wechsel) {
+        const TSommerzeitWechsel x = WechselAus(w);
+        if (JahrVon(x.MJD) == jahr)
+            wechsel.emplace_back(w, x);
+    }
+    const TTZifTyp amAnfang = wechsel.empty() ? ZonenZeitAm(basis, anfang) : wechsel.front().first.Von;
+    const TTZifTyp amSchluss = wechsel.empty() ? amAnfang : wechsel.back().first.Nach;
 
     // A zone that marks the smaller offset of a pair as its daylight time (a negative save) has
     // its summer in the unmarked time.
     bool umgekehrt = false;
-    for (const TZonenWechsel& w : v.Wechsel) {
+    for (const auto& [w, x] : wechsel) {
         if (w.Von.Sommerzeit == w.Nach.Sommerzeit)
             continue;
         const TTZifTyp& markiert = w.Von.Sommerzeit ? w.Von : w.Nach;
@@ -166,25 +173,24 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
     }
     const auto sommer = [umgekehrt](const TTZifTyp& t) { return t.Sommerzeit != umgekehrt; };
 
+    // The first standard and the first summer time of the year name the two.
     const TTZifTyp* normal = nullptr;
     const TTZifTyp* sommerzeit = nullptr;
-    // The first standard and the first summer time of the year name the two.
     const auto merke = [&](const TTZifTyp& t) {
         const TTZifTyp*& erste = sommer(t) ? sommerzeit : normal;
         if (!erste)
             erste = &t;
     };
-    merke(v.Anfang);
-    for (const TZonenWechsel& w : v.Wechsel) {
+    merke(amAnfang);
+    for (const auto& [w, x] : wechsel) {
         merke(w.Von);
         merke(w.Nach);
         if (!sommer(w.Von) && sommer(w.Nach))
-            rec.Beginne.push_back(WechselAus(w));
+            rec.Beginne.push_back(x);
         else if (sommer(w.Von) && !sommer(w.Nach))
-            rec.Enden.push_back(WechselAus(w));
+            rec.Enden.push_back(x);
     }
-    const TTZifTyp& amSchluss = v.Wechsel.empty() ? v.Anfang : v.Wechsel.back().Nach;
-    const TTZifTyp& basisZeit = normal ? *normal : v.Anfang;
+    const TTZifTyp& basisZeit = normal ? *normal : amAnfang;
     rec.NormalzeitName = basisZeit.Name;
     rec.NormalzeitOffset = static_cast<Extended>(basisZeit.Offset) / 3600 + 0;  // +0, never -0
 
@@ -195,7 +201,7 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
     }
     // A year that begins in summer time without a start of its own starts it on 1 January at
     // 00:00; one that ends in it without an end ends it on 31 December at 24:00.
-    if (rec.Beginne.empty() && sommer(v.Anfang)) {
+    if (rec.Beginne.empty() && sommer(amAnfang)) {
         const Extended neujahr = MJDAusDatum(1, 1, jahr, 0);
         rec.Beginne.push_back({1, 1, 0, neujahr});
     }

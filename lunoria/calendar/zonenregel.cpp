@@ -604,6 +604,9 @@ Extended UtcAusLokal(TKalenderZeitBasis basis, Extended lokal)
 
 TZonenregelStand DeutscheZonenregel(int jahr)
 {
+    // Since 1996 the European rule of today.
+    if (jahr >= 1996)
+        return MitteleuropaeischeZonenregel();
     Zonenregel regel;
     const int status = DeutscheSommerzeit(jahr, MJDAusDatum(1, 7, jahr, 0), regel);
     TZonenregelStand s;
@@ -630,8 +633,10 @@ TZonenNamenQuelle SetzeZonenNamenQuelle(TZonenNamenQuelle quelle)
 std::string ZonenNameAm(TKalenderZeitBasis basis, Extended u)
 {
     const TTZifTyp zeit = ZonenZeitAm(basis, u);
-    if (basis == kzbGerman)
-        return SystemzoneIstDeutsch(u) ? zeit.Name : zeit.Name + " (deutsche Zeit)";
+    if (basis == kzbGerman && !SystemzoneIstDeutsch(u)) {
+        return std::string(zeit.Sommerzeit ? "Mitteleuropäische Sommerzeit" : "Mitteleuropäische Normalzeit")
+               + " (deutsche Zeit)";
+    }
     if (NamenQuelle()) {
         std::string lang = NamenQuelle()(zeit, u);
         if (!lang.empty())

@@ -125,11 +125,11 @@ TEST_F(SommerzeitTest, StandardBasisNimmtDieSystemregelInJedemJahr)
     };
     for (const Fall& f : faelle) {
         const TSommerzeitInfoRec r = SommerzeitInfo(kzbStandard, f.mjd);
-        EXPECT_EQ(r.ZonenStatus, 1) << "the status the provider reports for now";
+        EXPECT_EQ(r.ZonenStatus, 2) << "1 July lies in summer time";
         EXPECT_EQ(r.EndeText, f.endeText);
     }
-    // The German basis takes the system rule for 1996-2001 as well.
-    EXPECT_EQ(SommerzeitInfo(kzbGerman, M_1998_07_01).ZonenStatus, 1);
+    // The German basis has German summer time in 1996-2001 as well.
+    EXPECT_EQ(SommerzeitInfo(kzbGerman, M_1998_07_01).ZonenStatus, 2);
 }
 
 TEST_F(SommerzeitTest, ZoneOhneSommerzeit)
@@ -143,10 +143,10 @@ TEST_F(SommerzeitTest, ZoneOhneSommerzeit)
         EXPECT_DOUBLE_EQ(static_cast<double>(r.NormalzeitOffset), 9.0);
         EXPECT_EQ(r.SommerzeitOffset, 0);
     }
-    // 1980-1995 build on the system's change rules; a zone without any has no DST then.
+    // German time keeps its own history whatever the system zone: 1985 ended in September.
     const TSommerzeitInfoRec r = SommerzeitInfo(kzbGerman, M_1985_03_31 + 90);
-    EXPECT_EQ(r.ZonenStatus, 0);
-    EXPECT_EQ(r.EndeText, "keine Sommerzeit definiert");
+    EXPECT_EQ(r.ZonenStatus, 2);
+    EXPECT_EQ(r.EndeText, "letzter Sonntag (29.09.) im September um 03:00 Uhr");
 
     // UTC has offset +0, which a text shows without a minus sign.
     ZonenregelGuard utc(std::string("UTC0"));
