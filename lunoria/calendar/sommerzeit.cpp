@@ -85,6 +85,11 @@ int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel)
         };
         uebernimm(regel.DaylightDate, zeile->Beginn);
         uebernimm(regel.StandardDate, zeile->Ende);
+        // An end on 31 December at 0 h is the end of the year: summer time went on into the
+        // next one (1940-1942).
+        if (regel.StandardDate.wMonth == 12 && regel.StandardDate.wDay == 5 && regel.StandardDate.wHour == 0 &&
+            TagVon(RegelDatum(jahr, regel.StandardDate)) == 31)
+            regel.StandardDate.wHour = 24;
     } else if (jahr >= 1980 && jahr <= 1995 && HatMonat(regel.DaylightDate) && HatMonat(regel.StandardDate)) {
         regel.StandardDate.wMonth = 9;  // DST ended in September until 1995
         if (jahr == 1980) {
@@ -190,7 +195,17 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
         else if (sommer(w.Von) && !sommer(w.Nach))
             rec.Enden.push_back(x);
     }
-    const TTZifTyp& basisZeit = normal ? *normal : amAnfang;
+    // A year all in summer time names the standard time last in force before it.
+    TTZifTyp zuvor = amAnfang;
+    if (!normal) {
+        const TZonenVerlauf frueher = ZonenVerlauf(basis, sekunde(anfang) - 5 * 366 * 86400L, sekunde(anfang));
+        if (!sommer(frueher.Anfang))
+            zuvor = frueher.Anfang;
+        for (const TZonenWechsel& w : frueher.Wechsel)
+            if (!sommer(w.Von))
+                zuvor = w.Von;
+    }
+    const TTZifTyp& basisZeit = normal ? *normal : zuvor;
     rec.NormalzeitName = basisZeit.Name;
     rec.NormalzeitOffset = static_cast<Extended>(basisZeit.Offset) / 3600 + 0;  // +0, never -0
 

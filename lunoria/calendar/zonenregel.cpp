@@ -458,7 +458,8 @@ struct TEreignis {
 void JahresEreignisse(const std::function<TZonenregelStand(int)>& regel, std::int64_t von, std::int64_t bis,
                       std::vector<TEreignis>& ereignisse)
 {
-    for (std::int64_t j = von; j <= bis; ++j) {
+    // The calendar has no day before 1 January -4712.
+    for (std::int64_t j = std::max<std::int64_t>(von, MinJahrStandard); j <= bis; ++j) {
         const int jahr = static_cast<int>(j);
         const TZonenregelStand stand = regel(jahr);
         const Zonenregel& r = stand.Regel;
@@ -471,12 +472,16 @@ void JahresEreignisse(const std::function<TZonenregelStand(int)>& regel, std::in
         const TTZifTyp sommer{-(r.Bias + r.DaylightBias) * 60L, true, r.DaylightName};
         const std::int64_t beginn = RegelLokal(jahr, r.DaylightDate);
         const std::int64_t ende = RegelLokal(jahr, r.StandardDate);
+        const std::int64_t silvesterEnde = TageAusDatum(j + 1, 1, 1) * 86400;
         // Where daylight time spans the turn of the year (south of the equator), the year
-        // begins in it.
-        const bool suedlich = beginn > ende;
-        ereignisse.push_back({neujahr - (suedlich ? sommer : normal).Offset, suedlich ? sommer : normal});
-        ereignisse.push_back({beginn - normal.Offset, sommer});
-        ereignisse.push_back({ende - sommer.Offset, normal});
+        // begins in it; so it does where the rule starts it at the year's first moment, and a
+        // rule that ends it at the year's last moment has no end in the year.
+        const bool vonAnfang = beginn > ende || beginn <= neujahr;
+        ereignisse.push_back({neujahr - (vonAnfang ? sommer : normal).Offset, vonAnfang ? sommer : normal});
+        if (beginn > neujahr)
+            ereignisse.push_back({beginn - normal.Offset, sommer});
+        if (ende < silvesterEnde)
+            ereignisse.push_back({ende - sommer.Offset, normal});
     }
 }
 
@@ -634,8 +639,8 @@ std::string ZonenNameAm(TKalenderZeitBasis basis, Extended u)
 {
     const TTZifTyp zeit = ZonenZeitAm(basis, u);
     if (basis == kzbGerman && !SystemzoneIstDeutsch(u)) {
-        return std::string(zeit.Sommerzeit ? "Mitteleuropäische Sommerzeit" : "Mitteleuropäische Normalzeit")
-               + " (deutsche Zeit)";
+        return std::string(zeit.Sommerzeit ? "Mitteleuropäische Sommerzeit" : "Mitteleuropäische Normalzeit") +
+               " (deutsche Zeit)";
     }
     if (NamenQuelle()) {
         std::string lang = NamenQuelle()(zeit, u);

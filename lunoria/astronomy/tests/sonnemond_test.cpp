@@ -210,7 +210,9 @@ TEST_F(SonneMond, YearWithoutDaylightSavingUsesStandardTime)
     TSonneMondAufUnter s(kzbGerman);
     s.Berechnen(MJDAusDatum(1, 7, 1965, 0));
     EXPECT_EQ(s.ZeitZoneGMT(), "+01:00");
-    EXPECT_EQ(s.ZeitZone(), s.SommerzeitDaten().NormalzeitName);
+    // The test's system zone keeps summer time in 1965, German time did not: the zone line
+    // says that German time is shown.
+    EXPECT_EQ(s.ZeitZone(), "Mitteleuropäische Normalzeit (deutsche Zeit)");
     EXPECT_EQ(s.SommerzeitBeginn(), "keine Sommerzeit definiert");
     EXPECT_EQ(s.SommerzeitEnde(), "keine Sommerzeit definiert");
 }

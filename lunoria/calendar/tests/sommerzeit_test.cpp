@@ -45,8 +45,9 @@ TEST_F(SommerzeitTest, DeutscheJahreTexteUndTage)
     const std::vector<Fall> faelle = {
         {1916, "letzter Sonntag (30.04.) im April um 23:00 Uhr", "erster Sonntag (1.10.) im Oktober um 01:00 Uhr",
          M_1916_04_30, M_1916_10_01, 7, 30, 4, 7, 1, 10, 23, 1},
-        {1941, "erster Mittwoch (1.01.) im Januar um 00:00 Uhr", "letzter Mittwoch (31.12.) im Dezember um 00:00 Uhr",
-         M_1941_01_01, M_1941_12_31, 3, 1, 1, 3, 31, 12, 0, 0},
+        // Summer time all through 1941: from the year's first to its last moment.
+        {1941, "erster Mittwoch (1.01.) im Januar um 00:00 Uhr", "letzter Mittwoch (31.12.) im Dezember um 24:00 Uhr",
+         M_1941_01_01, M_1941_12_31, 3, 1, 1, 3, 31, 12, 0, 24},
         {1945, "erster Montag (2.04.) im April um 02:00 Uhr", "erster Donnerstag (6.09.) im September um 02:00 Uhr",
          M_1945_04_02, M_1945_09_06, 1, 2, 4, 4, 6, 9, 2, 2},
         // DST came back on the first Sunday of April 1980, not the last one of March.
@@ -212,7 +213,7 @@ TEST_F(SommerzeitTest, ZeitZonenOffsetFolgtDenDeutschenRegeln)
         {M_1998_07_01, 2},
         {M_1998_10_25, 1},
         {M_1941_01_01, 2},
-        {M_1941_12_31, 1},
+        {M_1941_12_31, 2},  // summer time went on into 1942
         {M_1985_09_29 - 1, 2},
         {M_1985_09_29, 1},
         {26158, 1} /* 1 July 1930 */,

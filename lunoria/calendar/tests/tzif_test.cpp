@@ -141,7 +141,7 @@ TEST(TZifGeschichte, JahreDerTestzone)
         SCOPED_TRACE(f.jahr);
         const TSommerzeitInfoRec r = SommerzeitInfo(kzbStandard, MJDAusDatum(1, 7, f.jahr, 0));
         const bool sommer = f.beginn != Keine;
-        EXPECT_EQ(r.ZonenStatus, sommer ? 1 : 0);
+        EXPECT_EQ(r.ZonenStatus != 0, sommer);
         EXPECT_EQ(r.BeginnText, f.beginn);
         EXPECT_EQ(r.EndeText, f.ende);
         EXPECT_DOUBLE_EQ(static_cast<double>(r.NormalzeitOffset), f.normal);
