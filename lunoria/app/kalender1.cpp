@@ -289,8 +289,12 @@ void TKalender1::AstronomieAufbauen()
     // Zone names run long ("Nordamerikanische Westküsten-Normalzeit"): the row is free up to
     // the moon picture's right edge.
     lbZeitzone = AstroLabel("Zeitzone:", "lbZeitzone", links, zone + zeile, 110, MondRechts - links - 110);
-    lbStartSommerzeit = AstroLabel("Sommerzeitanfang,", "lbStartSommerzeit", links, zone + 2 * zeile, 110, 200);
-    lbEndeSommerzeit = AstroLabel("Sommerzeitende,", "lbEndeSommerzeit", links, zone + 3 * zeile, 110, 200);
+    // Two summer periods in a year ("am 28.04. um 02:00 Uhr und am 10.08. um 02:00 Uhr") take
+    // the zone row's width.
+    lbStartSommerzeit = AstroLabel("Sommerzeitanfang,", "lbStartSommerzeit", links, zone + 2 * zeile, 110,
+                                   MondRechts - links - 110);
+    lbEndeSommerzeit = AstroLabel("Sommerzeitende,", "lbEndeSommerzeit", links, zone + 3 * zeile, 110,
+                                  MondRechts - links - 110);
 
     // The seasons under the moon picture, their values as wide as the picture: the dates of
     // seven-digit years ("23.03.5879490  01:33 Uhr") fit. Only the heading reaches up beside
@@ -379,8 +383,14 @@ void TKalender1::KalenderEdit1Change()
     lbMondPhase->setText(Q(t.lbMondPhase));
     lbGMT->setText(Q(t.lbGMT));
     lbZeitzone->setText(Q(t.lbZeitzone));
-    lbStartSommerzeit->setText(Q(t.lbStartSommerzeit));
-    lbEndeSommerzeit->setText(Q(t.lbEndeSommerzeit));
+    // A year with two summer periods names both: as much as the label holds, whole in the
+    // tooltip.
+    for (const auto& [label, text] :
+         {std::pair{lbStartSommerzeit, Q(t.lbStartSommerzeit)}, std::pair{lbEndeSommerzeit, Q(t.lbEndeSommerzeit)}}) {
+        const QString gezeigt = label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
+        label->setText(gezeigt);
+        label->setToolTip(gezeigt == text ? QString() : text);
+    }
     lbFruehling->setText(Q(t.lbFruehling));
     lbSommer->setText(Q(t.lbSommer));
     lbHerbst->setText(Q(t.lbHerbst));
