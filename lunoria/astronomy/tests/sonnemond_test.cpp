@@ -1,5 +1,8 @@
 // Sun and moon at a place: rise and set texts, moon phase text, zone texts.
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -8,6 +11,7 @@
 #include "astronomy/sonnemond.h"
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
+#include "calendar/zonenregel.h"
 #include "umgebung.h"
 
 namespace lunoria {
@@ -304,6 +308,82 @@ TEST(OrtsSternzeit, PublishedSiderealTimes)
     };
     for (const auto& f : faelle)
         EXPECT_NEAR(D(OrtsSternzeit(f.mjd, f.laenge)), D(f.stunden), 2e-6) << D(f.mjd) << " " << D(f.laenge);
+}
+
+}  // namespace
+}  // namespace lunoria
+
+namespace lunoria {
+namespace {
+
+// The system's zone files under the name given, with no yearly rules installed in between.
+class SystemZone {
+public:
+    explicit SystemZone(const char* name)
+        : m_Vorher(SetzeZonenregelQuelle({}))
+    {
+        if (const char* alt = std::getenv("TZ"))
+            m_Alt = alt;
+        setenv("TZ", name, 1);
+    }
+    ~SystemZone()
+    {
+        if (m_Alt)
+            setenv("TZ", m_Alt->c_str(), 1);
+        else
+            unsetenv("TZ");
+        SetzeZonenregelQuelle(std::move(m_Vorher));
+    }
+
+private:
+    TZonenregelQuelle m_Vorher;
+    std::optional<std::string> m_Alt;
+};
+
+TEST(ZonenUhr, EveryClockTimeTakesTheOffsetInForceAtItsInstant)
+{
+    struct Fall {
+        const char* Zone;
+        int Tag, Monat, Jahr;
+        const char* Feld;
+        std::string (*Wert)(const TSonneMondAufUnter&);
+        const char* Erwartet;
+    };
+    const auto phase = [](const TSonneMondAufUnter& s) { return s.MondPhase(); };
+    const auto gmt = [](const TSonneMondAufUnter& s) { return s.ZeitZoneGMT(); };
+    const auto hinweis = [](const TSonneMondAufUnter& s) { return s.Hinweis() + "|" + s.SonnenAufgang(); };
+    const Fall faelle[] = {
+        // The standard offset changed in October 2014.
+        {"Europe/Moscow", 12, 7, 2014, "phase", phase, "Vollmond (15:25 Uhr)"},
+        {"Europe/Moscow", 15, 7, 2014, "gmt", gmt, "+04:00"},
+        // Ramadan: summer time paused in July 2013.
+        {"Africa/Casablanca", 22, 7, 2013, "phase", phase, "Vollmond (18:15 Uhr)"},
+        // A change during the day gives both offsets.
+        {"Europe/Dublin", 26, 3, 2000, "gmt", gmt, "00:00 \u2192 +01:00"},
+        // Samoa skipped 30 December 2011.
+        {"Pacific/Apia", 30, 12, 2011, "hinweis", hinweis, "Diesen Tag gab es in dieser Zeitzone nicht.|\u2013"},
+        {"Pacific/Apia", 31, 12, 2011, "gmt", gmt, "+14:00"},
+        // An event at local midnight belongs to the day it begins.
+        {"Europe/Berlin", 7, 11, 1900, "phase", phase, "Vollmond (00:00 Uhr)"},
+        {"Pacific/Apia", 18, 9, 2020, "phase", phase, "Neumond (00:00 Uhr)"},
+    };
+    for (const Fall& f : faelle) {
+        const std::string datei = std::string("/usr/share/zoneinfo/") + f.Zone;
+        if (!std::ifstream(datei))
+            continue;  // no zone database on this machine
+        SystemZone zone(f.Zone);
+        TSonneMondAufUnter s(kzbStandard);
+        s.Berechnen(MJDAusDatum(f.Tag, f.Monat, f.Jahr, 0));
+        EXPECT_EQ(f.Wert(s), f.Erwartet) << f.Zone << " " << f.Tag << "." << f.Monat << "." << f.Jahr << " " << f.Feld;
+    }
+    // The German basis keeps German clock time under any system zone.
+    if (std::ifstream("/usr/share/zoneinfo/Australia/Sydney")) {
+        SystemZone sydney("Australia/Sydney");
+        TSonneMondAufUnter s(kzbGerman);
+        s.Berechnen(MJDAusDatum(15, 7, 1985, 0));
+        EXPECT_EQ(s.ZeitZoneGMT(), "+02:00");
+        EXPECT_NE(s.ZeitZone().find("(deutsche Zeit)"), std::string::npos);
+    }
 }
 
 }  // namespace
