@@ -68,7 +68,9 @@ TLangeNamen LangeNamenLesen()
 // offset then (so that a name never belongs to another zone than the one computed).
 std::string LangerName(const TLangeNamen& n, const TTZifTyp& zeit, Extended u)
 {
-    if (!n.Zone.isValid())
+    // Local mean time (offsets with seconds, before a zone took a standard time) keeps its
+    // abbreviation: the zone's long names belong to its standard times.
+    if (!n.Zone.isValid() || zeit.Offset % 60 != 0)
         return std::string();
     const qint64 ms = static_cast<qint64>(std::llround((u - 40587) * 86400)) * 1000;
     const QDateTime moment = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());

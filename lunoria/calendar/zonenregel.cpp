@@ -25,6 +25,14 @@ TZonenregelQuelle& Installiert()
     return quelle;
 }
 
+// Counts the changes of the zone behind the clock (a provider installed, the local zone read
+// anew), so that what was computed for the previous one is not used.
+std::uint64_t& ZonenStand()
+{
+    static std::uint64_t stand = 0;
+    return stand;
+}
+
 // Seconds to whole minutes, to the nearest minute.
 int Minuten(long sekunden)
 {
@@ -317,6 +325,7 @@ const TLokaleZone& LokaleZone()
         zone = ZoneAusDatei(ZonenDatei(*tz));
     }
     z.gefuellt = true;
+    ++ZonenStand();
     z.tz = tz;
     z.zone = std::move(zone);
     return z.zone;
@@ -333,7 +342,14 @@ TZonenregelStand ZonenregelAusTZif(const TTZifZone& zone, int jahr)
 {
     if (zone.Typen.empty())
         return StandAusZone(std::nullopt, jahr);
-    const std::optional<TPosixZone> fuss = zone.Fusszeile.empty() ? std::nullopt : LiesPosixTZ(zone.Fusszeile);
+    // The footer read once per zone.
+    static std::string gelesen;
+    static std::optional<TPosixZone> regel;
+    if (gelesen != zone.Fusszeile) {
+        gelesen = zone.Fusszeile;
+        regel = zone.Fusszeile.empty() ? std::nullopt : LiesPosixTZ(zone.Fusszeile);
+    }
+    const std::optional<TPosixZone>& fuss = regel;
     const std::size_t n = std::min(zone.Zeiten.size(), zone.TypNach.size());
     if (n == 0 && fuss)
         return StandAusZone(fuss, jahr);  // a file without a table: its rule holds at all times
@@ -420,6 +436,7 @@ TZonenregelStand SystemZonenregel(int jahr)
 
 TZonenregelQuelle SetzeZonenregelQuelle(TZonenregelQuelle quelle)
 {
+    ++ZonenStand();
     return std::exchange(Installiert(), std::move(quelle));
 }
 
@@ -492,23 +509,54 @@ bool GleicheZeit(const TTZifTyp& a, const TTZifTyp& b)
 
 // The course from sorted events: the time after the last event at or before von, then every
 // real change up to bis.
-TZonenVerlauf VerlaufAusEreignissen(std::vector<TEreignis> e, const TTZifTyp& vorher, std::int64_t von,
+TZonenVerlauf VerlaufAusEreignissen(const std::vector<TEreignis>& e, const TTZifTyp& vorher, std::int64_t von,
                                     std::int64_t bis)
 {
-    std::stable_sort(e.begin(), e.end(), [](const TEreignis& a, const TEreignis& b) { return a.Utc < b.Utc; });
     TZonenVerlauf v;
     v.Anfang = vorher;
-    std::size_t i = 0;
-    for (; i < e.size() && e[i].Utc <= von; ++i)
-        v.Anfang = e[i].Nach;
+    auto i = std::upper_bound(e.begin(), e.end(), von, [](std::int64_t t, const TEreignis& x) { return t < x.Utc; });
+    if (i != e.begin())
+        v.Anfang = std::prev(i)->Nach;
     TTZifTyp jetzt = v.Anfang;
-    for (; i < e.size() && e[i].Utc <= bis; ++i) {
-        if (GleicheZeit(jetzt, e[i].Nach))
+    for (; i != e.end() && i->Utc <= bis; ++i) {
+        if (GleicheZeit(jetzt, i->Nach))
             continue;
-        v.Wechsel.push_back({e[i].Utc, jetzt, e[i].Nach});
-        jetzt = e[i].Nach;
+        v.Wechsel.push_back({i->Utc, jetzt, i->Nach});
+        jetzt = i->Nach;
     }
     return v;
+}
+
+void Sortieren(std::vector<TEreignis>& e)
+{
+    std::stable_sort(e.begin(), e.end(), [](const TEreignis& a, const TEreignis& b) { return a.Utc < b.Utc; });
+}
+
+// The yearly events of one source for a span of years, kept for the next question: the day's
+// texts ask the same zone a few dozen times about the same years.
+struct TEreignisSpeicher {
+    int Quelle = -1;
+    std::uint64_t Stand = 0;
+    std::int64_t VonJahr = 0;
+    std::int64_t BisJahr = -1;
+    std::vector<TEreignis> Ereignisse;
+};
+
+const std::vector<TEreignis>& JahresEreignisseGespeichert(int quelle, const std::function<TZonenregelStand(int)>& regel,
+                                                          std::int64_t vonJahr, std::int64_t bisJahr)
+{
+    static TEreignisSpeicher speicher[4];
+    TEreignisSpeicher& s = speicher[quelle];
+    if (s.Quelle != quelle || s.Stand != ZonenStand() || vonJahr < s.VonJahr || bisJahr > s.BisJahr) {
+        s.Quelle = quelle;
+        s.Stand = ZonenStand();
+        s.VonJahr = vonJahr - 2;
+        s.BisJahr = bisJahr + 2;
+        s.Ereignisse.clear();
+        JahresEreignisse(regel, s.VonJahr, s.BisJahr, s.Ereignisse);
+        Sortieren(s.Ereignisse);
+    }
+    return s.Ereignisse;
 }
 
 std::int64_t JahrDerUtc(std::int64_t utc)
@@ -516,11 +564,14 @@ std::int64_t JahrDerUtc(std::int64_t utc)
     return DatumAusTagen(AbgerundetGeteilt(utc, 86400)).Jahr;
 }
 
-TZonenVerlauf VerlaufAusRegeln(const std::function<TZonenregelStand(int)>& regel, std::int64_t von, std::int64_t bis)
+// quelle: 0 the German history, 1 an installed provider, 2 the local zone's rule string, 3 the
+// footer rule of the local zone's file.
+TZonenVerlauf VerlaufAusRegeln(int quelle, const std::function<TZonenregelStand(int)>& regel, std::int64_t von,
+                               std::int64_t bis)
 {
-    std::vector<TEreignis> e;
-    JahresEreignisse(regel, JahrDerUtc(von) - 1, JahrDerUtc(bis) + 1, e);
-    return VerlaufAusEreignissen(std::move(e), e.empty() ? TTZifTyp{} : e.front().Nach, von, bis);
+    const std::vector<TEreignis>& e = JahresEreignisseGespeichert(quelle, regel, JahrDerUtc(von) - 1,
+                                                                  JahrDerUtc(bis) + 1);
+    return VerlaufAusEreignissen(e, e.empty() ? TTZifTyp{} : e.front().Nach, von, bis);
 }
 
 TZonenVerlauf VerlaufAusTZif(const TTZifZone& zone, std::int64_t von, std::int64_t bis)
@@ -543,14 +594,15 @@ TZonenVerlauf VerlaufAusTZif(const TTZifZone& zone, std::int64_t von, std::int64
     // After the table, the footer rule.
     const std::int64_t letzte = n > 0 ? zone.Zeiten[n - 1] : std::numeric_limits<std::int64_t>::min();
     if (fuss && bis > letzte) {
-        std::vector<TEreignis> f;
-        JahresEreignisse([&fuss](int jahr) { return StandAusZone(fuss, jahr); }, JahrDerUtc(std::max(von, letzte)) - 1,
-                         JahrDerUtc(bis) + 1, f);
+        const std::vector<TEreignis>& f = JahresEreignisseGespeichert(
+            3, [&fuss](int jahr) { return StandAusZone(fuss, jahr); }, JahrDerUtc(std::max(von, letzte)) - 1,
+            JahrDerUtc(bis) + 1);
         for (const TEreignis& x : f)
-            if (x.Utc > letzte)
+            if (x.Utc > letzte && x.Utc >= von - 400 * 86400L && x.Utc <= bis)
                 e.push_back(x);
     }
-    return VerlaufAusEreignissen(std::move(e), erste, von, bis);
+    Sortieren(e);
+    return VerlaufAusEreignissen(e, erste, von, bis);
 }
 
 }  // namespace
@@ -558,13 +610,14 @@ TZonenVerlauf VerlaufAusTZif(const TTZifZone& zone, std::int64_t von, std::int64
 TZonenVerlauf ZonenVerlauf(TKalenderZeitBasis basis, std::int64_t von, std::int64_t bis)
 {
     if (basis == kzbGerman)
-        return VerlaufAusRegeln(DeutscheZonenregel, von, bis);
+        return VerlaufAusRegeln(0, DeutscheZonenregel, von, bis);
     if (Installiert())
-        return VerlaufAusRegeln(Installiert(), von, bis);
+        return VerlaufAusRegeln(1, Installiert(), von, bis);
     const TLokaleZone& zone = LokaleZone();
     if (zone.Geschichte)
         return VerlaufAusTZif(*zone.Geschichte, von, bis);
-    return VerlaufAusRegeln([&zone](int jahr) { return StandAusZone(zone.Regel, jahr); }, von, bis);
+    return VerlaufAusRegeln(
+        2, [&zone](int jahr) { return StandAusZone(zone.Regel, jahr); }, von, bis);
 }
 
 TTZifTyp ZonenZeitAm(TKalenderZeitBasis basis, Extended u)
