@@ -291,6 +291,15 @@ void TKalender1::AstronomieAufbauen()
     lbZeitzone = AstroLabel("Zeitzone:", "lbZeitzone", links, zone + zeile, 110, MondRechts - links - 110);
     lbStartSommerzeit = AstroLabel("Sommerzeitanfang,", "lbStartSommerzeit", links, zone + 2 * zeile, 110, 200);
     lbEndeSommerzeit = AstroLabel("Sommerzeitende,", "lbEndeSommerzeit", links, zone + 3 * zeile, 110, 200);
+    // Far from the present the times are rough estimates: a note below the rows, shown for
+    // those years only, as wide as the rows above it and clear of the close button below.
+    lbNaeherung = new QLabel(QString::fromUtf8(NaeherungZeile), TabSheet2);
+    lbNaeherung->setObjectName(QStringLiteral("lbNaeherung"));
+    lbNaeherung->setGeometry(links, zone + 4 * zeile + 6, MondRechts - links, 16);
+    QPalette naeherungFarben = lbNaeherung->palette();
+    naeherungFarben.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy, as the values
+    lbNaeherung->setPalette(naeherungFarben);
+    lbNaeherung->hide();
 
     // The seasons under the moon picture, their values as wide as the picture: the dates of
     // seven-digit years ("23.03.5879490  01:33 Uhr") fit. Only the heading reaches up beside
@@ -385,6 +394,7 @@ void TKalender1::KalenderEdit1Change()
     lbSommer->setText(Q(t.lbSommer));
     lbHerbst->setText(Q(t.lbHerbst));
     lbWinter->setText(Q(t.lbWinter));
+    lbNaeherung->setVisible(GrobeNaeherung(JahrVon(stand.ModJulDat)));
 
     // The moon as it looks for the date: fills the whole image, on the button-face colour,
     // drawn at the screen's device pixel ratio (on a screen of ratio above 1 from the full moon

@@ -113,6 +113,8 @@ int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breit
     const Astroinfo info = AstroinfoBerechnen(mjd, zeitBasis, breite, laenge);
     for (const TAstroinfoZeile& z : AstroinfoZeilen(AstroinfoTexte(info)))
         Zeile(z.Caption, z.Wert);
+    if (GrobeNaeherung(tag.Jahr))
+        std::printf("%s\n", NaeherungZeile);
     return std::ferror(stdout) ? 1 : 0;
 }
 

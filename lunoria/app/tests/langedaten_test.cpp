@@ -166,8 +166,16 @@ TEST(Lesbarkeit, TheLongestDatesFitTheirLabels)
                 EXPECT_TRUE(GanzLesbar(lang)) << locale.name().toStdString();
             }
             knopf->setModJulDat(MJDAusDatum(30, 6, jahr, 0));
-            for (const char* name : {"lbFruehling", "lbSommer", "lbHerbst", "lbWinter", "lbJD", "lbMJD", "lbJHd"})
+            for (const char* name :
+                 {"lbFruehling", "lbSommer", "lbHerbst", "lbWinter", "lbJD", "lbMJD", "lbJHd", "lbNaeherung"})
                 EXPECT_TRUE(GanzLesbar(fenster.findChild<QLabel*>(QLatin1String(name)))) << locale.name().toStdString();
+            // The note on rough estimates, for the far years only, covers no other row.
+            const auto* note = fenster.findChild<QLabel*>(QStringLiteral("lbNaeherung"));
+            EXPECT_EQ(note->isHidden(), jahr == 2027) << jahr;
+            for (const QWidget* w : note->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (w != note && !w->isHidden()) {
+                    EXPECT_FALSE(w->geometry().intersects(note->geometry())) << w->objectName().toStdString();
+                }
         }
     }
 }
