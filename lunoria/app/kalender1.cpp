@@ -236,11 +236,12 @@ void TKalender1::AstronomieAufbauen()
 {
     KalenderEdit1 = new TKalenderEdit(TabSheet2);
     KalenderEdit1->setObjectName(QStringLiteral("KalenderEdit1"));
-    KalenderEdit1->setGeometry(10, 10, 80, 22);
-    KalenderEdit1->setMaxLength(10);
+    // Wide enough to show the longest date (31.12.5879490) whole; the button right beside it.
+    const int editBreite = std::max(80, EditBreite(*KalenderEdit1, TKalenderEdit::LaengstesDatum()));
+    KalenderEdit1->setGeometry(10, 10, editBreite, 22);
     KalenderBtn1 = new TKalenderBtn(TabSheet2);
     KalenderBtn1->setObjectName(QStringLiteral("KalenderBtn1"));
-    KalenderBtn1->setGeometry(92, 9, 23, 23);
+    KalenderBtn1->setGeometry(10 + editBreite + 2, 9, 23, 23);
     KalenderBtn1->setDatumEdit(KalenderEdit1);
     KalenderBtn1->setZeitBasis(kzbStandard);
     KalenderBtn1->setShowSystemDatum(true);

@@ -90,12 +90,12 @@ TEST_F(LangeDaten, ASixDigitYearStaysWholeOnEveryLaterConfirmation)
     }
     EXPECT_TRUE(m_Boxen.Texte.isEmpty());
 
-    // Typing still stops at ten characters, also over the longer text.
+    // Typing still stops at the longest date's length (31.12.5879490), also over a text as long.
     m_Edit->setFocus();
     m_Edit->selectAll();
-    QTest::keyClicks(m_Edit, QStringLiteral("123456789012"));
-    EXPECT_EQ(feld.text(), QStringLiteral("1234567890"));
-    EXPECT_EQ(m_Edit->maxLength(), 10);
+    QTest::keyClicks(m_Edit, QStringLiteral("123456789012345"));
+    EXPECT_EQ(feld.text(), QStringLiteral("1234567890123"));
+    EXPECT_EQ(m_Edit->maxLength(), 13);
 }
 
 TEST_F(LangeDaten, TheDaysOfTheCalendarReform)
