@@ -166,6 +166,9 @@ TEST(Lesbarkeit, TheLongestDatesFitTheirLabels)
                 EXPECT_TRUE(GanzLesbar(lang)) << locale.name().toStdString();
             }
             knopf->setModJulDat(MJDAusDatum(30, 6, jahr, 0));
+            auto* edit = fenster.findChild<TKalenderEdit*>(QStringLiteral("KalenderEdit1"));
+            edit->setModJulDat(MJDAusDatum(31, 12, jahr, 0));
+            EXPECT_TRUE(test::ZeigtGanz(*edit)) << locale.name().toStdString();
             for (const char* name :
                  {"lbFruehling", "lbSommer", "lbHerbst", "lbWinter", "lbJD", "lbMJD", "lbJHd", "lbNaeherung"})
                 EXPECT_TRUE(GanzLesbar(fenster.findChild<QLabel*>(QLatin1String(name)))) << locale.name().toStdString();

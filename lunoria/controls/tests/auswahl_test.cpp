@@ -168,6 +168,17 @@ TEST_F(Auswahl, DialogLayoutPanelsAndPlace)
     const int y = schirm.bottom() - 50;
     dlg.Positionieren(QPoint(100, y), 80, 22);
     EXPECT_EQ(dlg.geometry().top(), y - 22 - 180);  // above the edit
+
+    // The year field shows a sign and seven digits whole, between month list and spin button,
+    // clear of the buttons.
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    dlg.edJahr->setText(QStringLiteral("-8888888"));
+    EXPECT_TRUE(test::ZeigtGanz(*dlg.edJahr));
+    EXPECT_LT(dlg.MonatCombo->geometry().right(), dlg.edJahr->x());
+    EXPECT_LT(dlg.edJahr->geometry().right(), dlg.JahrSpin->x());
+    EXPECT_LT(dlg.JahrSpin->geometry().right(), dlg.OKBtn->x());
+    EXPECT_LT(dlg.OKBtn->geometry().right(), TvexKalenderDlg::Breite);
 }
 
 TEST_F(Auswahl, SystemDatePanelWritesOnePeriodAfterAShortMonthName)
