@@ -28,8 +28,8 @@ public:
     void setText(const QString& text);
 
 protected:
-    // A change of the user's was refused for its length; the text stays as it was. Called while
-    // the toolkit is still undoing the change: show nothing modal from here.
+    // A change of the user's is refused for its length; the toolkit keeps the text as it was.
+    // Called from within the toolkit's check of the change: show nothing modal from here.
     virtual void ZuLangAbgelehnt() {}
 
 private:
