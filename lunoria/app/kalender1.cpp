@@ -236,11 +236,12 @@ void TKalender1::AstronomieAufbauen()
 {
     KalenderEdit1 = new TKalenderEdit(TabSheet2);
     KalenderEdit1->setObjectName(QStringLiteral("KalenderEdit1"));
-    KalenderEdit1->setGeometry(10, 10, 80, 22);
-    KalenderEdit1->setMaxLength(10);
+    // Wide enough to show the longest date (31.12.5879490) whole; the button right beside it.
+    const int editBreite = std::max(80, EditBreite(*KalenderEdit1, TKalenderEdit::LaengstesDatum()));
+    KalenderEdit1->setGeometry(10, 10, editBreite, 22);
     KalenderBtn1 = new TKalenderBtn(TabSheet2);
     KalenderBtn1->setObjectName(QStringLiteral("KalenderBtn1"));
-    KalenderBtn1->setGeometry(92, 9, 23, 23);
+    KalenderBtn1->setGeometry(10 + editBreite + 2, 9, 23, 23);
     KalenderBtn1->setDatumEdit(KalenderEdit1);
     KalenderBtn1->setZeitBasis(kzbStandard);
     KalenderBtn1->setShowSystemDatum(true);
@@ -295,6 +296,16 @@ void TKalender1::AstronomieAufbauen()
                                    MondRechts - links - 110);
     lbEndeSommerzeit = AstroLabel("Sommerzeitende,", "lbEndeSommerzeit", links, zone + 3 * zeile, 110,
                                   MondRechts - links - 110);
+    // Far from the present the times are rough estimates, and a day the zone's clocks skipped
+    // has none: a note below the rows, shown for those days only, as wide as the rows above it
+    // and clear of the close button below.
+    lbNaeherung = new QLabel(QString::fromUtf8(NaeherungZeile), TabSheet2);
+    lbNaeherung->setObjectName(QStringLiteral("lbNaeherung"));
+    lbNaeherung->setGeometry(links, zone + 4 * zeile + 6, MondRechts - links, 16);
+    QPalette naeherungFarben = lbNaeherung->palette();
+    naeherungFarben.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy, as the values
+    lbNaeherung->setPalette(naeherungFarben);
+    lbNaeherung->hide();
 
     // The seasons under the moon picture, their values as wide as the picture: the dates of
     // seven-digit years ("23.03.5879490  01:33 Uhr") fit. Only the heading reaches up beside
@@ -395,6 +406,10 @@ void TKalender1::KalenderEdit1Change()
     lbSommer->setText(Q(t.lbSommer));
     lbHerbst->setText(Q(t.lbHerbst));
     lbWinter->setText(Q(t.lbWinter));
+    // A day the zone's clocks skipped says so in the note's row (no other note fits a year the
+    // clocks of a zone knew).
+    lbNaeherung->setText(info.Hinweis.empty() ? QString::fromUtf8(NaeherungZeile) : Q(info.Hinweis));
+    lbNaeherung->setVisible(!info.Hinweis.empty() || GrobeNaeherung(JahrVon(stand.ModJulDat)));
 
     // The moon as it looks for the date: fills the whole image, on the button-face colour,
     // drawn at the screen's device pixel ratio (on a screen of ratio above 1 from the full moon

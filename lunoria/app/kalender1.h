@@ -100,10 +100,11 @@ private:
     QLabel* lbSommer = nullptr;
     QLabel* lbHerbst = nullptr;
     QLabel* lbWinter = nullptr;
-    QFrame* Panel1 = nullptr;     // raised frame around the moon picture
-    QLabel* Image1 = nullptr;     // the moon picture, 120 x 120
-    QLabel* MondImage = nullptr;  // hidden holder of the full-moon bitmap
-    QGroupBox* rgZB = nullptr;    // hidden choice of the time basis
+    QLabel* lbNaeherung = nullptr;  // the note on rough estimates, shown for far years only
+    QFrame* Panel1 = nullptr;       // raised frame around the moon picture
+    QLabel* Image1 = nullptr;       // the moon picture, 120 x 120
+    QLabel* MondImage = nullptr;    // hidden holder of the full-moon bitmap
+    QGroupBox* rgZB = nullptr;      // hidden choice of the time basis
     QButtonGroup* rgZBItems = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;

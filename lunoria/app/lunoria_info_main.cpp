@@ -115,6 +115,8 @@ int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breit
         Zeile(z.Caption, z.Wert);
     if (!info.Hinweis.empty())
         std::printf("%s\n", info.Hinweis.c_str());
+    if (GrobeNaeherung(tag.Jahr))
+        std::printf("%s\n", NaeherungZeile);
     return std::ferror(stdout) ? 1 : 0;
 }
 

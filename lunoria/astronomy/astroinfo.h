@@ -76,4 +76,13 @@ struct TAstroinfoZeile {
 // GMT offset, zone, daylight-saving start and end, the four seasons.
 std::array<TAstroinfoZeile, 16> AstroinfoZeilen(const TAstroinfoTexte& texte);
 
+// The series behind the rise, set, phase and season times are fitted to the recent millennia;
+// for the years before -1000 and after 3000 their times are rough estimates only, and the tab
+// and lunoria-info add NaeherungZeile after their rows.
+constexpr bool GrobeNaeherung(int jahr)
+{
+    return jahr < -1000 || jahr > 3000;
+}
+inline constexpr const char* NaeherungZeile = "Näherung: Für dieses Jahr sind die Zeiten nur grobe Schätzungen.";
+
 }  // namespace lunoria

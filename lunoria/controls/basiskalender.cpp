@@ -2,42 +2,72 @@
 
 #include <algorithm>
 
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
+
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
 
 namespace lunoria {
 
+// The toolkit's own length limit would cut a pasted text to fit, which can turn it into another
+// date; a validator sees the whole change and can refuse it, and the toolkit then puts the old
+// text back.
+class TKalBasisEdit::TLaengenPruefer : public QValidator {
+public:
+    explicit TLaengenPruefer(TKalBasisEdit* edit)
+        : QValidator(edit),
+          m_Edit(edit)
+    {
+    }
+    State validate(QString& text, int&) const override { return m_Edit->LaengeErlaubt(text) ? Acceptable : Invalid; }
+
+private:
+    TKalBasisEdit* m_Edit;
+};
+
 TKalBasisEdit::TKalBasisEdit(QWidget* parent)
     : QLineEdit(parent)
 {
     m_Tippgrenze = QLineEdit::maxLength();
-    connect(this, &QLineEdit::textChanged, this, &TKalBasisEdit::GrenzeAnpassen);
+    setValidator(new TLaengenPruefer(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { m_Laenge = text.size(); });
 }
 
 void TKalBasisEdit::setMaxLength(int laenge)
 {
     m_Tippgrenze = std::max(laenge, 0);
-    GrenzeAnpassen();
 }
 
 void TKalBasisEdit::setText(const QString& text)
 {
-    // Raised before writing, or the toolkit would cut the text to the old limit.
-    if (text.size() > QLineEdit::maxLength())
-        QLineEdit::setMaxLength(static_cast<int>(text.size()));
+    m_Laenge = std::max(m_Laenge, text.size());  // the program's text passes the check whole
     QLineEdit::setText(text);
-    GrenzeAnpassen();
+    m_Laenge = QLineEdit::text().size();
 }
 
-void TKalBasisEdit::GrenzeAnpassen()
+bool TKalBasisEdit::LaengeErlaubt(const QString& neu)
 {
-    const int grenze = std::max(m_Tippgrenze, static_cast<int>(text().size()));
-    if (grenze == QLineEdit::maxLength())
-        return;
-    // Setting the toolkit's limit puts the caret at the end; the user's caret stays where it was.
-    const int caret = cursorPosition();
-    QLineEdit::setMaxLength(grenze);
-    setCursorPosition(caret);
+    if (neu.size() <= std::max<qsizetype>(m_Tippgrenze, m_Laenge))
+        return true;
+    ZuLangAbgelehnt();
+    return false;
+}
+
+int EditBreite(const QLineEdit& edit, const QString& text)
+{
+    // As the toolkit sizes a line edit: two pixels on each side of the text and one for the
+    // caret, the text and contents margins, then the style's frame around them.
+    const QMargins t = edit.textMargins();
+    const QMargins c = edit.contentsMargins();
+    const int innen = edit.fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + t.left() + t.right() + c.left() +
+                      c.right();
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    option.state |= QStyle::State_Sunken;
+    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(innen, edit.height()), &edit).width();
 }
 
 TBasisKalenderClass::TBasisKalenderClass(QWidget* parent)

@@ -11,27 +11,40 @@
 namespace lunoria {
 
 // The single-line edit that a calendar control can show its date in. Its length limit holds for
-// what the user types only: a text that the program writes is shown whole, so that a date
-// longer than the limit (a six-digit year) is never cut into another date.
+// what the user types, pastes or drops, and a change beyond it is refused whole: a pasted text
+// is never cut into another date. A text that the program writes is shown whole, so that a
+// date longer than the limit is never cut either; typing can then shorten that text but not
+// lengthen it.
 class TKalBasisEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(int maxLength READ maxLength WRITE setMaxLength)
 public:
     explicit TKalBasisEdit(QWidget* parent = nullptr);
 
-    // The typing limit in characters.
+    // The input limit in characters.
     int maxLength() const { return m_Tippgrenze; }
     void setMaxLength(int laenge);
-    // Shows the text whole, whatever the typing limit.
+    // Shows the text whole, whatever the input limit.
     void setText(const QString& text);
 
+protected:
+    // A change of the user's is refused for its length; the toolkit keeps the text as it was.
+    // Called from within the toolkit's check of the change: show nothing modal from here.
+    virtual void ZuLangAbgelehnt() {}
+
 private:
-    // The toolkit's limit is the typing limit, or the length of a longer text already shown:
-    // typing can then shorten that text but not lengthen it.
-    void GrenzeAnpassen();
+    class TLaengenPruefer;
+
+    // Whether the user may change the text to neu: no longer than the limit, or than a longer
+    // text already shown.
+    bool LaengeErlaubt(const QString& neu);
 
     int m_Tippgrenze = 32767;  // the toolkit's default: no practical limit
+    qsizetype m_Laenge = 0;    // length of the text shown before the change being checked
 };
+
+// The width that a line edit needs to show text whole, in its font, margins and frame.
+int EditBreite(const QLineEdit& edit, const QString& text);
 
 class TBasisKalenderClass : public QWidget {
     Q_OBJECT

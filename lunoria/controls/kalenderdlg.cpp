@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
@@ -211,7 +212,30 @@ void TvexKalenderDlg::FormCreate()
     MJDSpin->setFocusControl(ShowMJDPanel);
     connect(MJDSpin, &TSpinButton::OnUpClick, this, &TvexKalenderDlg::MJDHoch);
     connect(MJDSpin, &TSpinButton::OnDownClick, this, &TvexKalenderDlg::MJDRunter);
+    KopfzeileLegen();
     Aktualisieren();
+}
+
+void TvexKalenderDlg::KopfzeileLegen()
+{
+    // The year field shows a sign and seven digits whole (the years run to 5879490), the spin
+    // button right beside it. The month list keeps the width of its longest name where the
+    // right column of buttons and panels can move right for it, up to a small margin at the
+    // dialog's edge; beyond that the list gives up width, the year field never.
+    constexpr int luecke = 3;
+    constexpr int rand = 4;
+    const int jahrBreite = std::max(42, EditBreite(*edJahr, QStringLiteral("-8888888")));
+    const int spinBreite = JahrSpin->width();
+    const int spalteAlt = OKBtn->x();
+    const int spalte = std::clamp(
+        MonatCombo->x() + MonatCombo->sizeHint().width() + luecke + jahrBreite + spinBreite + rand, spalteAlt,
+        Breite - OKBtn->width() - rand);
+    const int jahrLinks = spalte - rand - spinBreite - jahrBreite;
+    MonatCombo->resize(jahrLinks - luecke - MonatCombo->x(), MonatCombo->height());
+    edJahr->setGeometry(jahrLinks, edJahr->y(), jahrBreite, edJahr->height());
+    JahrSpin->move(edJahr->geometry().right() + 1, JahrSpin->y());
+    for (QWidget* w : std::initializer_list<QWidget*>{OKBtn, CancelBtn, ShowSysDatumPanel, ShowMJDPanel, ShowMJD2Panel})
+        w->move(w->x() + spalte - spalteAlt, w->y());
 }
 
 void TvexKalenderDlg::Aktualisieren()

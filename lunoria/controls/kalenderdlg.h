@@ -75,6 +75,8 @@ protected:
 
 private:
     void FormCreate();
+    // Lays out month list, year field and spin button, and the column right of them.
+    void KopfzeileLegen();
     void EingabeUebernehmen(QLineEdit* feld);
     // What the window manager adds around the dialog: left, title bar, right and bottom.
     QMargins Rahmen() const;

@@ -26,10 +26,23 @@ TKalenderEdit::TKalenderEdit(QWidget* parent)
     : TKalBasisEdit(parent)
 {
     resize(75, height());
-    setMaxLength(10);
+    setMaxLength(static_cast<int>(LaengstesDatum().size()));
     TKalBasisEdit::setText(Q(MJDZuTextDatum(MJDHeute())));
     m_DefaultDatum = MJDHeute();
     m_UseDefaultDatum = false;
+}
+
+QString TKalenderEdit::LaengstesDatum()
+{
+    // Day and month take two digits on the last day of a year; the year's digits and sign
+    // are most at one end of the range.
+    QString laengstes;
+    for (const int jahr : {MinJahrStandard, MaxJahrStandard}) {
+        const QString text = Q(MJDZuTextDatum(MJDAusDatum(31, 12, jahr, 0)));
+        if (text.size() > laengstes.size())
+            laengstes = text;
+    }
+    return laengstes;
 }
 
 void TKalenderEdit::setKalender(TBasisKalenderClass* kalender)
@@ -162,31 +175,31 @@ void TKalenderEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString zeichen = event->text();
-    if (taste == Qt::Key_Backspace || taste == Qt::Key_Tab || zeichen.isEmpty() || !zeichen[0].isPrint()) {
+    if (taste == Qt::Key_Backspace || taste == Qt::Key_Tab || zeichen.isEmpty() || !zeichen[0].isPrint() ||
+        event->matches(QKeySequence::Paste)) {
         TKalBasisEdit::keyPressEvent(event);  // editing and moving keys
         return;
     }
     const QChar c = zeichen[0];
     const int i = cursorPosition();  // characters before the caret
     const QChar davor = i > 0 && i <= text().size() ? text()[i - 1] : QChar();
-    if (c.isDigit() && c.unicode() < 128) {
-        TKalBasisEdit::keyPressEvent(event);
+    const bool erlaubt = (c.isDigit() && c.unicode() < 128) || (IstTrenner(c) && i <= 5 && davor != c) ||
+                         // A minus sign may only start the year part.
+                         (c == QLatin1Char('-') && i >= 4 && !text().contains(QLatin1Char('-')) && !davor.isDigit());
+    if (!erlaubt) {
+        event->accept();  // every other character is dropped
         return;
     }
-    if (IstTrenner(c)) {
-        if (i > 5 || davor == c)
-            return;
-        TKalBasisEdit::keyPressEvent(event);
+    m_Tippend = true;
+    TKalBasisEdit::keyPressEvent(event);
+    m_Tippend = false;
+}
+
+void TKalenderEdit::ZuLangAbgelehnt()
+{
+    if (m_Tippend)
         return;
-    }
-    if (c == QLatin1Char('-')) {
-        // A minus sign may only start the year part.
-        if (i < 4 || text().contains(QLatin1Char('-')) || davor.isDigit())
-            return;
-        TKalBasisEdit::keyPressEvent(event);
-        return;
-    }
-    event->accept();  // every other character is dropped
+    QMetaObject::invokeMethod(this, &TKalenderEdit::FehlerMelden, Qt::QueuedConnection);
 }
 
 void TKalenderEdit::focusOutEvent(QFocusEvent* event)

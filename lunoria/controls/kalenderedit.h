@@ -13,6 +13,10 @@ class TKalenderEdit : public TKalBasisEdit {
 public:
     explicit TKalenderEdit(QWidget* parent = nullptr);
 
+    // The longest date text of the years MinJahrStandard ... MaxJahrStandard in the regional
+    // short date format, e.g. 31.12.5879490: the edit's input limit is its length.
+    static QString LaengstesDatum();
+
     TBasisKalenderClass* Kalender() const { return m_Kalender; }
     void setKalender(TBasisKalenderClass* kalender);
     bool IstKalenderCtrl() const { return m_IstKalenderCtrl; }
@@ -43,6 +47,9 @@ protected:
     virtual void DatumEditiert();
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // A pasted or dropped text too long for the field: the date warning, once the toolkit has
+    // put the old text back. A typed character past the limit is dropped without a word.
+    void ZuLangAbgelehnt() override;
 
 private:
     void FokusZurueck();
@@ -53,6 +60,7 @@ private:
     bool m_UseDefaultDatum = false;
     QString m_Version;
     bool m_Pruefend = false;  // a check is running: its message box takes the focus away
+    bool m_Tippend = false;   // a typed character is being inserted
 };
 
 }  // namespace lunoria

@@ -179,7 +179,7 @@ TEST(Kalender1, AstronomieFollowsTheDateEditAndTheDropDown)
     ASSERT_TRUE(edit && knopf);
     QLineEdit& feld = *edit;
     EXPECT_EQ(feld.text(), QStringLiteral("08.12.2026"));
-    EXPECT_EQ(feld.maxLength(), 10);
+    EXPECT_EQ(edit->maxLength(), 13);  // 31.12.5879490
     EXPECT_EQ(knopf->ZeitBasis(), kzbStandard);
     EXPECT_EQ(knopf->DatumEdit(), edit);
     EXPECT_EQ(edit->Kalender(), knopf);

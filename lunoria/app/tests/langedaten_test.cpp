@@ -90,12 +90,12 @@ TEST_F(LangeDaten, ASixDigitYearStaysWholeOnEveryLaterConfirmation)
     }
     EXPECT_TRUE(m_Boxen.Texte.isEmpty());
 
-    // Typing still stops at ten characters, also over the longer text.
+    // Typing still stops at the longest date's length (31.12.5879490), also over a text as long.
     m_Edit->setFocus();
     m_Edit->selectAll();
-    QTest::keyClicks(m_Edit, QStringLiteral("123456789012"));
-    EXPECT_EQ(feld.text(), QStringLiteral("1234567890"));
-    EXPECT_EQ(m_Edit->maxLength(), 10);
+    QTest::keyClicks(m_Edit, QStringLiteral("123456789012345"));
+    EXPECT_EQ(feld.text(), QStringLiteral("1234567890123"));
+    EXPECT_EQ(m_Edit->maxLength(), 13);
 }
 
 TEST_F(LangeDaten, TheDaysOfTheCalendarReform)
@@ -166,8 +166,19 @@ TEST(Lesbarkeit, TheLongestDatesFitTheirLabels)
                 EXPECT_TRUE(GanzLesbar(lang)) << locale.name().toStdString();
             }
             knopf->setModJulDat(MJDAusDatum(30, 6, jahr, 0));
-            for (const char* name : {"lbFruehling", "lbSommer", "lbHerbst", "lbWinter", "lbJD", "lbMJD", "lbJHd"})
+            auto* edit = fenster.findChild<TKalenderEdit*>(QStringLiteral("KalenderEdit1"));
+            edit->setModJulDat(MJDAusDatum(31, 12, jahr, 0));
+            EXPECT_TRUE(test::ZeigtGanz(*edit)) << locale.name().toStdString();
+            for (const char* name :
+                 {"lbFruehling", "lbSommer", "lbHerbst", "lbWinter", "lbJD", "lbMJD", "lbJHd", "lbNaeherung"})
                 EXPECT_TRUE(GanzLesbar(fenster.findChild<QLabel*>(QLatin1String(name)))) << locale.name().toStdString();
+            // The note on rough estimates, for the far years only, covers no other row.
+            const auto* note = fenster.findChild<QLabel*>(QStringLiteral("lbNaeherung"));
+            EXPECT_EQ(note->isHidden(), jahr == 2027) << jahr;
+            for (const QWidget* w : note->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (w != note && !w->isHidden()) {
+                    EXPECT_FALSE(w->geometry().intersects(note->geometry())) << w->objectName().toStdString();
+                }
         }
     }
 }

@@ -1,4 +1,5 @@
 // The date picker, its spin control, the drop-down button and the date edit, driven by events.
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
@@ -167,6 +168,17 @@ TEST_F(Auswahl, DialogLayoutPanelsAndPlace)
     const int y = schirm.bottom() - 50;
     dlg.Positionieren(QPoint(100, y), 80, 22);
     EXPECT_EQ(dlg.geometry().top(), y - 22 - 180);  // above the edit
+
+    // The year field shows a sign and seven digits whole, between month list and spin button,
+    // clear of the buttons.
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    dlg.edJahr->setText(QStringLiteral("-8888888"));
+    EXPECT_TRUE(test::ZeigtGanz(*dlg.edJahr));
+    EXPECT_LT(dlg.MonatCombo->geometry().right(), dlg.edJahr->x());
+    EXPECT_LT(dlg.edJahr->geometry().right(), dlg.JahrSpin->x());
+    EXPECT_LT(dlg.JahrSpin->geometry().right(), dlg.OKBtn->x());
+    EXPECT_LT(dlg.OKBtn->geometry().right(), TvexKalenderDlg::Breite);
 }
 
 TEST_F(Auswahl, SystemDatePanelWritesOnePeriodAfterAShortMonthName)
@@ -430,6 +442,44 @@ TEST_F(Auswahl, EditEnterEscAndText)
     EXPECT_EQ(edit.DatumZeit(), 35938.0);
     edit.setDatumZeit(-700000);  // no date value: the default date
     EXPECT_EQ(feld.text(), QStringLiteral("24.12.2000"));
+}
+
+TEST_F(Auswahl, EditTakesTheLongestDatesWholeAndRefusesTooLongPastes)
+{
+    TKalenderEdit edit;
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    QLineEdit& feld = edit;
+    const struct {
+        const char* eingabe;
+        bool einfuegen;       // pasted with Ctrl+V over the whole text instead of typed
+        const char* nachher;  // the text after Enter
+        Extended mjd;
+        int meldungen;
+    } faelle[] = {
+        {"1.1.5879490", false, "01.01.5879490", MJDAusDatum(1, 1, 5879490, 0), 0},
+        {"31.12.-4712", false, "31.12.-4712", MJDAusDatum(31, 12, -4712, 0), 0},
+        {"31.12.58794901", false, "31.12.5879490", MJDAusDatum(31, 12, 5879490, 0), 0},  // typing stops
+        {"31.12.5879490", true, "31.12.5879490", MJDAusDatum(31, 12, 5879490, 0), 0},
+        // Cut to 13 characters this would be 01.01.2000000: the paste is refused whole.
+        {"01.01.20000000000000", true, "23.05.1998", 50956, 1},
+    };
+    for (const auto& f : faelle) {
+        edit.setModJulDat(50956);
+        m_Boxen.Texte.clear();
+        feld.selectAll();
+        if (f.einfuegen) {
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(f.eingabe));
+            QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(&edit, QString::fromLatin1(f.eingabe));
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(m_Boxen.Texte.size(), f.meldungen) << f.eingabe;
+        QTest::keyClick(&edit, Qt::Key_Return);
+        EXPECT_EQ(feld.text().toStdString(), f.nachher) << f.eingabe;
+        EXPECT_EQ(edit.ModJulDat(), f.mjd) << f.eingabe;
+    }
 }
 
 TEST_F(Auswahl, EditBoundToAGridBothWays)

@@ -2,6 +2,7 @@
 // Common set-up of the control tests: German settings, central European time, a fixed clock,
 // and message boxes recorded instead of shown.
 
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -55,6 +56,24 @@ inline void WennOffen(QWidget* dlg, std::function<void()> tun)
         tun();
     });
     timer->start();
+}
+
+// Whether a shown line edit shows its whole text: the caret moves from the text's start to its
+// end by the text's width, without scrolling.
+inline ::testing::AssertionResult ZeigtGanz(QLineEdit& feld)
+{
+    const auto caret = [&feld](bool amEnde) {
+        amEnde ? feld.end(false) : feld.home(false);
+        feld.repaint();  // the toolkit scrolls the text when it paints
+        return feld.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    const int noetig = feld.fontMetrics().horizontalAdvance(feld.text());
+    const int anfang = caret(false);
+    const int weg = caret(true) - anfang;
+    if (weg >= noetig)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << '"' << feld.text().toStdString() << "\" needs " << noetig << ", shows "
+                                         << weg << " in " << feld.width() << " pixels";
 }
 
 class SteuerTest : public ::testing::Test {
