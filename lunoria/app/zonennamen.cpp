@@ -70,13 +70,21 @@ std::string LangerName(const TLangeNamen& n, const TTZifTyp& zeit, Extended u)
 {
     // Local mean time (offsets with seconds, before a zone took a standard time) keeps its
     // abbreviation: the zone's long names belong to its standard times.
-    if (!n.Zone.isValid() || zeit.Offset % 60 != 0)
+    // The zone of a chosen place, else the system's.
+    static std::string ortsName;
+    static QTimeZone ortsZone;
+    if (!OrtsZone().empty() && OrtsZone() != ortsName) {
+        ortsName = OrtsZone();
+        ortsZone = QTimeZone(QByteArray::fromStdString(ortsName));
+    }
+    const QTimeZone& zone = OrtsZone().empty() ? n.Zone : ortsZone;
+    if (!zone.isValid() || zeit.Offset % 60 != 0)
         return std::string();
     const qint64 ms = static_cast<qint64>(std::llround((u - 40587) * 86400)) * 1000;
     const QDateTime moment = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
-    if (n.Zone.offsetFromUtc(moment) != zeit.Offset)
+    if (zone.offsetFromUtc(moment) != zeit.Offset)
         return std::string();
-    const std::string name = n.Zone.displayName(moment, QTimeZone::LongName, n.Sprache).toStdString();
+    const std::string name = zone.displayName(moment, QTimeZone::LongName, n.Sprache).toStdString();
     return IstVersatzName(name) ? std::string() : name;
 }
 

@@ -298,6 +298,12 @@ TLokaleZone ZoneAusDatei(const std::string& pfad)
     return z;
 }
 
+std::string& GewaehlteOrtsZone()
+{
+    static std::string zone;
+    return zone;
+}
+
 const TLokaleZone& LokaleZone()
 {
     struct Zwischenspeicher {
@@ -307,8 +313,12 @@ const TLokaleZone& LokaleZone()
     };
     static Zwischenspeicher z;
 
+    // The zone of a chosen place stands in for the system's.
     const char* wert = std::getenv("TZ");
-    const std::optional<std::string> tz = wert ? std::optional<std::string>(wert) : std::nullopt;
+    const std::optional<std::string> tz = !GewaehlteOrtsZone().empty()
+                                              ? std::optional<std::string>(":" + GewaehlteOrtsZone())
+                                          : wert ? std::optional<std::string>(wert)
+                                                 : std::nullopt;
     if (z.gefuellt && z.tz == tz)
         return z.zone;
 
@@ -683,6 +693,22 @@ TZonenNamenQuelle& NamenQuelle()
 
 }  // namespace
 
+bool SetzeOrtsZone(const std::string& name)
+{
+    if (!name.empty()) {
+        // Only a zone the system has a file for: a name must not reach outside the zone folder.
+        if (name.front() == '/' || name.find("..") != std::string::npos || !TZifDateiInhalt(ZonenDatei(name)))
+            return false;
+    }
+    GewaehlteOrtsZone() = name;
+    return true;
+}
+
+const std::string& OrtsZone()
+{
+    return GewaehlteOrtsZone();
+}
+
 TZonenNamenQuelle SetzeZonenNamenQuelle(TZonenNamenQuelle quelle)
 {
     return std::exchange(NamenQuelle(), std::move(quelle));
@@ -695,12 +721,16 @@ std::string ZonenNameAm(TKalenderZeitBasis basis, Extended u)
         return std::string(zeit.Sommerzeit ? "Mitteleuropäische Sommerzeit" : "Mitteleuropäische Normalzeit") +
                " (deutsche Zeit)";
     }
+    std::string name = zeit.Name;
     if (NamenQuelle()) {
         std::string lang = NamenQuelle()(zeit, u);
         if (!lang.empty())
-            return lang;
+            name = std::move(lang);
     }
-    return zeit.Name;
+    // The zone of a chosen place says which one it is.
+    if (!OrtsZone().empty())
+        name += " (" + OrtsZone() + ")";
+    return name;
 }
 
 bool SystemzoneIstDeutsch(Extended u)

@@ -103,6 +103,12 @@ TZonenregelStand DeutscheZonenregel(int jahr);
 // zone's abbreviation.
 std::string ZonenNameAm(TKalenderZeitBasis basis, Extended u);
 
+// The zone of a chosen place (an IANA name such as "Asia/Tokyo", read from the system's zone
+// files) in place of the system zone under the standard basis; the empty name goes back to
+// the system zone. Refuses (false, nothing changed) a name without a zone file.
+bool SetzeOrtsZone(const std::string& name);
+const std::string& OrtsZone();
+
 // A source of long names for a local time at an instant; an empty answer keeps the
 // abbreviation.
 using TZonenNamenQuelle = std::function<std::string(const TTZifTyp& zeit, Extended u)>;

@@ -376,6 +376,20 @@ TEST(ZonenUhr, EveryClockTimeTakesTheOffsetInForceAtItsInstant)
         s.Berechnen(MJDAusDatum(f.Tag, f.Monat, f.Jahr, 0));
         EXPECT_EQ(f.Wert(s), f.Erwartet) << f.Zone << " " << f.Tag << "." << f.Monat << "." << f.Jahr << " " << f.Feld;
     }
+    // The zone of a chosen place stands in for the system zone; only names of zone files.
+    if (std::ifstream("/usr/share/zoneinfo/Asia/Tokyo")) {
+        SystemZone berlin("Europe/Berlin");
+        EXPECT_FALSE(SetzeOrtsZone("../../etc/passwd"));
+        EXPECT_FALSE(SetzeOrtsZone("Nirgendwo/Stadt"));
+        ASSERT_TRUE(SetzeOrtsZone("Asia/Tokyo"));
+        TSonneMondAufUnter s(kzbStandard);
+        s.Berechnen(MJDAusDatum(15, 7, 2024, 0));
+        EXPECT_EQ(s.ZeitZoneGMT(), "+09:00");
+        EXPECT_EQ(s.ZeitZone(), "JST (Asia/Tokyo)");
+        SetzeOrtsZone("");
+        s.Berechnen(MJDAusDatum(15, 7, 2024, 0));
+        EXPECT_EQ(s.ZeitZoneGMT(), "+02:00");
+    }
     // The German basis keeps German clock time under any system zone.
     if (std::ifstream("/usr/share/zoneinfo/Australia/Sydney")) {
         SystemZone sydney("Australia/Sydney");
