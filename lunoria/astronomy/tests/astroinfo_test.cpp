@@ -38,9 +38,9 @@ TEST(Astroinfo, LabelsOf23May1998)
     const auto zeilen = AstroinfoZeilen(t);
     EXPECT_STREQ(zeilen[0].Caption, "Julianisches Datum (JD):");
     EXPECT_EQ(zeilen[0].Wert, t.lbJD);
-    EXPECT_STREQ(zeilen[10].Caption, "Sommerzeitanfang,");
-    EXPECT_STREQ(zeilen[15].Caption, "Winteranfang:");
-    EXPECT_EQ(zeilen[15].Wert, t.lbWinter);
+    EXPECT_STREQ(zeilen[13].Caption, "Sommerzeitanfang,");
+    EXPECT_STREQ(zeilen[18].Caption, "Winteranfang:");
+    EXPECT_EQ(zeilen[18].Wert, t.lbWinter);
 }
 
 TEST(Astroinfo, JulianDatesWithGermanSeparators)
