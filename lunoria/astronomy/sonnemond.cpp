@@ -119,6 +119,37 @@ void SucheObjekt(TAufUnterObjekt objekt, TStunden& stunden, Extended s0, TAufUnt
     } while (stunde < anzahl + 1 && !(block.AufgangGefunden && block.UntergangGefunden));
 }
 
+// Sharpens a crossing the parabola found: a few secant steps on the altitude itself, starting
+// at the parabola's answer and a minute after it, so that they find the crossing nearest to it
+// (a grazing body crosses twice within minutes). A step that runs off by more than a quarter of
+// an hour, or does not settle, leaves the parabola's answer.
+void Schaerfen(TAufUnterObjekt objekt, Extended mjd0, Extended laenge, Extended sinBreite, Extended cosBreite,
+               Extended s0, Extended& stunden, bool gefunden)
+{
+    if (!gefunden)
+        return;
+    const auto f = [&](Extended h) { return SinusHoehe(objekt, mjd0, h, laenge, sinBreite, cosBreite) - s0; };
+    Extended x0 = stunden;
+    Extended x1 = stunden + 1.0L / 60;
+    Extended f0 = f(x0);
+    Extended f1 = f(x1);
+    for (int schritt = 0; schritt < 3; ++schritt) {
+        if (f1 == f0)
+            return;
+        const Extended x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
+        if (std::fabs(x2 - stunden) > 0.25L)
+            return;
+        x0 = x1;
+        f0 = f1;
+        x1 = x2;
+        if (std::fabs(x1 - x0) < 1.0L / 3600)
+            break;
+        f1 = f(x1);
+    }
+    if (std::fabs(x1 - x0) < 1.0L / 600)
+        stunden = x1;
+}
+
 // The hours of a search from mjd0 as clock hours of the local day from tag: each instant with the
 // offset in force at it, to the minute. An instant at or after the next local midnight belongs
 // to the next day: not found on this one.
@@ -190,17 +221,27 @@ void AufUnterSuche(TAufUnterDaten& daten)
 
 void AufUnterSuche(TAufUnterDaten& daten, Extended mjd0, int anzahl)
 {
-    const Extended s0Mond = std::sin(8.0L / 60 * GradZuRad);
+    // The moon's centre rises when its upper limb, lifted by refraction (34'), touches the
+    // horizon as seen from the place: 0.7275 of its horizontal parallax less 34', with the
+    // parallax of the day's middle (it changes by a fraction of a minute in a day).
+    const Extended abstand = MondGenau(JHdAusMJD(mjd0 + anzahl / 48.0L)).Abstand;  // Earth radii
+    const Extended parallaxe = std::asin(1 / abstand) / GradZuRad;
+    const Extended s0Mond = std::sin((0.7275L * parallaxe - 34.0L / 60) * GradZuRad);
     const Extended s0Sonne = std::sin(-50.0L / 60 * GradZuRad);
     Extended sinBreite, cosBreite;
     SinusKosinus(daten.Breite * GradZuRad, sinBreite, cosBreite);
     TStunden stunden(mjd0, daten.Laenge, sinBreite, cosBreite);
-    SucheObjekt(auoMond, stunden, s0Mond, daten.Mond, anzahl);
-    SucheObjekt(auoSonne, stunden, s0Sonne, daten.Sonne, anzahl);
+    const auto suche = [&](TAufUnterObjekt objekt, Extended s0, TAufUnterBlock& block) {
+        SucheObjekt(objekt, stunden, s0, block, anzahl);
+        Schaerfen(objekt, mjd0, daten.Laenge, sinBreite, cosBreite, s0, block.Aufgang, block.AufgangGefunden);
+        Schaerfen(objekt, mjd0, daten.Laenge, sinBreite, cosBreite, s0, block.Untergang, block.UntergangGefunden);
+    };
+    suche(auoMond, s0Mond, daten.Mond);
+    suche(auoSonne, s0Sonne, daten.Sonne);
     // Twilight: the sun's centre at the depth itself; refraction is left out by definition.
     constexpr std::array<Extended, dmAnzahl> tiefe = {-6, -12, -18};
     for (std::size_t i = 0; i < tiefe.size(); ++i)
-        SucheObjekt(auoSonne, stunden, std::sin(tiefe[i] * GradZuRad), daten.Daemmerung[i], anzahl);
+        suche(auoSonne, std::sin(tiefe[i] * GradZuRad), daten.Daemmerung[i]);
 }
 
 std::string ZonenOffsetText(Extended stunden)

@@ -45,7 +45,7 @@ TEST(Astroinfo, LabelsOf23May1998)
     EXPECT_STREQ(zeilen[6].Caption, "Bürgerliche Dämmerung:");
     EXPECT_EQ(zeilen[8].Wert, "02:34 \u2013 00:01 Uhr");
     EXPECT_EQ(DaemmerungZeilen(t),
-              "Bürgerliche Dämmerung: 04:48 \u2013 21:50 Uhr\n"
+              "Bürgerliche Dämmerung: 04:48 \u2013 21:49 Uhr\n"
               "Nautische Dämmerung: 03:53 \u2013 22:44 Uhr\n"
               "Astronomische Dämmerung: 02:34 \u2013 00:01 Uhr");
 }

@@ -144,9 +144,9 @@ TEST_F(SonneMond, TwilightsOfTheLocalDay)
         int tag, monat, jahr;
         const char* texte[dmAnzahl];
     } faelle[] = {
-        {49.47L, 23, 5, 1998, {"04:48 \u2013 21:50 Uhr", "03:53 \u2013 22:44 Uhr", "02:34 \u2013 00:01 Uhr"}},
+        {49.47L, 23, 5, 1998, {"04:48 \u2013 21:49 Uhr", "03:53 \u2013 22:44 Uhr", "02:34 \u2013 00:01 Uhr"}},
         {78.22L, 21, 6, 2020, {"die ganze Nacht", "die ganze Nacht", "die ganze Nacht"}},
-        {78.22L, 21, 12, 2020, {"keine", "10:58 \u2013 12:53 Uhr", "07:38 \u2013 16:14 Uhr"}},
+        {78.22L, 21, 12, 2020, {"keine", "10:58 \u2013 12:53 Uhr", "07:37 \u2013 16:14 Uhr"}},
     };
     for (const auto& f : faelle) {
         TSonneMondAufUnter s(kzbStandard, f.breite, f.breite > 70 ? -15.65L : -9.65L);
