@@ -389,6 +389,8 @@ void TKalender1::KalenderEdit1Change()
     lbJHd->setText(Q(t.lbJHd));
     lbSonneAuf->setText(Q(t.lbSonneAuf));
     lbSonneUnter->setText(Q(t.lbSonneUnter));
+    lbSonneAuf->setToolTip(Q(DaemmerungZeilen(t)));
+    lbSonneUnter->setToolTip(lbSonneAuf->toolTip());
     lbMondAuf->setText(Q(t.lbMondAuf));
     lbMondUnter->setText(Q(t.lbMondUnter));
     lbMondPhase->setText(Q(t.lbMondPhase));

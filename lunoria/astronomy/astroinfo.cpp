@@ -40,6 +40,8 @@ Astroinfo AstroinfoAus(const TSonneMondAufUnter& sm, Extended mjd)
     info.JHd = JHdAusMJD(mjd);
     info.SonnenAufgang = sm.SonnenAufgang();
     info.SonnenUntergang = sm.SonnenUntergang();
+    for (std::size_t i = 0; i < info.Daemmerung.size(); ++i)
+        info.Daemmerung[i] = sm.Daemmerung(static_cast<TDaemmerung>(i));
     info.MondAufgang = sm.MondAufgang();
     info.MondUntergang = sm.MondUntergang();
     info.MondPhase = sm.MondPhase();
@@ -69,6 +71,9 @@ TAstroinfoTexte AstroinfoTexte(const Astroinfo& info)
     t.lbJHd = FormatFloat("#,#0.000000", info.JHd);
     t.lbSonneAuf = info.SonnenAufgang;
     t.lbSonneUnter = info.SonnenUntergang;
+    t.lbBuergerlich = info.Daemmerung[dmBuergerlich];
+    t.lbNautisch = info.Daemmerung[dmNautisch];
+    t.lbAstronomisch = info.Daemmerung[dmAstronomisch];
     t.lbMondAuf = info.MondAufgang;
     t.lbMondUnter = info.MondUntergang;
     t.lbMondPhase = info.MondPhase;
@@ -84,7 +89,7 @@ TAstroinfoTexte AstroinfoTexte(const Astroinfo& info)
     return t;
 }
 
-std::array<TAstroinfoZeile, 16> AstroinfoZeilen(const TAstroinfoTexte& t)
+std::array<TAstroinfoZeile, 19> AstroinfoZeilen(const TAstroinfoTexte& t)
 {
     return {{
         {"Julianisches Datum (JD):", t.lbJD},
@@ -93,6 +98,9 @@ std::array<TAstroinfoZeile, 16> AstroinfoZeilen(const TAstroinfoTexte& t)
         {"Mondphase:", t.lbMondPhase},
         {"Sonnenaufgang:", t.lbSonneAuf},
         {"Sonnenuntergang:", t.lbSonneUnter},
+        {"Bürgerliche Dämmerung:", t.lbBuergerlich},
+        {"Nautische Dämmerung:", t.lbNautisch},
+        {"Astronomische Dämmerung:", t.lbAstronomisch},
         {"Mondaufgang:", t.lbMondAuf},
         {"Monduntergang:", t.lbMondUnter},
         {"GMT:", t.lbGMT},
@@ -104,6 +112,18 @@ std::array<TAstroinfoZeile, 16> AstroinfoZeilen(const TAstroinfoTexte& t)
         {"Herbstanfang:", t.lbHerbst},
         {"Winteranfang:", t.lbWinter},
     }};
+}
+
+std::string DaemmerungZeilen(const TAstroinfoTexte& t)
+{
+    std::string text;
+    for (const TAstroinfoZeile& z : AstroinfoZeilen(t)) {
+        const std::string caption = z.Caption;
+        if (caption.find("Dämmerung:") == std::string::npos)
+            continue;
+        text += (text.empty() ? "" : "\n") + caption + " " + z.Wert;
+    }
+    return text;
 }
 
 }  // namespace lunoria

@@ -19,6 +19,7 @@ struct Astroinfo {
     // Outputs of the sun-and-moon object for the date.
     std::string SonnenAufgang;
     std::string SonnenUntergang;
+    std::array<std::string, dmAnzahl> Daemmerung;  // by TDaemmerung, e.g. "06:58 – 17:14 Uhr"
     std::string MondAufgang;
     std::string MondUntergang;
     std::string MondPhase;
@@ -48,6 +49,10 @@ struct TAstroinfoTexte {
     std::string lbMondPhase;
     std::string lbSonneAuf;
     std::string lbSonneUnter;
+    // Not labels of their own: the tab shows the twilights in the tooltip of sunrise and sunset.
+    std::string lbBuergerlich;
+    std::string lbNautisch;
+    std::string lbAstronomisch;
     std::string lbMondAuf;
     std::string lbMondUnter;
     std::string lbGMT;
@@ -72,9 +77,14 @@ struct TAstroinfoZeile {
     std::string Wert;
 };
 
-// The labels in the order of the tab: JD, MJD, JHd, moon phase, sun and moon rise and set,
-// GMT offset, zone, daylight-saving start and end, the four seasons.
-std::array<TAstroinfoZeile, 16> AstroinfoZeilen(const TAstroinfoTexte& texte);
+// The labels in the order of the tab: JD, MJD, JHd, moon phase, sunrise and sunset, then the
+// civil, nautical and astronomical twilight (the tab's sun tooltip), moon rise and set, GMT
+// offset, zone, daylight-saving start and end, the four seasons.
+std::array<TAstroinfoZeile, 19> AstroinfoZeilen(const TAstroinfoTexte& texte);
+
+// The three twilight rows of AstroinfoZeilen as "Caption value" lines joined by newlines, for
+// the tooltip of the tab's sunrise and sunset.
+std::string DaemmerungZeilen(const TAstroinfoTexte& texte);
 
 // The series behind the rise, set, phase and season times are fitted to the recent millennia;
 // for the years before -1000 and after 3000 their times are rough estimates only, and the tab

@@ -36,6 +36,9 @@ enum TAstroText : int {
     atLaengeHundertstel,
     // A local day that the zone's clocks skipped.
     atTagGibtEsNicht,
+    // Twilight: the sun never goes as low as its depth on the day, or never gets as high.
+    atDaemmerungGanzeNacht,
+    atDaemmerungKeine,
     atAnzahlTexte
 };
 
@@ -63,6 +66,8 @@ inline constexpr std::array<const char*, atAnzahlTexte> AstroTexte = {
     "-9",
     "65",
     "Diesen Tag gab es in dieser Zeitzone nicht.",
+    "die ganze Nacht",
+    "keine",
 };
 
 constexpr const char* AstroText(TAstroText nr)

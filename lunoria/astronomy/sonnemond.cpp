@@ -47,44 +47,53 @@ Extended SinusHoeheMitSternzeit(TAufUnterObjekt objekt, Extended mjd, Extended s
     return sinBreite * sinDekl + cosBreite * cosDekl * Kosinus(tau * GradZuRad);
 }
 
-// The hours 0 ... 24 of one local day with their local sidereal times, each time computed at
-// its first use: the searches of moon and sun visit the same hours.
+// The hours 0 ... 26 of one local day with the sine of the altitude of moon and sun, each
+// computed at its first use: the searches of the moon, the sun and the three twilights visit
+// the same hours, and the local sidereal time of an hour serves both bodies.
 class TStunden {
 public:
-    TStunden(Extended mjd0, Extended laenge)
+    TStunden(Extended mjd0, Extended laenge, Extended sinBreite, Extended cosBreite)
         : m_Mjd0(mjd0),
-          m_Laenge(laenge)
+          m_Laenge(laenge),
+          m_SinBreite(sinBreite),
+          m_CosBreite(cosBreite)
     {
     }
 
-    Extended Hoehe(TAufUnterObjekt objekt, int stunde, Extended sinBreite, Extended cosBreite)
+    Extended Hoehe(TAufUnterObjekt objekt, int stunde)
     {
-        const Extended mjd = m_Mjd0 + static_cast<Extended>(stunde) / 24;
         const std::size_t i = static_cast<std::size_t>(stunde);
-        if (!m_Bekannt[i]) {
-            m_Sternzeit[i] = OrtsSternzeit(mjd, m_Laenge);
-            m_Bekannt[i] = true;
+        const std::size_t k = objekt == auoMond ? 0 : 1;
+        if (!m_HoeheBekannt[k][i]) {
+            const Extended mjd = m_Mjd0 + static_cast<Extended>(stunde) / 24;
+            if (!m_SternzeitBekannt[i]) {
+                m_Sternzeit[i] = OrtsSternzeit(mjd, m_Laenge);
+                m_SternzeitBekannt[i] = true;
+            }
+            m_Hoehe[k][i] = SinusHoeheMitSternzeit(objekt, mjd, m_Sternzeit[i], m_SinBreite, m_CosBreite);
+            m_HoeheBekannt[k][i] = true;
         }
-        return SinusHoeheMitSternzeit(objekt, mjd, m_Sternzeit[i], sinBreite, cosBreite);
+        return m_Hoehe[k][i];
     }
 
 private:
-    Extended m_Mjd0, m_Laenge;
+    Extended m_Mjd0, m_Laenge, m_SinBreite, m_CosBreite;
     std::array<Extended, 27> m_Sternzeit{};
-    std::array<bool, 27> m_Bekannt{};
+    std::array<bool, 27> m_SternzeitBekannt{};
+    std::array<std::array<Extended, 27>, 2> m_Hoehe{};  // [0] moon, [1] sun
+    std::array<std::array<bool, 27>, 2> m_HoeheBekannt{};
 };
 
 // Fills one block by the two-hourly parabola search.
-void SucheObjekt(TAufUnterObjekt objekt, TStunden& stunden, Extended sinBreite, Extended cosBreite, Extended s0,
-                 TAufUnterBlock& block, int anzahl)
+void SucheObjekt(TAufUnterObjekt objekt, TStunden& stunden, Extended s0, TAufUnterBlock& block, int anzahl)
 {
     block = TAufUnterBlock{};
     int stunde = 1;
-    Extended ym = stunden.Hoehe(objekt, stunde - 1, sinBreite, cosBreite) - s0;
+    Extended ym = stunden.Hoehe(objekt, stunde - 1) - s0;
     block.ObenBeiStart = ym > 0;
     do {
-        const Extended y0 = stunden.Hoehe(objekt, stunde, sinBreite, cosBreite) - s0;
-        const Extended yp = stunden.Hoehe(objekt, stunde + 1, sinBreite, cosBreite) - s0;
+        const Extended y0 = stunden.Hoehe(objekt, stunde) - s0;
+        const Extended yp = stunden.Hoehe(objekt, stunde + 1) - s0;
         const TQuadInterpolation q = QuadInterpolation(ym, y0, yp);
         if (q.n == 1) {
             if (ym < 0) {
@@ -108,6 +117,37 @@ void SucheObjekt(TAufUnterObjekt objekt, TStunden& stunden, Extended sinBreite, 
         ym = yp;
         stunde += 2;
     } while (stunde < anzahl + 1 && !(block.AufgangGefunden && block.UntergangGefunden));
+}
+
+// Sharpens a crossing the parabola found: a few secant steps on the altitude itself, starting
+// at the parabola's answer and a minute after it, so that they find the crossing nearest to it
+// (a grazing body crosses twice within minutes). A step that runs off by more than a quarter of
+// an hour, or does not settle, leaves the parabola's answer.
+void Schaerfen(TAufUnterObjekt objekt, Extended mjd0, Extended laenge, Extended sinBreite, Extended cosBreite,
+               Extended s0, Extended& stunden, bool gefunden)
+{
+    if (!gefunden)
+        return;
+    const auto f = [&](Extended h) { return SinusHoehe(objekt, mjd0, h, laenge, sinBreite, cosBreite) - s0; };
+    Extended x0 = stunden;
+    Extended x1 = stunden + 1.0L / 60;
+    Extended f0 = f(x0);
+    Extended f1 = f(x1);
+    for (int schritt = 0; schritt < 3; ++schritt) {
+        if (f1 == f0)
+            return;
+        const Extended x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
+        if (std::fabs(x2 - stunden) > 0.25L)
+            return;
+        x0 = x1;
+        f0 = f1;
+        x1 = x2;
+        if (std::fabs(x1 - x0) < 1.0L / 3600)
+            break;
+        f1 = f(x1);
+    }
+    if (std::fabs(x1 - x0) < 1.0L / 600)
+        stunden = x1;
 }
 
 // The hours of a search from mjd0 as clock hours of the local day from tag: each instant with the
@@ -181,13 +221,27 @@ void AufUnterSuche(TAufUnterDaten& daten)
 
 void AufUnterSuche(TAufUnterDaten& daten, Extended mjd0, int anzahl)
 {
-    const Extended s0Mond = std::sin(8.0L / 60 * GradZuRad);
+    // The moon's centre rises when its upper limb, lifted by refraction (34'), touches the
+    // horizon as seen from the place: 0.7275 of its horizontal parallax less 34', with the
+    // parallax of the day's middle (it changes by a fraction of a minute in a day).
+    const Extended abstand = MondGenau(JHdAusMJD(mjd0 + anzahl / 48.0L)).Abstand;  // Earth radii
+    const Extended parallaxe = std::asin(1 / abstand) / GradZuRad;
+    const Extended s0Mond = std::sin((0.7275L * parallaxe - 34.0L / 60) * GradZuRad);
     const Extended s0Sonne = std::sin(-50.0L / 60 * GradZuRad);
     Extended sinBreite, cosBreite;
     SinusKosinus(daten.Breite * GradZuRad, sinBreite, cosBreite);
-    TStunden stunden(mjd0, daten.Laenge);
-    SucheObjekt(auoMond, stunden, sinBreite, cosBreite, s0Mond, daten.Mond, anzahl);
-    SucheObjekt(auoSonne, stunden, sinBreite, cosBreite, s0Sonne, daten.Sonne, anzahl);
+    TStunden stunden(mjd0, daten.Laenge, sinBreite, cosBreite);
+    const auto suche = [&](TAufUnterObjekt objekt, Extended s0, TAufUnterBlock& block) {
+        SucheObjekt(objekt, stunden, s0, block, anzahl);
+        Schaerfen(objekt, mjd0, daten.Laenge, sinBreite, cosBreite, s0, block.Aufgang, block.AufgangGefunden);
+        Schaerfen(objekt, mjd0, daten.Laenge, sinBreite, cosBreite, s0, block.Untergang, block.UntergangGefunden);
+    };
+    suche(auoMond, s0Mond, daten.Mond);
+    suche(auoSonne, s0Sonne, daten.Sonne);
+    // Twilight: the sun's centre at the depth itself; refraction is left out by definition.
+    constexpr std::array<Extended, dmAnzahl> tiefe = {-6, -12, -18};
+    for (std::size_t i = 0; i < tiefe.size(); ++i)
+        suche(auoSonne, std::sin(tiefe[i] * GradZuRad), daten.Daemmerung[i]);
 }
 
 std::string ZonenOffsetText(Extended stunden)
@@ -223,6 +277,16 @@ void AufUnterTexte(const TAufUnterBlock& block, std::string& aufgang, std::strin
     } else {
         aufgang = AstroText(block.ObenBeiStart ? atImmerSichtbar : atImmerUnsichtbar);
     }
+}
+
+std::string DaemmerungText(const TAufUnterBlock& block)
+{
+    if (!block.AufgangGefunden && !block.UntergangGefunden)
+        return AstroText(block.ObenBeiStart ? atDaemmerungGanzeNacht : atDaemmerungKeine);
+    const std::string beginn = block.AufgangGefunden ? ZeitText(block.Aufgang) : "\u2013";
+    if (!block.UntergangGefunden)
+        return MitUhr(block.Aufgang) + " \u2013 \u2013";
+    return beginn + " \u2013 " + MitUhr(block.Untergang);
 }
 
 TSonneMondAufUnter::TSonneMondAufUnter(TKalenderZeitBasis zeitBasis)
@@ -305,10 +369,16 @@ void TSonneMondAufUnter::Berechnen(Extended t)
         AufLokaleStunden(m_AufUnterDaten.Mond, m_ZeitBasis, beginn, t);
         AufUnterTexte(m_AufUnterDaten.Sonne, m_SonnenAufgang, m_SonnenUntergang);
         AufUnterTexte(m_AufUnterDaten.Mond, m_MondAufgang, m_MondUntergang);
+        for (std::size_t i = 0; i < m_Daemmerung.size(); ++i) {
+            AufLokaleStunden(m_AufUnterDaten.Daemmerung[i], m_ZeitBasis, beginn, t);
+            m_Daemmerung[i] = DaemmerungText(m_AufUnterDaten.Daemmerung[i]);
+        }
     } else {
         // No clock time on a day the clocks never showed.
         m_AufUnterDaten.Sonne = m_AufUnterDaten.Mond = TAufUnterBlock{};
+        m_AufUnterDaten.Daemmerung.fill(TAufUnterBlock{});
         m_SonnenAufgang = m_SonnenUntergang = m_MondAufgang = m_MondUntergang = "\u2013";
+        m_Daemmerung.fill("\u2013");
     }
 
     m_ZeitPunktText = MJDZuTextDatum(t);

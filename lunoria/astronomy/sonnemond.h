@@ -4,6 +4,7 @@
 // O. Montenbruck and T. Pfleger, Astronomy on the Personal Computer: low-precision positions at
 // two-hour steps over the local day with a parabola through each three altitudes.
 
+#include <array>
 #include <string>
 
 #include "calendar/extended.h"
@@ -11,6 +12,10 @@
 #include "ereignisliste.h"
 
 namespace lunoria {
+
+// The three twilights by the depth of the sun's centre below the horizon: civil 6°, nautical
+// 12°, astronomical 18°.
+enum TDaemmerung : int { dmBuergerlich, dmNautisch, dmAstronomisch, dmAnzahl };
 
 // Result of the rise and set search for one body. Hours count from local midnight of the time
 // point's date (0 ... 24).
@@ -30,6 +35,10 @@ struct TAufUnterDaten {
     Extended Breite = 0;       // degrees, positive north
     TAufUnterBlock Sonne;
     TAufUnterBlock Mond;
+    // The sun's centre crossing the depth of each twilight (TDaemmerung): Aufgang is where the
+    // twilight begins in the morning, Untergang where it ends in the evening; ObenBeiStart
+    // that the sun stood higher than that depth at local midnight.
+    std::array<TAufUnterBlock, dmAnzahl> Daemmerung;
     Extended Beleuchtung = 0;  // lit fraction of the moon in percent
     Extended Bildwinkel = 0;   // angle of the moon picture in degrees
     bool Zunehmend = false;    // waxing moon
@@ -57,7 +66,8 @@ Extended SinusHoehe(TAufUnterObjekt objekt, Extended mjd0, Extended stunde, Exte
 
 // Rise and set of moon and sun over the local day of daten.Zeitpunkt (local midnight is
 // Zeitpunkt - ZonenOffset / 24 in universal time); fills daten.Mond and daten.Sonne. Reference
-// altitudes: +8' for the moon, -50' for the sun.
+// altitudes: +8' for the moon, -50' for the sun; for the twilights the sun's centre at -6°,
+// -12° and -18°, without refraction (daten.Daemmerung).
 void AufUnterSuche(TAufUnterDaten& daten);
 
 // The same from the instant mjd0 (universal time) over the given hours, 24 or 26 (a local day
@@ -97,6 +107,8 @@ public:
     const std::string& MondUntergang() const { return m_MondUntergang; }
     const std::string& SonnenAufgang() const { return m_SonnenAufgang; }
     const std::string& SonnenUntergang() const { return m_SonnenUntergang; }
+    // The twilight's begin and end, e.g. "06:58 – 17:14 Uhr" (DaemmerungText).
+    const std::string& Daemmerung(TDaemmerung art) const { return m_Daemmerung[static_cast<std::size_t>(art)]; }
     const std::string& ZeitZone() const { return m_ZeitZone; }
     // A remark on the day, e.g. that the local day did not exist in the zone; empty otherwise.
     const std::string& Hinweis() const { return m_Hinweis; }
@@ -130,6 +142,7 @@ private:
     std::string m_MondUntergang;
     std::string m_SonnenAufgang;
     std::string m_SonnenUntergang;
+    std::array<std::string, dmAnzahl> m_Daemmerung;
     std::string m_ZeitZone;
     std::string m_Hinweis;
     std::string m_ZeitPunktText;
@@ -146,7 +159,12 @@ private:
 std::string ZonenOffsetText(Extended stunden);
 // the moon phase as a percentage, e.g. " 8,3%, zunehmend" (regional decimal separator);
 std::string MondPhasenProzentText(Extended prozent, bool zunehmend);
-// the rise and set texts of one block.
+// the rise and set texts of one block;
 void AufUnterTexte(const TAufUnterBlock& block, std::string& aufgang, std::string& untergang);
+// a twilight block as one text: "06:58 – 17:14 Uhr" (begin in the morning, end in the
+// evening); "die ganze Nacht" where the sun stays above the twilight's depth all day, "keine"
+// where it stays below; "–" in place of a crossing that falls on another day, as in
+// "– – 17:14 Uhr" or "06:58 Uhr – –".
+std::string DaemmerungText(const TAufUnterBlock& block);
 
 }  // namespace lunoria

@@ -38,9 +38,16 @@ TEST(Astroinfo, LabelsOf23May1998)
     const auto zeilen = AstroinfoZeilen(t);
     EXPECT_STREQ(zeilen[0].Caption, "Julianisches Datum (JD):");
     EXPECT_EQ(zeilen[0].Wert, t.lbJD);
-    EXPECT_STREQ(zeilen[10].Caption, "Sommerzeitanfang,");
-    EXPECT_STREQ(zeilen[15].Caption, "Winteranfang:");
-    EXPECT_EQ(zeilen[15].Wert, t.lbWinter);
+    EXPECT_STREQ(zeilen[13].Caption, "Sommerzeitanfang,");
+    EXPECT_STREQ(zeilen[18].Caption, "Winteranfang:");
+    EXPECT_EQ(zeilen[18].Wert, t.lbWinter);
+    // The twilights follow sunset, and the tab's sun tooltip repeats them.
+    EXPECT_STREQ(zeilen[6].Caption, "Bürgerliche Dämmerung:");
+    EXPECT_EQ(zeilen[8].Wert, "02:34 \u2013 00:01 Uhr");
+    EXPECT_EQ(DaemmerungZeilen(t),
+              "Bürgerliche Dämmerung: 04:48 \u2013 21:49 Uhr\n"
+              "Nautische Dämmerung: 03:53 \u2013 22:44 Uhr\n"
+              "Astronomische Dämmerung: 02:34 \u2013 00:01 Uhr");
 }
 
 TEST(Astroinfo, JulianDatesWithGermanSeparators)

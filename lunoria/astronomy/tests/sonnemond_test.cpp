@@ -119,6 +119,43 @@ TEST_F(SonneMond, RiseAndSetTexts)
     }
 }
 
+TEST_F(SonneMond, TwilightTexts)
+{
+    const struct {
+        TAufUnterBlock block;
+        const char* text;
+    } faelle[] = {
+        {{6.9667L, 17.2333L, true, true, false}, "06:58 \u2013 17:14 Uhr"},
+        {{-1, 17.2333L, false, true, true}, "\u2013 \u2013 17:14 Uhr"},  // the morning crossing on another day
+        {{6.9667L, -1, true, false, false}, "06:58 Uhr \u2013 \u2013"},
+        {{-1, -1, false, false, true}, "die ganze Nacht"},
+        {{-1, -1, false, false, false}, "keine"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(DaemmerungText(f.block), f.text);
+}
+
+TEST_F(SonneMond, TwilightsOfTheLocalDay)
+{
+    // Civil, nautical, astronomical; CET with summer time. The evening end after midnight
+    // shows as the early hour of the day, the end of the evening before.
+    const struct {
+        Extended breite;
+        int tag, monat, jahr;
+        const char* texte[dmAnzahl];
+    } faelle[] = {
+        {49.47L, 23, 5, 1998, {"04:48 \u2013 21:49 Uhr", "03:53 \u2013 22:44 Uhr", "02:34 \u2013 00:01 Uhr"}},
+        {78.22L, 21, 6, 2020, {"die ganze Nacht", "die ganze Nacht", "die ganze Nacht"}},
+        {78.22L, 21, 12, 2020, {"keine", "10:58 \u2013 12:53 Uhr", "07:37 \u2013 16:14 Uhr"}},
+    };
+    for (const auto& f : faelle) {
+        TSonneMondAufUnter s(kzbStandard, f.breite, f.breite > 70 ? -15.65L : -9.65L);
+        s.Berechnen(MJDAusDatum(f.tag, f.monat, f.jahr, 0));
+        for (int art = 0; art < dmAnzahl; ++art)
+            EXPECT_EQ(s.Daemmerung(static_cast<TDaemmerung>(art)), f.texte[art]) << f.breite << " " << art;
+    }
+}
+
 TEST_F(SonneMond, MoonPhaseTextOnEventDaysAndOtherDays)
 {
     // New moon 6 January 2000 18:14 UT and full moon 21 January 04:40 UT, shown in central
