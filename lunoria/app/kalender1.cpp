@@ -556,11 +556,15 @@ void TKalender1::OrtZeigen()
 
 void TKalender1::OrtKnopfClick()
 {
-    auto* dialog = new TOrtDialog(this);
-    dialog->setWindowFlag(Qt::Window);
-    connect(dialog, &TOrtDialog::OrtGewaehlt, this, [this](const TOrt& ort) { setOrt(ort, true); });
-    dialog->move(geometry().topRight() + QPoint(8, 0));
-    dialog->show();
+    if (!m_OrtDialog) {
+        m_OrtDialog = new TOrtDialog(this);
+        m_OrtDialog->setWindowFlag(Qt::Window);
+        connect(m_OrtDialog, &TOrtDialog::OrtGewaehlt, this, [this](const TOrt& ort) { setOrt(ort, true); });
+        m_OrtDialog->move(geometry().topRight() + QPoint(8, 0));
+    }
+    m_OrtDialog->show();
+    m_OrtDialog->raise();
+    m_OrtDialog->activateWindow();
 }
 
 void TKalender1::SpeedButton1Click()

@@ -2,6 +2,7 @@
 // Lunoria's one window: the tabs "Allgemein" (month grid and day facts) and "Astronomie".
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 
@@ -23,6 +24,7 @@ namespace lunoria {
 class TKalenderBtn;
 class TKalenderCtrl;
 class TKalenderEdit;
+class TOrtDialog;
 
 class TKalender1 : public QWidget {
     Q_OBJECT
@@ -123,6 +125,7 @@ private:
     QLabel* lbOrt = nullptr;          // "Ort: Bad Mergentheim (49,47° N, 9,65° O)"
     QToolButton* OrtKnopf = nullptr;  // "Ort…", opens the place window
     TOrt m_Ort;
+    QPointer<TOrtDialog> m_OrtDialog;  // the open place window, raised again by the button
 
     // What the "Astronomie" tab shows: the button's date, time basis and place.
     struct TAstroStand {

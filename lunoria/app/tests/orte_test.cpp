@@ -3,11 +3,18 @@
 #include <cstdlib>
 #include <fstream>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "app/kalender1.h"
+#include "app/ortdialog.h"
 #include "app/orte.h"
+#include "calendar/tests/testquellen.h"
+#include "calendar/zonenregel.h"
 
 namespace lunoria {
 namespace {
@@ -141,6 +148,47 @@ TEST(Orte, GespeicherterOrt)
     EXPECT_DOUBLE_EQ(ort.Breite, 35.6895);
     EXPECT_DOUBLE_EQ(ort.Laenge, 139.6917);
     EXPECT_EQ(ort.Zone, "Asia/Tokyo");
+}
+
+// A place chosen with the keyboard in the place window: the tab's row, its zone, one new
+// computation, and the place stored for the next start.
+TEST(Orte, FensterUebernimmtDenGewaehltenOrt)
+{
+    if (!OrtslisteVorhanden() || !ZoneBekannt("Africa/Johannesburg"))
+        GTEST_SKIP() << "Ortsliste oder Zonendateien fehlen";
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    setenv("XDG_CONFIG_HOME", ordner.path().toLocal8Bit().constData(), 1);
+    test::RegionalGuard r;
+    test::UhrGuard uhr(2005, 6, 1);
+    TKalender1 fenster;
+    const auto label = [&fenster](const char* name) { return fenster.findChild<QLabel*>(QLatin1String(name))->text(); };
+    EXPECT_EQ(label("lbOrt"), QStringLiteral("Ort: Bad Mergentheim (49,47° N, 9,65° O)"));
+    const int vorher = fenster.AstronomieBerechnungen();
+
+    TOrtDialog dialog;
+    QObject::connect(&dialog, &TOrtDialog::OrtGewaehlt, &fenster,
+                     [&fenster](const TOrt& ort) { fenster.setOrt(ort, true); });
+    auto* feld = dialog.findChild<QLineEdit*>(QStringLiteral("OrtFeld"));
+    QTest::keyClicks(feld, QStringLiteral("Heidel"));
+    std::size_t sued = 0;
+    while (sued < dialog.Treffer().size() && dialog.Treffer()[sued].LandCode != "ZA")
+        ++sued;
+    ASSERT_LT(sued, dialog.Treffer().size());
+    for (std::size_t i = 0; i < sued; ++i)
+        QTest::keyClick(feld, Qt::Key_Down);
+    QTest::keyClick(feld, Qt::Key_Return);
+
+    EXPECT_EQ(fenster.Ort().Zone, "Africa/Johannesburg");
+    EXPECT_TRUE(label("lbOrt").startsWith(QStringLiteral("Ort: Heidelberg (26,50° S, 28,36° O)")))
+        << label("lbOrt").toStdString();
+    EXPECT_TRUE(label("lbZeitzone").endsWith(QStringLiteral("(Africa/Johannesburg)")))
+        << label("lbZeitzone").toStdString();
+    EXPECT_EQ(label("lbGMT"), QStringLiteral("+02:00"));
+    EXPECT_EQ(fenster.AstronomieBerechnungen(), vorher + 1);
+    std::string meldung;
+    EXPECT_EQ(OrtLaden(OrtsDatei(), meldung).Zone, "Africa/Johannesburg");
+    SetzeOrtsZone("");
 }
 
 }  // namespace
