@@ -34,6 +34,8 @@
 #include "controls/ressourcen.h"
 #include "controls/schriften.h"
 #include "controls/zeichenkette.h"
+#include "calendar/zonenregel.h"
+#include "ortdialog.h"
 
 // The window's pictures live in this static library's resources, which the linker keeps only
 // when something refers to them.
@@ -196,8 +198,21 @@ TKalender1::TKalender1(QWidget* parent)
     connect(SpeedButton1, &QToolButton::clicked, this, &TKalender1::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TKalender1::SpeedButton1Click);
 
+    // The place in the row of the close button: the button that changes it, then its name and
+    // coordinates up to the close button.
+    OrtKnopf = new QToolButton(TabSheet2);
+    OrtKnopf->setObjectName(QStringLiteral("OrtKnopf"));
+    OrtKnopf->setText(QStringLiteral("Ort…"));
+    OrtKnopf->setGeometry(10, 306, 56, 25);
+    connect(OrtKnopf, &QToolButton::clicked, this, &TKalender1::OrtKnopfClick);
+    lbOrt = new QLabel(TabSheet2);
+    lbOrt->setObjectName(QStringLiteral("lbOrt"));
+    lbOrt->setGeometry(72, 310, 436 - 72 - 6, 16);
+    m_Ort = VorgabeOrt();
+
     PageControl1->setCurrentWidget(TabSheet2);  // the astronomy tab is the one shown at start
     FormCreate();
+    OrtZeigen();
 }
 
 void TKalender1::resizeEvent(QResizeEvent* event)
@@ -376,7 +391,7 @@ void TKalender1::KalenderEdit1Change()
     // change and the button's date events both land here; only a new date, time basis or place
     // is worth computing.
     const TSonneMondAufUnter& sm = KalenderBtn1->SonneMondAufUnter();
-    const TAstroStand stand{KalenderBtn1->ModJulDat(), KalenderBtn1->ZeitBasis(), sm.Breite(), sm.Laenge()};
+    const TAstroStand stand{KalenderBtn1->ModJulDat(), KalenderBtn1->ZeitBasis(), sm.Breite(), sm.Laenge(), OrtsZone()};
     if (m_AstroStand == stand)
         return;
     m_AstroStand = stand;
@@ -509,6 +524,49 @@ void TKalender1::KalenderCtrl1DatumChange()
     lbTageseit->setText(QString::number(info.TageSeit));
     lbTagebis->setText(QString::number(info.TageBis));
     lbSchaltjahr->setText(info.Schaltjahr ? QStringLiteral("Ja") : QStringLiteral("Nein"));
+}
+
+void TKalender1::setOrt(const TOrt& ort, bool merken)
+{
+    m_Ort = ort;
+    // The zone first: the sun-and-moon objects compute their local times anew with the place.
+    if (!SetzeOrtsZone(m_Ort.Zone)) {
+        m_Ort.Zone.clear();
+        SetzeOrtsZone("");
+    }
+    for (TSonneMondAufUnter* sm : {&KalenderCtrl1->SonneMondAufUnter(), &KalenderBtn1->SonneMondAufUnter()}) {
+        sm->setBreite(static_cast<Extended>(m_Ort.Breite));
+        sm->setLaenge(static_cast<Extended>(-m_Ort.Laenge));  // kept west positive
+        sm->Berechnen(sm->Zeitpunkt());                       // also when only the zone changed
+    }
+    OrtZeigen();
+    KalenderEdit1Change();
+    if (merken)
+        OrtSpeichern(OrtsDatei(), m_Ort);
+}
+
+void TKalender1::OrtZeigen()
+{
+    const QString koordinaten = QString::fromStdString(KoordinatenText(m_Ort.Breite, m_Ort.Laenge));
+    const QString name = QString::fromStdString(m_Ort.Name);
+    const QString text = QStringLiteral("Ort: ") + (name == koordinaten ? name : name + " (" + koordinaten + ")");
+    const QString gezeigt = lbOrt->fontMetrics().elidedText(text, Qt::ElideMiddle, lbOrt->width());
+    lbOrt->setText(gezeigt);
+    lbOrt->setToolTip(QString::fromStdString(OrtZeile(m_Ort)) +
+                      (m_Ort.Zone.empty() ? QString() : QStringLiteral(", ") + QString::fromStdString(m_Ort.Zone)));
+}
+
+void TKalender1::OrtKnopfClick()
+{
+    if (!m_OrtDialog) {
+        m_OrtDialog = new TOrtDialog(this);
+        m_OrtDialog->setWindowFlag(Qt::Window);
+        connect(m_OrtDialog, &TOrtDialog::OrtGewaehlt, this, [this](const TOrt& ort) { setOrt(ort, true); });
+        m_OrtDialog->move(geometry().topRight() + QPoint(8, 0));
+    }
+    m_OrtDialog->show();
+    m_OrtDialog->raise();
+    m_OrtDialog->activateWindow();
 }
 
 void TKalender1::SpeedButton1Click()

@@ -2,11 +2,13 @@
 // Lunoria's one window: the tabs "Allgemein" (month grid and day facts) and "Astronomie".
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 
 #include "astronomy/astroinfo.h"
 #include "calendar/extended.h"
+#include "orte.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -22,6 +24,7 @@ namespace lunoria {
 class TKalenderBtn;
 class TKalenderCtrl;
 class TKalenderEdit;
+class TOrtDialog;
 
 class TKalender1 : public QWidget {
     Q_OBJECT
@@ -32,6 +35,12 @@ public:
     // How often the "Astronomie" tab has been filled with newly computed data since the window
     // was created.
     int AstronomieBerechnungen() const { return m_AstronomieBerechnungen; }
+
+    // The place of the "Astronomie" tab: its coordinates go to the sun-and-moon objects, its
+    // zone (none: the system zone) to every clock time, and the tab is computed anew. With
+    // `merken` it is also stored in the settings file for the next start.
+    void setOrt(const TOrt& ort, bool merken);
+    const TOrt& Ort() const { return m_Ort; }
 
 public Q_SLOTS:
     // Shows the facts of the month grid's date in the "Allgemein" labels.
@@ -47,6 +56,8 @@ public Q_SLOTS:
     void rgZBClick();
     // Closes the window, which ends the program.
     void SpeedButton1Click();
+    // Opens the place window beside the main window.
+    void OrtKnopfClick();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -57,6 +68,8 @@ private:
     QLabel* AstroLabel(const char* caption, const char* name, int x, int y, int captionBreite, int wertBreite,
                        Qt::Alignment ausrichtung = Qt::AlignLeft);
     void AstronomieAufbauen();
+    // The place's row: name and coordinates, the whole line of the place list in the tooltip.
+    void OrtZeigen();
     // The data of the drop-down button's date, time basis and place.
     Astroinfo AstroinfoDesKnopfs();
 
@@ -109,6 +122,10 @@ private:
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
     int m_AstronomieBerechnungen = 0;
+    QLabel* lbOrt = nullptr;          // "Ort: Bad Mergentheim (49,47° N, 9,65° O)"
+    QToolButton* OrtKnopf = nullptr;  // "Ort…", opens the place window
+    TOrt m_Ort;
+    QPointer<TOrtDialog> m_OrtDialog;  // the open place window, raised again by the button
 
     // What the "Astronomie" tab shows: the button's date, time basis and place.
     struct TAstroStand {
@@ -116,6 +133,7 @@ private:
         int ZeitBasis;
         Extended Breite;
         Extended Laenge;
+        std::string Zone;  // the place's zone changes the clock times at the same coordinates
         bool operator==(const TAstroStand&) const = default;
     };
     std::optional<TAstroStand> m_AstroStand;

@@ -1,12 +1,15 @@
 // lunoria-info: the facts of Lunoria's two tabs for one date, one "Caption value" line per
 // label, for scripts and for checking the numbers without the window.
 //
-//   lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM | -]
+//   lunoria-info [--zeitbasis german|standard] [--ort NAME] [--breite GRAD] [--laenge GRAD] [DATUM | -]
+//
+// The place is the one stored by the window unless --ort or coordinates are given.
 //
 // With "-" the dates are read from standard input, one per line, and each date's block is
 // followed by an empty line; a date that cannot be shown gives a block of its message.
 //
-// Exit status: 0 done, 2 unreadable date, a year outside -4712 ... 5879490, or wrong call.
+// Exit status: 0 done, 2 unreadable date, a year outside -4712 ... 5879490, no place of that
+// name, coordinates out of range, or wrong call.
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -20,6 +23,8 @@
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
 #include "calendar/zahlformat.h"
+#include "calendar/zonenregel.h"
+#include "orte.h"
 #include "systemquellen.h"
 #include "calendar/tagesinfo.h"
 
@@ -28,7 +33,8 @@ namespace {
 using lunoria::Extended;
 
 constexpr const char* Aufruf =
-    "Aufruf: lunoria-info [--zeitbasis german|standard] [--breite GRAD] [--laenge GRAD] [DATUM | -]\n"
+    "Aufruf: lunoria-info [--zeitbasis german|standard] [--ort NAME] [--breite GRAD] [--laenge GRAD]\n"
+    "                    [DATUM | -]\n"
     "\n"
     "Zeigt die Angaben der Seiten \"Allgemein\" und \"Astronomie\" von Lunoria für ein Datum.\n"
     "\n"
@@ -38,9 +44,31 @@ constexpr const char* Aufruf =
     "                                jedem Block eine Leerzeile\n"
     "  --zeitbasis german|standard   Sommerzeitregeln: deutsche Geschichte oder die Regel der\n"
     "                                Systemzeitzone (Vorgabe: standard)\n"
-    "  --breite GRAD                 geographische Breite, nördlich positiv (Vorgabe: 49.47)\n"
-    "  --laenge GRAD                 geographische Länge, westlich positiv (Vorgabe: -9.65)\n"
+    "  --ort NAME                    Ort aus der Ortsliste, etwa \"Heidelberg\" oder, nach\n"
+    "                                Ländercode eingegrenzt, \"Heidelberg, ZA\"; dessen Zeitzone\n"
+    "                                gilt (Vorgabe: der in Lunoria gewählte Ort)\n"
+    "  --breite GRAD                 geographische Breite, nördlich positiv (-90 bis 90)\n"
+    "  --laenge GRAD                 geographische Länge, westlich positiv (-180 bis 180);\n"
+    "                                mit Koordinaten gilt die Systemzeitzone\n"
     "  --help                        diese Hilfe\n";
+
+// No place of the name: the message with up to five names that start like it, found by ever
+// shorter beginnings of the name.
+std::string OrtNichtGefunden(const std::string& name)
+{
+    std::string meldung = "lunoria-info: kein Ort \"" + name + "\" in der Ortsliste";
+    const QString text = QString::fromStdString(name).section(QLatin1Char(','), 0, 0).trimmed();
+    for (qsizetype n = text.size() - 1; n >= 3; --n) {
+        const std::vector<lunoria::TOrt> aehnlich = lunoria::OrteSuchen(text.left(n).toStdString(), 5);
+        if (aehnlich.empty())
+            continue;
+        meldung += "; ähnliche Namen:";
+        for (std::size_t i = 0; i < aehnlich.size(); ++i)
+            meldung += (i ? "; " : " ") + lunoria::OrtZeile(aehnlich[i]);
+        break;
+    }
+    return meldung;
+}
 
 int FalscherAufruf(const std::string& grund)
 {
@@ -93,7 +121,8 @@ const char* DatumLesen(const std::string& datum, Extended& mjd)
 }
 
 // The block of one date; 1 when standard output fails.
-int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge)
+int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge,
+             const std::string& ortZeile)
 {
     using namespace lunoria;
     // "Allgemein": the day facts for weeks that start on Monday.
@@ -109,7 +138,8 @@ int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breit
     Zeile("Tage bis 31.12.:", Format("%d", tag.TageBis));
     Zeile("Schaltjahr:", tag.Schaltjahr ? "Ja" : "Nein");
 
-    // "Astronomie".
+    // "Astronomie", for the place named first.
+    Zeile("Ort:", ortZeile);
     const Astroinfo info = AstroinfoBerechnen(mjd, zeitBasis, breite, laenge);
     for (const TAstroinfoZeile& z : AstroinfoZeilen(AstroinfoTexte(info)))
         Zeile(z.Caption, z.Wert);
@@ -133,6 +163,8 @@ int main(int argc, char* argv[])
     Extended laenge = vorgabe.Laenge();
     std::string datum;
     bool datumGegeben = false;
+    std::string ortName;
+    bool ortGegeben = false, breiteGegeben = false, laengeGegeben = false;
 
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -149,14 +181,17 @@ int main(int argc, char* argv[])
                 wert = arg.substr(gleich + 1);
                 wertDabei = true;
             }
-            if (name != "--zeitbasis" && name != "--breite" && name != "--laenge")
+            if (name != "--zeitbasis" && name != "--breite" && name != "--laenge" && name != "--ort")
                 return FalscherAufruf("unbekannte Option \"" + name + "\"");
             if (!wertDabei) {
                 if (i + 1 >= argc)
                     return FalscherAufruf("zu \"" + name + "\" fehlt der Wert");
                 wert = argv[++i];
             }
-            if (name == "--zeitbasis") {
+            if (name == "--ort") {
+                ortName = wert;
+                ortGegeben = true;
+            } else if (name == "--zeitbasis") {
                 if (wert == "german")
                     zeitBasis = kzbGerman;
                 else if (wert == "standard")
@@ -168,6 +203,7 @@ int main(int argc, char* argv[])
                 if (!GradLesen(wert, grad))
                     return FalscherAufruf("\"" + wert + "\" ist keine Zahl");
                 (name == "--breite" ? breite : laenge) = grad;
+                (name == "--breite" ? breiteGegeben : laengeGegeben) = true;
             }
             continue;
         }
@@ -183,15 +219,57 @@ int main(int argc, char* argv[])
     // read once, when their provider is installed, and serve every date.
     InstalliereKonsolenQuellen();
 
+    // The place: the named one with its zone, else the window's stored one; typed coordinates
+    // replace either and keep the system zone.
+    TOrt ort;
+    if (ortGegeben) {
+        const std::optional<TOrt> gefunden = BesterOrt(ortName);
+        if (!gefunden) {
+            std::fprintf(stderr, "%s\n", OrtNichtGefunden(ortName).c_str());
+            return 2;
+        }
+        ort = *gefunden;
+    } else {
+        std::string meldung;
+        ort = OrtLaden(OrtsDatei(), meldung);
+        if (!meldung.empty())
+            std::fprintf(stderr, "lunoria-info: %s\n", meldung.c_str());
+    }
+    std::string ortZeile = OrtZeile(ort);
+    if (breiteGegeben || laengeGegeben) {
+        // A coordinate not given is the place's.
+        if (!breiteGegeben)
+            breite = ort.Breite;
+        if (!laengeGegeben)
+            laenge = -ort.Laenge;
+        // The options keep the window's convention: longitude west positive.
+        if (const std::string fehler = BereichsFehler(static_cast<double>(breite), static_cast<double>(-laenge));
+            !fehler.empty()) {
+            std::fprintf(stderr, "lunoria-info: %s\n", fehler.c_str());
+            return 2;
+        }
+        ort.Zone.clear();
+        ortZeile.clear();
+    } else {
+        breite = ort.Breite;
+        laenge = -ort.Laenge;
+    }
+    if (!ort.Zone.empty() && !SetzeOrtsZone(ort.Zone)) {
+        std::fprintf(stderr, "lunoria-info: keine Zonendatei für \"%s\"\n", ort.Zone.c_str());
+        return 2;
+    }
+    const std::string koordinaten = KoordinatenText(static_cast<double>(breite), static_cast<double>(-laenge));
+    ortZeile = ortZeile.empty() ? koordinaten : ortZeile + " (" + koordinaten + ")";
+
     if (!datumGegeben)
-        return Ausgeben(MJDHeute(), zeitBasis, breite, laenge);
+        return Ausgeben(MJDHeute(), zeitBasis, breite, laenge, ortZeile);
     if (datum != "-") {
         Extended mjd = 0;
         if (const char* fehler = DatumLesen(datum, mjd)) {
             std::fprintf(stderr, "%s\n", fehler);
             return 2;
         }
-        return Ausgeben(mjd, zeitBasis, breite, laenge);
+        return Ausgeben(mjd, zeitBasis, breite, laenge, ortZeile);
     }
     int status = 0;
     std::string zeile;
@@ -202,7 +280,7 @@ int main(int argc, char* argv[])
         if (const char* fehler = DatumLesen(zeile, mjd)) {
             std::printf("%s\n", fehler);
             status = 2;
-        } else if (Ausgeben(mjd, zeitBasis, breite, laenge) != 0) {
+        } else if (Ausgeben(mjd, zeitBasis, breite, laenge, ortZeile) != 0) {
             return 1;
         }
         std::putchar('\n');
