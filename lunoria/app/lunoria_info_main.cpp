@@ -2,21 +2,28 @@
 // label, for scripts and for checking the numbers without the window.
 //
 //   lunoria-info [--zeitbasis german|standard] [--ort NAME] [--breite GRAD] [--laenge GRAD] [DATUM | -]
+//   lunoria-info --version | --help
 //
 // The place is the one stored by the window unless --ort or coordinates are given.
 //
 // With "-" the dates are read from standard input, one per line, and each date's block is
-// followed by an empty line; a date that cannot be shown gives a block of its message.
+// followed by an empty line; blank lines are skipped. A date that cannot be shown gives no
+// block: its line number, its text and the message go to standard error, and the other lines
+// are still shown.
 //
-// Exit status: 0 done, 2 unreadable date, a year outside -4712 ... 5879490, no place of that
-// name, coordinates out of range, or wrong call.
+// Exit status: 0 done; 1 standard output could not be written; 2 unreadable date (in "-" mode:
+// on any line), a year outside -4712 ... 5879490, no place of that name, coordinates out of
+// range, or wrong call.
 #include <cerrno>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
+
+#include <libintl.h>
 
 #include "astronomy/astroinfo.h"
 #include "astronomy/sonnemond.h"
@@ -50,7 +57,35 @@ constexpr const char* Aufruf =
     "  --breite GRAD                 geographische Breite, nördlich positiv (-90 bis 90)\n"
     "  --laenge GRAD                 geographische Länge, westlich positiv (-180 bis 180);\n"
     "                                mit Koordinaten gilt die Systemzeitzone\n"
-    "  --help                        diese Hilfe\n";
+    "  --version                     Versionsnummer\n"
+    "  --help                        diese Hilfe\n"
+    "\n"
+    "Rückgabewert: 0 fertig, 1 Ausgabe nicht schreibbar, 2 falscher Aufruf oder ein Datum,\n"
+    "das sich nicht zeigen lässt.\n";
+
+// Room for several blocks of one date (some 1.5 kB each): each block reaches standard output
+// whole at the flush after it, so a write error shows there with its own errno.
+constexpr std::size_t Puffergroesse = 64 * 1024;
+
+// Hands everything written so far to standard output; 0 when it got there, else 1 after a
+// German message naming the cause on standard error.
+int AusgabeAbschliessen()
+{
+    errno = 0;
+    const bool fehler = std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (!fehler)
+        return 0;
+    // An error flagged by an earlier flush may have left errno to later calls.
+    const int ursache = errno != 0 ? errno : EIO;
+    std::fprintf(stderr, "lunoria-info: Die Ausgabe konnte nicht geschrieben werden: %s\n", std::strerror(ursache));
+    return 1;
+}
+
+// Only spaces, tabs and line ends: a line of standard input without a date.
+bool Leer(const std::string& zeile)
+{
+    return zeile.find_first_not_of(" \t\r\v\f") == std::string::npos;
+}
 
 // No place of the name: the message with up to five names that start like it, found by ever
 // shorter beginnings of the name.
@@ -120,9 +155,9 @@ const char* DatumLesen(const std::string& datum, Extended& mjd)
     return nullptr;
 }
 
-// The block of one date; 1 when standard output fails.
-int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge,
-             const std::string& ortZeile)
+// The block of one date into the buffer of standard output.
+void Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge,
+              const std::string& ortZeile)
 {
     using namespace lunoria;
     // "Allgemein": the day facts for weeks that start on Monday.
@@ -147,7 +182,6 @@ int Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breit
         std::printf("%s\n", info.Hinweis.c_str());
     if (GrobeNaeherung(tag.Jahr))
         std::printf("%s\n", NaeherungZeile);
-    return std::ferror(stdout) ? 1 : 0;
 }
 
 }  // namespace
@@ -166,11 +200,25 @@ int main(int argc, char* argv[])
     std::string ortName;
     bool ortGegeben = false, breiteGegeben = false, laengeGegeben = false;
 
+    // The C library's reasons (strerror) in the user's language, as UTF-8 whatever the
+    // character type; only the messages, so that numbers keep their point.
+    std::setlocale(LC_MESSAGES, "");
+    bind_textdomain_codeset("libc", "UTF-8");
+
+    // Fully buffered even on a terminal; flushed after each block and checked there.
+    static char puffer[Puffergroesse];
+    std::setvbuf(stdout, puffer, _IOFBF, sizeof puffer);
+
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(Aufruf, stdout);
-            return 0;
+            return AusgabeAbschliessen();
+        }
+        if (arg == "--version") {
+            // The project's version, given by the build.
+            std::printf("lunoria-info %s\n", LUNORIA_VERSION);
+            return AusgabeAbschliessen();
         }
         if (arg.rfind("--", 0) == 0) {
             std::string name = arg, wert;
@@ -261,29 +309,41 @@ int main(int argc, char* argv[])
     const std::string koordinaten = KoordinatenText(static_cast<double>(breite), static_cast<double>(-laenge));
     ortZeile = ortZeile.empty() ? koordinaten : ortZeile + " (" + koordinaten + ")";
 
-    if (!datumGegeben)
-        return Ausgeben(MJDHeute(), zeitBasis, breite, laenge, ortZeile);
+    if (!datumGegeben) {
+        Ausgeben(MJDHeute(), zeitBasis, breite, laenge, ortZeile);
+        return AusgabeAbschliessen();
+    }
     if (datum != "-") {
         Extended mjd = 0;
         if (const char* fehler = DatumLesen(datum, mjd)) {
-            std::fprintf(stderr, "%s\n", fehler);
+            std::fprintf(stderr, "lunoria-info: »%s«: %s\n", datum.c_str(), fehler);
             return 2;
         }
-        return Ausgeben(mjd, zeitBasis, breite, laenge, ortZeile);
+        Ausgeben(mjd, zeitBasis, breite, laenge, ortZeile);
+        return AusgabeAbschliessen();
     }
+    // Status 2 once a line could not be shown; a failed write ends the run at once with 1.
     int status = 0;
     std::string zeile;
-    while (std::getline(std::cin, zeile)) {
+    for (long nummer = 1; std::getline(std::cin, zeile); ++nummer) {
         if (!zeile.empty() && zeile.back() == '\r')
             zeile.pop_back();
+        if (Leer(zeile))
+            continue;
         Extended mjd = 0;
         if (const char* fehler = DatumLesen(zeile, mjd)) {
-            std::printf("%s\n", fehler);
+            // Written before the blocks that follow, so that a reader of both streams sees it
+            // in its place.
+            if (AusgabeAbschliessen() != 0)
+                return 1;
+            std::fprintf(stderr, "lunoria-info: Zeile %ld: »%s«: %s\n", nummer, zeile.c_str(), fehler);
             status = 2;
-        } else if (Ausgeben(mjd, zeitBasis, breite, laenge, ortZeile) != 0) {
-            return 1;
+            continue;
         }
+        Ausgeben(mjd, zeitBasis, breite, laenge, ortZeile);
         std::putchar('\n');
+        if (AusgabeAbschliessen() != 0)
+            return 1;
     }
-    return std::fflush(stdout) == 0 ? status : 1;
+    return status;
 }
