@@ -35,8 +35,15 @@ TRegionaleEinstellungen QtRegionaleEinstellungen()
 
 TRegionaleEinstellungen EinstellungenAusLocale(const QLocale& locale)
 {
-    if (locale.language() == QLocale::C)
-        return DeutscheEinstellungen();
+    if (locale.language() == QLocale::C) {
+        // Without regional settings the words and the date format are German, but the numbers
+        // are the C locale's: a point before the decimals and no digit grouping, so that
+        // scripts read them as they are.
+        TRegionaleEinstellungen e = DeutscheEinstellungen();
+        e.Dezimaltrenner = std::string(1, '.');  // not from a literal: GCC 12 warns falsely (-Wrestrict)
+        e.Tausendertrenner.clear();
+        return e;
+    }
 
     TRegionaleEinstellungen e;
     const QString kurz = locale.dateFormat(QLocale::ShortFormat);
