@@ -17,6 +17,9 @@
 // (HOME unset, the folder a file, no right to create or write it), the program says why, in a
 // message box as well as on standard error, and ends with status 1.
 //
+// --help and --version print the usage or "deskora <version>" and end with status 0, a wrong
+// call (an unknown option) ends with status 2; all three before the program needs a display.
+//
 // DESKORA_BEENDEN_NACH_START=1 makes the program end as soon as its window has been painted once
 // (or at once when it shows none), after writing "erstes-bild <seconds>" to standard output: the
 // moment of the finished first paint on the monotonic clock (CLOCK_MONOTONIC). The start-time
@@ -25,6 +28,7 @@
 #include "app/form1.h"
 #include "app/helpviewer.h"
 #include "app/homefolder.h"
+#include "common/qtoptionen.h"
 
 #include "pad/entryfiles.h"
 #include "pad/errors.h"
@@ -46,14 +50,17 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <string>
 
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
+constexpr const char* Kurzaufruf = "Aufruf: deskora [--heimordner] [Qt-Optionen]\n";
+
 constexpr const char* Aufruf =
-    "Aufruf: deskora [--heimordner]\n"
+    "Aufruf: deskora [--heimordner] [Qt-Optionen]\n"
     "\n"
     "Terminplaner: eine Seite eines Tischkalenders, Tag für Tag. Die Einträge eines Tages liegen\n"
     "in zwei Dateien (TTMMJJN.000 und TTMMJJT.000) im Ordner, in dem das Programm gestartet "
@@ -61,7 +68,10 @@ constexpr const char* Aufruf =
     "\n"
     "  --heimordner   die Tagesdateien in ~/Deskora führen (wird angelegt, wenn er fehlt),\n"
     "                 wie beim Start aus dem Anwendungsmenü\n"
-    "  --help         diese Hilfe\n";
+    "  --help, -h     diese Hilfe\n"
+    "  --version      Name und Version des Programms\n"
+    "\n"
+    "Dazu die üblichen Optionen jedes Qt-Programms, etwa -platform NAME oder -style NAME.\n";
 
 // Tells the user why the folder of the day files cannot be used, which ends the program before
 // its window opens: on standard error, and in a message box, since nobody reads standard error
@@ -81,33 +91,68 @@ void ReportUnusableFolder(const QString& reason)
                           what + QStringLiteral("\n\n") + reason);
 }
 
-// Reads the command line (Qt's own options are gone by now). Returns the exit status when the
-// program is to end at once, else -1.
-int Befehlszeile()
+// What the command line asks for.
+struct TAufruf {
+    int Ende = -1;            // the exit status when the program is to end at once, else -1
+    bool Heimordner = false;  // --heimordner: the day files in ~/Deskora
+};
+
+// A wrong call: the reason and the short usage on standard error, status 2.
+int FalscherAufruf(const std::string& grund)
 {
-    const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+    std::fprintf(stderr, "deskora: %s\n%s»deskora --help« zeigt mehr.\n", grund.c_str(),
+                 Kurzaufruf);
+    return 2;
+}
+
+// Reads argv before the application object is made, so that --help, --version and a wrong call
+// are answered without a display (over ssh, on a text console). Qt's own options are let
+// through to it.
+TAufruf Befehlszeile(int argc, char** argv)
+{
+    TAufruf aufruf;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             std::fputs(Aufruf, stdout);
-            return 0;
+            aufruf.Ende = 0;
+            return aufruf;
         }
-        if (arg != QLatin1String("--heimordner")) {
-            std::fprintf(stderr, "deskora: unbekannte Option \"%s\"\n\n%s", qPrintable(arg),
-                         Aufruf);
-            return 2;
+        if (std::strcmp(arg, "--version") == 0) {
+            std::puts("deskora " PROGRAMM_VERSION);
+            aufruf.Ende = 0;
+            return aufruf;
         }
-        const deskora::THomeFolder heim = deskora::PrepareHomeFolder(qEnvironmentVariable("HOME"));
-        QString problem = heim.Problem;
-        if (problem.isEmpty() && ::chdir(QFile::encodeName(heim.Folder).constData()) != 0) {
-            problem = QStringLiteral("Der Wechsel nach %1 ist nicht möglich: %2.")
-                          .arg(QDir::toNativeSeparators(heim.Folder),
-                               QString::fromLocal8Bit(std::strerror(errno)));
+        if (std::strcmp(arg, "--heimordner") == 0) {
+            aufruf.Heimordner = true;
+            continue;
         }
-        if (!problem.isEmpty()) {
-            ReportUnusableFolder(problem);
-            return 1;
+        if (const int n = befehlszeile::QtOption(argc, argv, i); n > 0) {
+            i += n - 1;
+            continue;
         }
+        aufruf.Ende = FalscherAufruf(
+            (arg[0] == '-' ? "unbekannte Option »" : "überzähliges Argument »") + std::string(arg)
+            + "«");
+        return aufruf;
+    }
+    return aufruf;
+}
+
+// --heimordner: makes ~/Deskora the current folder, created when missing. Returns the exit
+// status 1 when the folder cannot be used (the user has been told why), else -1.
+int InDenHeimordner()
+{
+    const deskora::THomeFolder heim = deskora::PrepareHomeFolder(qEnvironmentVariable("HOME"));
+    QString problem = heim.Problem;
+    if (problem.isEmpty() && ::chdir(QFile::encodeName(heim.Folder).constData()) != 0) {
+        problem = QStringLiteral("Der Wechsel nach %1 ist nicht möglich: %2.")
+                      .arg(QDir::toNativeSeparators(heim.Folder),
+                           QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (!problem.isEmpty()) {
+        ReportUnusableFolder(problem);
+        return 1;
     }
     return -1;
 }
@@ -229,10 +274,15 @@ void ReportFirstPaintAndQuit()
 int main(int argc, char** argv)
 {
     CatchTerminationSignals();
+    const TAufruf aufruf = Befehlszeile(argc, argv);
+    if (aufruf.Ende >= 0)
+        return aufruf.Ende;
     std::jthread fontConfiguration = deskora::ReadFontConfiguration();
     QApplication app(argc, argv);
-    if (const int status = Befehlszeile(); status >= 0)
-        return status;
+    if (aufruf.Heimordner) {
+        if (const int status = InDenHeimordner(); status >= 0)
+            return status;
+    }
     QApplication::setApplicationName(QStringLiteral("Deskora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("deskora"));
     deskora::SetHelpFile(QStringLiteral("deskora.html"));
