@@ -80,7 +80,7 @@ std::string LangerName(const TLangeNamen& n, const TTZifTyp& zeit, Extended u)
     const QTimeZone& zone = OrtsZone().empty() ? n.Zone : ortsZone;
     if (!zone.isValid() || zeit.Offset % 60 != 0)
         return std::string();
-    const qint64 ms = static_cast<qint64>(std::llround((u - 40587) * 86400)) * 1000;
+    const qint64 ms = static_cast<qint64>(std::llround((u - MJDvon1970) * 86400)) * 1000;
     const QDateTime moment = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
     if (zone.offsetFromUtc(moment) != zeit.Offset)
         return std::string();

@@ -112,8 +112,6 @@ int DeutscheSommerzeit(int jahr, Extended mjd, Zonenregel& regel)
 
 namespace {
 
-constexpr Extended MJDvon1970 = 40587;
-
 // The local day and clock time read just before a change, as a change of the year's texts.
 TSommerzeitWechsel WechselAus(const TZonenWechsel& w)
 {
@@ -148,14 +146,10 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
     TSommerzeitInfoRec rec;
     rec.Basis = basis;
     const int jahr = JahrVon(mjd);
-    const auto sekunde = [](Extended u) {
-        // Half a millisecond of leeway: an instant computed from a change lands on its second.
-        return static_cast<std::int64_t>(std::floor((u - MJDvon1970) * 86400 + 0.0005L));
-    };
     const Extended anfang = UtcAusLokal(basis, MJDAusDatum(1, 1, jahr, 0));
     const Extended ende = UtcAusLokal(basis, MJDAusDatum(1, 1, jahr + 1, 0));
     // The changes whose clock reading before the change is a day of the year.
-    const TZonenVerlauf v = ZonenVerlauf(basis, sekunde(anfang) - 86400, sekunde(ende) + 86400);
+    const TZonenVerlauf v = ZonenVerlauf(basis, SekundenAusMJD(anfang) - 86400, SekundenAusMJD(ende) + 86400);
     std::vector<std::pair<TZonenWechsel, TSommerzeitWechsel>> wechsel;
     for (const TZonenWechsel& w : v.Wechsel) {
         const TSommerzeitWechsel x = WechselAus(w);
@@ -198,7 +192,8 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
     // A year all in summer time names the standard time last in force before it.
     TTZifTyp zuvor = amAnfang;
     if (!normal) {
-        const TZonenVerlauf frueher = ZonenVerlauf(basis, sekunde(anfang) - 5 * 366 * 86400L, sekunde(anfang));
+        const TZonenVerlauf frueher = ZonenVerlauf(basis, SekundenAusMJD(anfang) - 5 * 366 * 86400L,
+                                                   SekundenAusMJD(anfang));
         if (!sommer(frueher.Anfang))
             zuvor = frueher.Anfang;
         for (const TZonenWechsel& w : frueher.Wechsel)

@@ -454,14 +454,6 @@ TZonenregelQuelle SetzeZonenregelQuelle(TZonenregelQuelle quelle)
 
 namespace {
 
-constexpr Extended MJDvon1970 = 40587;
-
-std::int64_t SekundenAusMJD(Extended u)
-{
-    // Half a millisecond of leeway: an instant computed from a change lands on its second.
-    return static_cast<std::int64_t>(std::floor((u - MJDvon1970) * 86400 + 0.0005L));
-}
-
 bool HatWechseltag(const TSystemZeitRegel& r)
 {
     return r.wMonth >= 1 && r.wMonth <= 12;
@@ -616,6 +608,11 @@ TZonenVerlauf VerlaufAusTZif(const TTZifZone& zone, std::int64_t von, std::int64
 }
 
 }  // namespace
+
+std::int64_t SekundenAusMJD(Extended u)
+{
+    return static_cast<std::int64_t>(std::floor((u - MJDvon1970) * 86400 + 0.0005L));
+}
 
 TZonenVerlauf ZonenVerlauf(TKalenderZeitBasis basis, std::int64_t von, std::int64_t bis)
 {

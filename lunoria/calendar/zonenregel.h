@@ -63,6 +63,13 @@ TZonenregelStand MitteleuropaeischeZonenregel();
 // German basis German clock time, central European time with the German daylight-saving
 // history, whatever the system zone.
 
+// The MJD of 1970-01-01 0 h UTC, from which zone files count their seconds.
+inline constexpr Extended MJDvon1970 = 40587;
+
+// The instant u (MJD, universal time) as whole seconds since 1970, with half a millisecond of
+// leeway, so that an instant computed from a change lands on its second.
+std::int64_t SekundenAusMJD(Extended u);
+
 // One change of local time at the instant Utc (seconds since 1970-01-01 00:00 UTC).
 struct TZonenWechsel {
     std::int64_t Utc = 0;
