@@ -1,5 +1,5 @@
-// Date texts: what TextDatumZuMJD accepts is a whole day that MJDZuTextDatum writes back to a
-// text naming the same day; what it refuses gives today with error 4.
+// Date texts: what TextDatumZuMJD accepts is a whole day that MJDZuTextDatum and MJDZuISODatum
+// write back to texts naming the same day; what it refuses gives today with error 4.
 
 #include <string>
 
@@ -66,6 +66,10 @@ std::string PruefeDatumstext(const std::uint8_t* daten, std::size_t groesse)
     int fehler2 = -1;
     if (TextDatumZuMJD(geschrieben, fehler2) != mjd || fehler2 != 0)
         return "round trip: \"" + geschrieben + "\" does not read back";
+    // The ISO form of the day reads back in every order of the settings.
+    const std::string iso = MJDZuISODatum(mjd);
+    if (TextDatumZuMJD(iso, fehler2) != mjd || fehler2 != 0)
+        return "round trip: \"" + iso + "\" does not read back";
     if (MJDZuLangDatum(mjd).empty())
         return "MJDZuLangDatum: empty";
 

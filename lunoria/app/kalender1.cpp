@@ -56,9 +56,8 @@ constexpr int FensterBreite = 544;
 constexpr int FensterHoehe = 374;
 
 // Rows of the facts group: caption texts in the order of their value labels.
-constexpr const char* InfoCaptions[] = {
-    "Wochentag:",      "Monat:",           "Jahr:",       "langes Datum:", "Kalenderwoche:", "beginnt am:",
-    "Tage seit 1.1.:", "Tage bis 31.12.:", "Schaltjahr:",
+constexpr TBeschriftung InfoCaptions[] = {
+    bsWochentag, bsMonat, bsJahr, bsLangesDatum, bsKalenderwoche, bsWocheBeginnt, bsTageSeit, bsTageBis, bsSchaltjahr,
 };
 
 constexpr int InfoZeilenAbstand = 22;
@@ -136,7 +135,7 @@ TKalender1::TKalender1(QWidget* parent)
     gbInfo->setObjectName(QStringLiteral("gbInfo"));
     gbInfo->setGeometry(InfoLinks, 8, InfoBreite, InfoErsteZeile + InfoZeilen * InfoZeilenAbstand + 6);
     for (int i = 0; i < 9; ++i) {
-        auto* caption = new QLabel(QString::fromUtf8(InfoCaptions[i]), gbInfo);
+        auto* caption = new QLabel(QString::fromUtf8(Caption(InfoCaptions[i])), gbInfo);
         caption->setGeometry(InfoCaptionX, InfoZeileY(InfoZeileVon(i)), InfoWertX - InfoCaptionX, 18);
     }
     lbTextWochentag = WerteLabel(gbInfo, "lbTextWochentag", 0);
@@ -286,30 +285,27 @@ void TKalender1::AstronomieAufbauen()
     // The numbers end at x = 316; their labels begin where the longest caption ends, so that
     // the Julian Date of the last years (2.149.160.837,5000) fits.
     constexpr int jdRechts = links + 210 + 96;
-    const int jdCaption = captionBreite(
-        {"Julianisches Datum (JD):", "Modifiziertes Julianisches Datum (MJD):", "Julianische Jahrhunderte (JHd):"}, 0);
+    const int jdCaption = captionBreite({Caption(bsJD), Caption(bsMJD), Caption(bsJHd)}, 0);
     const int jdWert = std::max(jdRechts - links - jdCaption, 96);
-    lbJD = AstroLabel("Julianisches Datum (JD):", "lbJD", links, 44, jdCaption, jdWert, Qt::AlignRight);
-    lbMJD = AstroLabel("Modifiziertes Julianisches Datum (MJD):", "lbMJD", links, 44 + zeile, jdCaption, jdWert,
-                       Qt::AlignRight);
-    lbJHd = AstroLabel("Julianische Jahrhunderte (JHd):", "lbJHd", links, 44 + 2 * zeile, jdCaption, jdWert,
-                       Qt::AlignRight);
+    lbJD = AstroLabel(Caption(bsJD), "lbJD", links, 44, jdCaption, jdWert, Qt::AlignRight);
+    lbMJD = AstroLabel(Caption(bsMJD), "lbMJD", links, 44 + zeile, jdCaption, jdWert, Qt::AlignRight);
+    lbJHd = AstroLabel(Caption(bsJHd), "lbJHd", links, 44 + 2 * zeile, jdCaption, jdWert, Qt::AlignRight);
     const int sonne = 108;
-    lbSonneAuf = AstroLabel("Sonnenaufgang:", "lbSonneAuf", links, sonne, 110, 110);
-    lbSonneUnter = AstroLabel("Sonnenuntergang:", "lbSonneUnter", links, sonne + zeile, 110, 110);
-    lbMondAuf = AstroLabel("Mondaufgang:", "lbMondAuf", links, sonne + 2 * zeile, 110, 110);
-    lbMondUnter = AstroLabel("Monduntergang:", "lbMondUnter", links, sonne + 3 * zeile, 110, 110);
-    lbMondPhase = AstroLabel("Mondphase:", "lbMondPhase", links, sonne + 4 * zeile, 110, 160);
+    lbSonneAuf = AstroLabel(Caption(bsSonnenaufgang), "lbSonneAuf", links, sonne, 110, 110);
+    lbSonneUnter = AstroLabel(Caption(bsSonnenuntergang), "lbSonneUnter", links, sonne + zeile, 110, 110);
+    lbMondAuf = AstroLabel(Caption(bsMondaufgang), "lbMondAuf", links, sonne + 2 * zeile, 110, 110);
+    lbMondUnter = AstroLabel(Caption(bsMonduntergang), "lbMondUnter", links, sonne + 3 * zeile, 110, 110);
+    lbMondPhase = AstroLabel(Caption(bsMondphase), "lbMondPhase", links, sonne + 4 * zeile, 110, 160);
     const int zone = sonne + 5 * zeile + 8;
-    lbGMT = AstroLabel("GMT:", "lbGMT", links, zone, 110, 110);
+    lbGMT = AstroLabel(Caption(bsGMT), "lbGMT", links, zone, 110, 110);
     // Zone names run long ("Nordamerikanische Westküsten-Normalzeit"): the row is free up to
     // the moon picture's right edge.
-    lbZeitzone = AstroLabel("Zeitzone:", "lbZeitzone", links, zone + zeile, 110, MondRechts - links - 110);
+    lbZeitzone = AstroLabel(Caption(bsZeitzone), "lbZeitzone", links, zone + zeile, 110, MondRechts - links - 110);
     // Two summer periods in a year ("am 28.04. um 02:00 Uhr und am 10.08. um 02:00 Uhr") take
     // the zone row's width.
-    lbStartSommerzeit = AstroLabel("Sommerzeitanfang,", "lbStartSommerzeit", links, zone + 2 * zeile, 110,
+    lbStartSommerzeit = AstroLabel(Caption(bsSommerzeitanfang), "lbStartSommerzeit", links, zone + 2 * zeile, 110,
                                    MondRechts - links - 110);
-    lbEndeSommerzeit = AstroLabel("Sommerzeitende,", "lbEndeSommerzeit", links, zone + 3 * zeile, 110,
+    lbEndeSommerzeit = AstroLabel(Caption(bsSommerzeitende), "lbEndeSommerzeit", links, zone + 3 * zeile, 110,
                                   MondRechts - links - 110);
     // Far from the present the times are rough estimates, and a day the zone's clocks skipped
     // has none: a note below the rows, shown for those days only, as wide as the rows above it
@@ -325,23 +321,23 @@ void TKalender1::AstronomieAufbauen()
     // The seasons under the moon picture, their values as wide as the picture: the dates of
     // seven-digit years ("23.03.5879490  01:33 Uhr") fit. Only the heading reaches up beside
     // the picture; the captions stand left of it, where the rows on the left leave room.
-    auto* jahreszeiten = new QLabel(QStringLiteral("Jahreszeiten:"), TabSheet2);
+    auto* jahreszeiten = new QLabel(QString::fromUtf8(Caption(bsJahreszeiten)), TabSheet2);
     QFont fett = jahreszeiten->font();
     fett.setBold(true);
     jahreszeiten->setFont(fett);
     const int saisonCaption = std::max(
-        captionBreite({"Frühlingsanfang:", "Sommeranfang:", "Herbstanfang:", "Winteranfang:"}, 88),
+        captionBreite({Caption(bsFruehling), Caption(bsSommer), Caption(bsHerbst), Caption(bsWinter)}, 88),
         QFontMetrics(fett).horizontalAdvance(jahreszeiten->text()) + 6);
     const int rechts = MondLinks - saisonCaption;
     const int saison = MondUnten - zeile + 2;
     jahreszeiten->setGeometry(rechts, saison, saisonCaption, 16);
-    lbFruehling = AstroLabel("Frühlingsanfang:", "lbFruehling", rechts, saison + zeile, saisonCaption,
+    lbFruehling = AstroLabel(Caption(bsFruehling), "lbFruehling", rechts, saison + zeile, saisonCaption,
                              MondRechts - MondLinks);
-    lbSommer = AstroLabel("Sommeranfang:", "lbSommer", rechts, saison + 2 * zeile, saisonCaption,
+    lbSommer = AstroLabel(Caption(bsSommer), "lbSommer", rechts, saison + 2 * zeile, saisonCaption,
                           MondRechts - MondLinks);
-    lbHerbst = AstroLabel("Herbstanfang:", "lbHerbst", rechts, saison + 3 * zeile, saisonCaption,
+    lbHerbst = AstroLabel(Caption(bsHerbst), "lbHerbst", rechts, saison + 3 * zeile, saisonCaption,
                           MondRechts - MondLinks);
-    lbWinter = AstroLabel("Winteranfang:", "lbWinter", rechts, saison + 4 * zeile, saisonCaption,
+    lbWinter = AstroLabel(Caption(bsWinter), "lbWinter", rechts, saison + 4 * zeile, saisonCaption,
                           MondRechts - MondLinks);
 
     // The moon picture in a raised frame, and the hidden image that holds the full moon.
@@ -523,7 +519,7 @@ void TKalender1::KalenderCtrl1DatumChange()
     }
     lbTageseit->setText(QString::number(info.TageSeit));
     lbTagebis->setText(QString::number(info.TageBis));
-    lbSchaltjahr->setText(info.Schaltjahr ? QStringLiteral("Ja") : QStringLiteral("Nein"));
+    lbSchaltjahr->setText(QString::fromUtf8(info.Schaltjahr ? JaText : NeinText));
 }
 
 void TKalender1::setOrt(const TOrt& ort, bool merken)
@@ -549,7 +545,8 @@ void TKalender1::OrtZeigen()
 {
     const QString koordinaten = QString::fromStdString(KoordinatenText(m_Ort.Breite, m_Ort.Laenge));
     const QString name = QString::fromStdString(m_Ort.Name);
-    const QString text = QStringLiteral("Ort: ") + (name == koordinaten ? name : name + " (" + koordinaten + ")");
+    const QString text = QString::fromUtf8(Caption(bsOrt)) + QLatin1Char(' ') +
+                         (name == koordinaten ? name : name + " (" + koordinaten + ")");
     const QString gezeigt = lbOrt->fontMetrics().elidedText(text, Qt::ElideMiddle, lbOrt->width());
     lbOrt->setText(gezeigt);
     lbOrt->setToolTip(QString::fromStdString(OrtZeile(m_Ort)) +

@@ -1,7 +1,8 @@
 // lunoria-info: the facts of Lunoria's two tabs for one date, one "Caption value" line per
 // label, for scripts and for checking the numbers without the window.
 //
-//   lunoria-info [--zeitbasis german|standard] [--ort NAME] [--breite GRAD] [--laenge GRAD] [DATUM | -]
+//   lunoria-info [--json] [--datumsformat iso|lokal] [--zeitbasis german|standard] [--ort NAME]
+//                [--breite GRAD] [--laenge GRAD] [DATUM | -]
 //   lunoria-info --version | --help
 //
 // The place is the one stored by the window unless --ort or coordinates are given.
@@ -9,7 +10,8 @@
 // With "-" the dates are read from standard input, one per line, and each date's block is
 // followed by an empty line; blank lines are skipped. A date that cannot be shown gives no
 // block: its line number, its text and the message go to standard error, and the other lines
-// are still shown.
+// are still shown. With --json each date is one JSON object on one line (JSON Lines), and a
+// line that cannot be shown is an object with its line number and "fehler".
 //
 // Exit status: 0 done; 1 standard output could not be written; 2 unreadable date (in "-" mode:
 // on any line), a year outside -4712 ... 5879490, no place of that name, coordinates out of
@@ -25,30 +27,33 @@
 
 #include <libintl.h>
 
-#include "astronomy/astroinfo.h"
 #include "astronomy/sonnemond.h"
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
-#include "calendar/zahlformat.h"
 #include "calendar/zonenregel.h"
+#include "infoausgabe.h"
 #include "orte.h"
 #include "systemquellen.h"
-#include "calendar/tagesinfo.h"
 
 namespace {
 
 using lunoria::Extended;
 
 constexpr const char* Aufruf =
-    "Aufruf: lunoria-info [--zeitbasis german|standard] [--ort NAME] [--breite GRAD] [--laenge GRAD]\n"
-    "                    [DATUM | -]\n"
+    "Aufruf: lunoria-info [--json] [--datumsformat iso|lokal] [--zeitbasis german|standard]\n"
+    "                    [--ort NAME] [--breite GRAD] [--laenge GRAD] [DATUM | -]\n"
     "\n"
     "Zeigt die Angaben der Seiten \"Allgemein\" und \"Astronomie\" von Lunoria für ein Datum.\n"
     "\n"
     "  DATUM                         Datum im kurzen Datumsformat der Regionaleinstellungen\n"
+    "                                oder als JJJJ-MM-TT (ISO 8601, auch -0044-03-15)\n"
     "                                (Jahre -4712 bis 5879490; ohne Angabe: heute)\n"
     "  -                             Daten zeilenweise von der Standardeingabe lesen; nach\n"
     "                                jedem Block eine Leerzeile\n"
+    "  --json                        je Datum ein JSON-Objekt in einer Zeile, unabhängig von\n"
+    "                                den Regionaleinstellungen (Felder: man lunoria-info)\n"
+    "  --datumsformat iso|lokal      Daten der Textausgabe als JJJJ-MM-TT oder im kurzen\n"
+    "                                Datumsformat (Vorgabe: lokal)\n"
     "  --zeitbasis german|standard   Sommerzeitregeln: deutsche Geschichte oder die Regel der\n"
     "                                Systemzeitzone (Vorgabe: standard)\n"
     "  --ort NAME                    Ort aus der Ortsliste, etwa \"Heidelberg\" oder, nach\n"
@@ -57,6 +62,7 @@ constexpr const char* Aufruf =
     "  --breite GRAD                 geographische Breite, nördlich positiv (-90 bis 90)\n"
     "  --laenge GRAD                 geographische Länge, westlich positiv (-180 bis 180);\n"
     "                                mit Koordinaten gilt die Systemzeitzone\n"
+    "  --                            Ende der Optionen: das Folgende ist ein Datum\n"
     "  --version                     Versionsnummer\n"
     "  --help                        diese Hilfe\n"
     "\n"
@@ -132,11 +138,6 @@ bool GradLesen(const std::string& text, Extended& wert)
     return true;
 }
 
-void Zeile(const char* caption, const std::string& wert)
-{
-    std::printf("%s %s\n", caption, wert.c_str());
-}
-
 // Reads a date text into an MJD; the German message when it cannot be shown, else nothing.
 const char* DatumLesen(const std::string& datum, Extended& mjd)
 {
@@ -155,33 +156,26 @@ const char* DatumLesen(const std::string& datum, Extended& mjd)
     return nullptr;
 }
 
-// The block of one date into the buffer of standard output.
-void Ausgeben(Extended mjd, lunoria::TKalenderZeitBasis zeitBasis, Extended breite, Extended laenge,
-              const std::string& ortZeile)
-{
-    using namespace lunoria;
-    // "Allgemein": the day facts for weeks that start on Monday.
-    const Tagesinfo tag = TagesinfoBerechnen(mjd, 1);
-    Zeile("Wochentag:", tag.Wochentagname);
-    Zeile("Monat:", tag.Monatsname);
-    Zeile("Jahr:", Format("%d", tag.Jahr));
-    Zeile("langes Datum:", tag.LangesDatum);
-    const bool woche = tag.KWBeginn != -1;
-    Zeile("Kalenderwoche:", woche ? Format("%d", tag.KW) : std::string());
-    Zeile("beginnt am:", woche ? MJDZuTextDatum(tag.KWBeginn) : std::string());
-    Zeile("Tage seit 1.1.:", Format("%d", tag.TageSeit));
-    Zeile("Tage bis 31.12.:", Format("%d", tag.TageBis));
-    Zeile("Schaltjahr:", tag.Schaltjahr ? "Ja" : "Nein");
+// One date's output into the buffer of standard output: the text block or the JSON line.
+struct TAusgabe {
+    lunoria::TKalenderZeitBasis ZeitBasis;
+    lunoria::TInfoOrt Ort;
+    lunoria::TDatumsform Form = lunoria::dfLokal;
+    bool Json = false;
+};
 
-    // "Astronomie", for the place named first.
-    Zeile("Ort:", ortZeile);
-    const Astroinfo info = AstroinfoBerechnen(mjd, zeitBasis, breite, laenge);
-    for (const TAstroinfoZeile& z : AstroinfoZeilen(AstroinfoTexte(info)))
-        Zeile(z.Caption, z.Wert);
-    if (!info.Hinweis.empty())
-        std::printf("%s\n", info.Hinweis.c_str());
-    if (GrobeNaeherung(tag.Jahr))
-        std::printf("%s\n", NaeherungZeile);
+void JsonZeile(const std::string& zeile)
+{
+    std::fwrite(zeile.data(), 1, zeile.size(), stdout);
+    std::putchar('\n');
+}
+
+void Ausgeben(Extended mjd, const TAusgabe& a)
+{
+    if (a.Json)
+        JsonZeile(lunoria::InfoJson(mjd, a.ZeitBasis, a.Ort));
+    else
+        std::fputs(lunoria::InfoText(mjd, a.ZeitBasis, a.Ort, a.Form).c_str(), stdout);
 }
 
 }  // namespace
@@ -199,6 +193,8 @@ int main(int argc, char* argv[])
     bool datumGegeben = false;
     std::string ortName;
     bool ortGegeben = false, breiteGegeben = false, laengeGegeben = false;
+    bool json = false;
+    TDatumsform form = dfLokal;
 
     // The C library's reasons (strerror) in the user's language, as UTF-8 whatever the
     // character type; only the messages, so that numbers keep their point.
@@ -209,8 +205,20 @@ int main(int argc, char* argv[])
     static char puffer[Puffergroesse];
     std::setvbuf(stdout, puffer, _IOFBF, sizeof puffer);
 
+    bool optionen = true;  // until "--": after it every argument is a date
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        if (optionen && arg == "--") {
+            optionen = false;
+            continue;
+        }
+        if (!optionen) {
+            if (datumGegeben)
+                return FalscherAufruf("mehr als ein Datum angegeben");
+            datum = arg;
+            datumGegeben = true;
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             std::fputs(Aufruf, stdout);
             return AusgabeAbschliessen();
@@ -219,6 +227,10 @@ int main(int argc, char* argv[])
             // The project's version, given by the build.
             std::printf("lunoria-info %s\n", LUNORIA_VERSION);
             return AusgabeAbschliessen();
+        }
+        if (arg == "--json") {
+            json = true;
+            continue;
         }
         if (arg.rfind("--", 0) == 0) {
             std::string name = arg, wert;
@@ -229,7 +241,8 @@ int main(int argc, char* argv[])
                 wert = arg.substr(gleich + 1);
                 wertDabei = true;
             }
-            if (name != "--zeitbasis" && name != "--breite" && name != "--laenge" && name != "--ort")
+            if (name != "--zeitbasis" && name != "--breite" && name != "--laenge" && name != "--ort" &&
+                name != "--datumsformat")
                 return FalscherAufruf("unbekannte Option \"" + name + "\"");
             if (!wertDabei) {
                 if (i + 1 >= argc)
@@ -239,6 +252,13 @@ int main(int argc, char* argv[])
             if (name == "--ort") {
                 ortName = wert;
                 ortGegeben = true;
+            } else if (name == "--datumsformat") {
+                if (wert == "iso")
+                    form = dfISO;
+                else if (wert == "lokal")
+                    form = dfLokal;
+                else
+                    return FalscherAufruf("Datumsformat \"" + wert + "\" ist weder iso noch lokal");
             } else if (name == "--zeitbasis") {
                 if (wert == "german")
                     zeitBasis = kzbGerman;
@@ -263,9 +283,10 @@ int main(int argc, char* argv[])
         datumGegeben = true;
     }
 
-    // Regional settings and zone names of the system, as Lunoria uses them. The settings are
-    // read once, when their provider is installed, and serve every date.
-    InstalliereKonsolenQuellen();
+    // Regional settings and zone names of the system, as Lunoria uses them; for JSON the German
+    // ones, so that a script reads the same names on every machine. The settings are read
+    // once, when their provider is installed, and serve every date.
+    InstalliereKonsolenQuellen(json);
 
     // The place: the named one with its zone, else the window's stored one; typed coordinates
     // replace either and keep the system zone.
@@ -307,10 +328,14 @@ int main(int argc, char* argv[])
         return 2;
     }
     const std::string koordinaten = KoordinatenText(static_cast<double>(breite), static_cast<double>(-laenge));
-    ortZeile = ortZeile.empty() ? koordinaten : ortZeile + " (" + koordinaten + ")";
+    TAusgabe ausgabe{zeitBasis, {}, form, json};
+    ausgabe.Ort.Name = ortZeile.empty() ? std::string() : ort.Name;
+    ausgabe.Ort.Zeile = ortZeile.empty() ? koordinaten : ortZeile + " (" + koordinaten + ")";
+    ausgabe.Ort.Breite = static_cast<double>(breite);
+    ausgabe.Ort.Laenge = static_cast<double>(-laenge);
 
     if (!datumGegeben) {
-        Ausgeben(MJDHeute(), zeitBasis, breite, laenge, ortZeile);
+        Ausgeben(MJDHeute(), ausgabe);
         return AusgabeAbschliessen();
     }
     if (datum != "-") {
@@ -319,7 +344,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "lunoria-info: »%s«: %s\n", datum.c_str(), fehler);
             return 2;
         }
-        Ausgeben(mjd, zeitBasis, breite, laenge, ortZeile);
+        Ausgeben(mjd, ausgabe);
         return AusgabeAbschliessen();
     }
     // Status 2 once a line could not be shown; a failed write ends the run at once with 1.
@@ -338,10 +363,17 @@ int main(int argc, char* argv[])
                 return 1;
             std::fprintf(stderr, "lunoria-info: Zeile %ld: »%s«: %s\n", nummer, zeile.c_str(), fehler);
             status = 2;
+            // JSON keeps one object per input line: the failed line's object says why.
+            if (json) {
+                JsonZeile(InfoFehlerJson(nummer, zeile, fehler));
+                if (AusgabeAbschliessen() != 0)
+                    return 1;
+            }
             continue;
         }
-        Ausgeben(mjd, zeitBasis, breite, laenge, ortZeile);
-        std::putchar('\n');
+        Ausgeben(mjd, ausgabe);
+        if (!json)
+            std::putchar('\n');
         if (AusgabeAbschliessen() != 0)
             return 1;
     }

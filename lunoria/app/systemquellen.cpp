@@ -65,8 +65,13 @@ TRegionaleEinstellungen EinstellungenAusLocale(const QLocale& locale)
     return e;
 }
 
-void InstalliereKonsolenQuellen()
+void InstalliereKonsolenQuellen(bool deutsch)
 {
+    if (deutsch) {
+        SetzeRegionalQuelle({});
+        InstalliereZonenNamen(QLocale(QLocale::German, QLocale::Germany));
+        return;
+    }
     SetzeRegionalQuelle(&QtRegionaleEinstellungen);
     InstalliereZonenNamen();
 }

@@ -17,7 +17,8 @@ TRegionaleEinstellungen QtRegionaleEinstellungen();
 // code without a window. Called once at program start, after the QApplication exists.
 void InstalliereSystemQuellen();
 
-// Installs the providers that need no window system (for command-line programs).
-void InstalliereKonsolenQuellen();
+// Installs the providers that need no window system (for command-line programs); deutsch:
+// the German settings and zone names whatever the locale, for output that scripts read.
+void InstalliereKonsolenQuellen(bool deutsch = false);
 
 }  // namespace lunoria

@@ -53,9 +53,8 @@ struct TLangeNamen {
     QLocale Sprache;
 };
 
-TLangeNamen LangeNamenLesen()
+TLangeNamen LangeNamenLesen(const QLocale& locale)
 {
-    const QLocale locale = QLocale::system();
     TLangeNamen n{QTimeZone::systemTimeZone(),
                   locale.language() == QLocale::C ? QLocale(QLocale::German, QLocale::Germany) : locale};
     // The first name asked for loads ICU's zone names; here, in the reading thread.
@@ -106,18 +105,23 @@ void LesefadenAbwarten()
 
 void InstalliereZonenNamen()
 {
+    InstalliereZonenNamen(QLocale::system());
+}
+
+void InstalliereZonenNamen(const QLocale& sprache)
+{
     // The names come from the time-zone data of ICU, whose loading costs a millisecond or two:
     // in a window program a second thread reads them while the window is built, and the first
     // rule asked for waits for it. Without an application object (the command-line program)
     // they are read at once.
     std::shared_future<TLangeNamen> namen;
     if (QCoreApplication::instance()) {
-        namen = std::async(std::launch::async, LangeNamenLesen).share();
+        namen = std::async(std::launch::async, LangeNamenLesen, sprache).share();
         Lesefaden() = namen;
         qAddPostRoutine(LesefadenAbwarten);
     } else {
         std::promise<TLangeNamen> sofort;
-        sofort.set_value(LangeNamenLesen());
+        sofort.set_value(LangeNamenLesen(sprache));
         namen = sofort.get_future().share();
     }
     SetzeZonenNamenQuelle([namen](const TTZifTyp& zeit, Extended u) { return LangerName(namen.get(), zeit, u); });

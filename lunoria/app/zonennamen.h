@@ -32,5 +32,7 @@ TZonenregelStand MitLangenNamen(TZonenregelStand stand, const TZonenNamen& namen
 // (German for the C locale) as the source of zone names: the name of the local time in force
 // at each instant.
 void InstalliereZonenNamen();
+// The same in the language of the locale given (German for the C locale).
+void InstalliereZonenNamen(const QLocale& sprache);
 
 }  // namespace lunoria

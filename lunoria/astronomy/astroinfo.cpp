@@ -25,9 +25,9 @@ std::string SommerzeitLabel(const std::vector<TSommerzeitWechsel>& wechsel)
     return text;
 }
 
-std::string JahreszeitLabel(Extended t)
+std::string JahreszeitLabel(Extended t, TDatumsform form)
 {
-    return MJDZuTextDatum(t) + "  " + ZeitText(StundeVon(t)) + " Uhr";
+    return DatumText(t, form) + "  " + ZeitText(StundeVon(t)) + " Uhr";
 }
 
 }  // namespace
@@ -49,7 +49,9 @@ Astroinfo AstroinfoAus(const TSonneMondAufUnter& sm, Extended mjd)
     info.ZeitZone = sm.ZeitZone();
     info.Hinweis = sm.Hinweis();
     info.Sommerzeit = sm.SommerzeitDaten();
-    info.Jahreszeiten = JahreszeitenLokal(JahrVon(mjd), sm.SommerzeitDaten());
+    info.Jahreszeiten = JahreszeitenLokal(JahrVon(mjd), sm.SommerzeitDaten(), &info.JahreszeitenOffset);
+    info.AufUnter = sm.AufUnterDaten();
+    info.Phase = sm.PhasenEreignis();
     info.Beleuchtung = sm.Beleuchtung();
     info.Bildwinkel = sm.Bildwinkel();
     info.Zunehmend = sm.Zunehmend();
@@ -63,7 +65,7 @@ Astroinfo AstroinfoBerechnen(Extended mjd, TKalenderZeitBasis zeitBasis, Extende
     return AstroinfoAus(sm, mjd);
 }
 
-TAstroinfoTexte AstroinfoTexte(const Astroinfo& info)
+TAstroinfoTexte AstroinfoTexte(const Astroinfo& info, TDatumsform form)
 {
     TAstroinfoTexte t;
     t.lbJD = FormatFloat("#,#0.0000", info.JD);
@@ -82,35 +84,36 @@ TAstroinfoTexte AstroinfoTexte(const Astroinfo& info)
     const TSommerzeitInfoRec& s = info.Sommerzeit;
     t.lbStartSommerzeit = SommerzeitLabel(s.Beginne);
     t.lbEndeSommerzeit = SommerzeitLabel(s.Enden);
-    t.lbFruehling = JahreszeitLabel(info.Jahreszeiten[jzFruehling]);
-    t.lbSommer = JahreszeitLabel(info.Jahreszeiten[jzSommer]);
-    t.lbHerbst = JahreszeitLabel(info.Jahreszeiten[jzHerbst]);
-    t.lbWinter = JahreszeitLabel(info.Jahreszeiten[jzWinter]);
+    t.lbFruehling = JahreszeitLabel(info.Jahreszeiten[jzFruehling], form);
+    t.lbSommer = JahreszeitLabel(info.Jahreszeiten[jzSommer], form);
+    t.lbHerbst = JahreszeitLabel(info.Jahreszeiten[jzHerbst], form);
+    t.lbWinter = JahreszeitLabel(info.Jahreszeiten[jzWinter], form);
     return t;
 }
 
 std::array<TAstroinfoZeile, 19> AstroinfoZeilen(const TAstroinfoTexte& t)
 {
+    const auto z = [](TBeschriftung art, const std::string& wert) { return TAstroinfoZeile{art, Caption(art), wert}; };
     return {{
-        {"Julianisches Datum (JD):", t.lbJD},
-        {"Modifiziertes Julianisches Datum (MJD):", t.lbMJD},
-        {"Julianische Jahrhunderte (JHd):", t.lbJHd},
-        {"Mondphase:", t.lbMondPhase},
-        {"Sonnenaufgang:", t.lbSonneAuf},
-        {"Sonnenuntergang:", t.lbSonneUnter},
-        {"Bürgerliche Dämmerung:", t.lbBuergerlich},
-        {"Nautische Dämmerung:", t.lbNautisch},
-        {"Astronomische Dämmerung:", t.lbAstronomisch},
-        {"Mondaufgang:", t.lbMondAuf},
-        {"Monduntergang:", t.lbMondUnter},
-        {"GMT:", t.lbGMT},
-        {"Zeitzone:", t.lbZeitzone},
-        {"Sommerzeitanfang,", t.lbStartSommerzeit},
-        {"Sommerzeitende,", t.lbEndeSommerzeit},
-        {"Frühlingsanfang:", t.lbFruehling},
-        {"Sommeranfang:", t.lbSommer},
-        {"Herbstanfang:", t.lbHerbst},
-        {"Winteranfang:", t.lbWinter},
+        z(bsJD, t.lbJD),
+        z(bsMJD, t.lbMJD),
+        z(bsJHd, t.lbJHd),
+        z(bsMondphase, t.lbMondPhase),
+        z(bsSonnenaufgang, t.lbSonneAuf),
+        z(bsSonnenuntergang, t.lbSonneUnter),
+        z(bsBuergerlich, t.lbBuergerlich),
+        z(bsNautisch, t.lbNautisch),
+        z(bsAstronomisch, t.lbAstronomisch),
+        z(bsMondaufgang, t.lbMondAuf),
+        z(bsMonduntergang, t.lbMondUnter),
+        z(bsGMT, t.lbGMT),
+        z(bsZeitzone, t.lbZeitzone),
+        z(bsSommerzeitanfang, t.lbStartSommerzeit),
+        z(bsSommerzeitende, t.lbEndeSommerzeit),
+        z(bsFruehling, t.lbFruehling),
+        z(bsSommer, t.lbSommer),
+        z(bsHerbst, t.lbHerbst),
+        z(bsWinter, t.lbWinter),
     }};
 }
 
@@ -118,10 +121,9 @@ std::string DaemmerungZeilen(const TAstroinfoTexte& t)
 {
     std::string text;
     for (const TAstroinfoZeile& z : AstroinfoZeilen(t)) {
-        const std::string caption = z.Caption;
-        if (caption.find("Dämmerung:") == std::string::npos)
+        if (z.Art != bsBuergerlich && z.Art != bsNautisch && z.Art != bsAstronomisch)
             continue;
-        text += (text.empty() ? "" : "\n") + caption + " " + z.Wert;
+        text += (text.empty() ? "" : "\n") + std::string(z.Caption) + " " + z.Wert;
     }
     return text;
 }

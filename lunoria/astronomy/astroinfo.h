@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "beschriftungen.h"
+#include "calendar/datumstext.h"
 #include "calendar/extended.h"
 #include "calendar/sommerzeit.h"
 #include "jahreszeiten.h"
@@ -25,9 +27,14 @@ struct Astroinfo {
     std::string MondPhase;
     std::string ZeitZoneGMT;
     std::string ZeitZone;
-    std::string Hinweis;            // a remark on the day (a local day the zone skipped); empty otherwise
-    TSommerzeitInfoRec Sommerzeit;  // daylight saving of the date's year under the time basis
-    TJahreszeiten Jahreszeiten{};   // season starts of the date's year, local clock time
+    std::string Hinweis;                       // a remark on the day (a local day the zone skipped); empty otherwise
+    TSommerzeitInfoRec Sommerzeit;             // daylight saving of the date's year under the time basis
+    TJahreszeiten Jahreszeiten{};              // season starts of the date's year, local clock time
+    std::array<long, 4> JahreszeitenOffset{};  // seconds east of UTC at each season start
+    // The numbers behind the texts: rise, set and twilights in local hours of the date with
+    // their offsets, the zone's offset at the day's noon (hours), a new or full moon of the day.
+    TAufUnterDaten AufUnter;
+    TPhasenEreignis Phase;
     // The moon's illumination for the moon picture.
     Extended Beleuchtung = 0;  // percent
     Extended Bildwinkel = 0;   // degrees
@@ -67,12 +74,13 @@ struct TAstroinfoTexte {
 
 // The label texts of the data under the regional settings in force: JD and MJD as
 // "#,#0.0000", JHd as "#,#0.000000"; the daylight-saving start and end as
-// "am 29.03. um 02:00 Uhr" or "nicht definiert"; each season as its date, two blanks, the
-// clock time and " Uhr".
-TAstroinfoTexte AstroinfoTexte(const Astroinfo& info);
+// "am 29.03. um 02:00 Uhr" or "nicht definiert"; each season as its date (in the form given),
+// two blanks, the clock time and " Uhr".
+TAstroinfoTexte AstroinfoTexte(const Astroinfo& info, TDatumsform form = dfLokal);
 
 // One caption of the tab with its value.
 struct TAstroinfoZeile {
+    TBeschriftung Art;
     const char* Caption;
     std::string Wert;
 };

@@ -39,6 +39,8 @@ enum TAstroText : int {
     // Twilight: the sun never goes as low as its depth on the day, or never gets as high.
     atDaemmerungGanzeNacht,
     atDaemmerungKeine,
+    // A crossing of the day's twilight that falls on the day before or after.
+    atNichtAmTag,
     atAnzahlTexte
 };
 
@@ -68,6 +70,7 @@ inline constexpr std::array<const char*, atAnzahlTexte> AstroTexte = {
     "Diesen Tag gab es in dieser Zeitzone nicht.",
     "die ganze Nacht",
     "keine",
+    "nicht an diesem Tag",
 };
 
 constexpr const char* AstroText(TAstroText nr)

@@ -308,15 +308,19 @@ TJahreszeiten Jahreszeiten(int jahr)
     return e.Zeiten;
 }
 
-TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec)
+TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec, std::array<long, 4>* offsets)
 {
     TJahreszeiten zeiten = Jahreszeiten(jahr);
-    for (Extended& t : zeiten) {
+    for (std::size_t i = 0; i < zeiten.size(); ++i) {
+        Extended& t = zeiten[i];
         // The series run in dynamical time, which is ahead of universal time by Delta T; the
         // offset in force at the instant gives the local clock, to the minute, so that an
         // instant at 23:59:40 reads 00:00 of the next day.
         const Extended u = t - DeltaTSekunden(t) / 86400;
-        t = std::round(LokalZeit(rec.Basis, u) * 1440) / 1440;
+        const TTZifTyp zeit = ZonenZeitAm(rec.Basis, u);
+        t = std::round((u + static_cast<Extended>(zeit.Offset) / 3600 / 24) * 1440) / 1440;
+        if (offsets)
+            (*offsets)[i] = zeit.Offset;
     }
     return zeiten;
 }

@@ -34,6 +34,7 @@ TJahreszeiten JahreszeitenBerechnen(int jahr);
 // The season starts of the year in local clock time, to the minute: each instant of
 // Jahreszeiten less Delta T (DeltaTSekunden), from dynamical to universal time, plus the offset
 // in force at that instant under the record's time basis.
-TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec);
+// offsets, when given, takes the offset in force at each instant (seconds east of UTC).
+TJahreszeiten JahreszeitenLokal(int jahr, const TSommerzeitInfoRec& rec, std::array<long, 4>* offsets = nullptr);
 
 }  // namespace lunoria

@@ -155,10 +155,12 @@ void Schaerfen(TAufUnterObjekt objekt, Extended mjd0, Extended laenge, Extended 
 // to the next day: not found on this one.
 void AufLokaleStunden(TAufUnterBlock& block, TKalenderZeitBasis basis, Extended mjd0, Extended tag)
 {
-    const auto umrechnen = [&](Extended& stunden, bool& gefunden) {
+    const auto umrechnen = [&](Extended& stunden, bool& gefunden, long& offset) {
         if (!gefunden)
             return;
-        const Extended lokal = LokalZeit(basis, mjd0 + stunden / 24);
+        const Extended u = mjd0 + stunden / 24;
+        offset = ZonenZeitAm(basis, u).Offset;
+        const Extended lokal = u + static_cast<Extended>(offset) / 3600 / 24;
         const Extended minuten = std::round((lokal - tag) * 1440);
         if (minuten >= 1440 || minuten < 0) {
             gefunden = false;
@@ -167,8 +169,8 @@ void AufLokaleStunden(TAufUnterBlock& block, TKalenderZeitBasis basis, Extended 
         }
         stunden = minuten / 60;
     };
-    umrechnen(block.Aufgang, block.AufgangGefunden);
-    umrechnen(block.Untergang, block.UntergangGefunden);
+    umrechnen(block.Aufgang, block.AufgangGefunden, block.AufgangOffset);
+    umrechnen(block.Untergang, block.UntergangGefunden, block.UntergangOffset);
 }
 
 }  // namespace
@@ -355,6 +357,7 @@ void TSonneMondAufUnter::Berechnen(Extended t)
     // The month's principal phases; a new or full moon on the date itself names the phase.
     m_Ereignisse.Clear();
     m_Ereignisse.FuelleMonat(t);
+    m_PhasenEreignis = {};
     const bool ereignis = EreignisAmTag(t);
     const TMondBeleuchtung b = MondBeleuchtung(m_Breite, m_Laenge, t);
     m_AufUnterDaten.Beleuchtung = b.Prozent;
@@ -384,12 +387,13 @@ void TSonneMondAufUnter::Berechnen(Extended t)
     m_ZeitPunktText = MJDZuTextDatum(t);
 }
 
-Extended TSonneMondAufUnter::LokaleEreigniszeit(Extended jde) const
+Extended TSonneMondAufUnter::LokaleEreigniszeit(Extended jde, long& offset) const
 {
     // The phase series run in dynamical time; less Delta T gives universal time, and the
     // offset in force at that instant the local clock time.
     const Extended u = jde - DeltaTSekunden(jde) / 86400;
-    return LokalZeit(m_ZeitBasis, u);
+    offset = ZonenZeitAm(m_ZeitBasis, u).Offset;
+    return u + static_cast<Extended>(offset) / 3600 / 24;
 }
 
 bool TSonneMondAufUnter::EreignisAmTag(Extended t)
@@ -406,13 +410,15 @@ bool TSonneMondAufUnter::EreignisAmTag(Extended t)
             if (std::fabs(e.Zeitpunkt - t) > 2)
                 continue;
             // To the minute first: an event at 23:59:40 is shown at 00:00 of the next day.
-            const Extended lokal = std::round(LokaleEreigniszeit(e.Zeitpunkt) * 1440) / 1440;
+            long offset = 0;
+            const Extended lokal = std::round(LokaleEreigniszeit(e.Zeitpunkt, offset) * 1440) / 1440;
             // The day of the event counts from its own local midnight, also before MJD 0.
             const Extended tag = Abrunden(lokal);
             if (tag != t)
                 continue;
             m_MondPhase = std::string(AstroText(e.Typ == mpNeumond ? atNeumond : atVollmond)) + " (" +
                           MitUhr((lokal - tag) * 24) + ")";
+            m_PhasenEreignis = {e.Typ, lokal, offset};
             return true;
         }
         return false;

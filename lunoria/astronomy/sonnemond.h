@@ -25,6 +25,9 @@ struct TAufUnterBlock {
     bool AufgangGefunden = false;
     bool UntergangGefunden = false;
     bool ObenBeiStart = false;  // above the reference altitude at local midnight
+    // Seconds east of UTC in force at the rise and at the set, for writing them as instants.
+    long AufgangOffset = 0;
+    long UntergangOffset = 0;
 };
 
 // Work record of the rise and set search and of the moon's illumination.
@@ -45,6 +48,15 @@ struct TAufUnterDaten {
 };
 
 enum TAufUnterObjekt : int { auoMond, auoSonne };
+
+// A new or full moon on the local day: its type (mpNeumond, mpVollmond; -1 on other days),
+// its local clock time to the minute (an MJD) and the offset in force then (seconds east of
+// UTC).
+struct TPhasenEreignis {
+    int Typ = -1;
+    Extended Lokal = 0;
+    long Offset = 0;
+};
 
 // Extremum and roots of the parabola through (-1, ym), (0, y0), (1, yp).
 struct TQuadInterpolation {
@@ -118,6 +130,7 @@ public:
     const TSommerzeitInfoRec& SommerzeitDaten() const { return m_Sommerzeit; }
     const TAufUnterDaten& AufUnterDaten() const { return m_AufUnterDaten; }
     const TEreignissListe& Ereignisse() const { return m_Ereignisse; }
+    const TPhasenEreignis& PhasenEreignis() const { return m_PhasenEreignis; }
 
     // The moon's illumination for the moon picture.
     Extended Beleuchtung() const { return m_AufUnterDaten.Beleuchtung; }
@@ -126,8 +139,8 @@ public:
 
 private:
     // Local clock time (MJD) of a phase instant jde of the series (dynamical time): less Delta T,
-    // plus the standard or daylight offset in force at that instant.
-    Extended LokaleEreigniszeit(Extended jde) const;
+    // plus the standard or daylight offset in force at that instant, which goes to offset.
+    Extended LokaleEreigniszeit(Extended jde, long& offset) const;
     // When a new or full moon falls on the local day t, sets MondPhase to its name and local
     // time and returns true.
     bool EreignisAmTag(Extended t);
@@ -152,6 +165,7 @@ private:
     TAufUnterDaten m_AufUnterDaten;
     TKalenderZeitBasis m_ZeitBasis;
     TEreignissListe m_Ereignisse;
+    TPhasenEreignis m_PhasenEreignis;
 };
 
 // Texts of the sun-and-moon object, usable on their own:

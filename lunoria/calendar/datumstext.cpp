@@ -1,5 +1,6 @@
 #include "datumstext.h"
 
+#include <charconv>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -53,6 +54,33 @@ bool NaechsteZahl(std::string& rest, int& wert)
     return true;
 }
 
+// An ISO 8601 calendar date "JJJJ-MM-TT": an optional sign, at least four digits of the year
+// (year 0 is 1 BC, -0044 is 45 BC, as the calendar counts), two of the month and two of the
+// day, nothing around them. False when the text has another form.
+bool ISODatumLesen(const std::string& text, int& tag, int& monat, int& jahr)
+{
+    std::size_t i = 0;
+    const bool negativ = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        i = 1;
+    const std::size_t jahrAnfang = i;
+    while (i < text.size() && IstZiffer(text[i]))
+        ++i;
+    const std::size_t stellen = i - jahrAnfang;
+    // Nine digits keep the year in an int; the calendar's years have at most seven.
+    if (stellen < 4 || stellen > 9 || text.size() != i + 6 || text[i] != '-' || text[i + 3] != '-')
+        return false;
+    for (const std::size_t k : {i + 1, i + 2, i + 4, i + 5})
+        if (!IstZiffer(text[k]))
+            return false;
+    jahr = std::atoi(text.substr(jahrAnfang, stellen).c_str());
+    if (negativ)
+        jahr = -jahr;
+    monat = (text[i + 1] - '0') * 10 + (text[i + 2] - '0');
+    tag = (text[i + 4] - '0') * 10 + (text[i + 5] - '0');
+    return true;
+}
+
 }  // namespace
 
 TDatumsreihenfolge Datumsreihenfolge()
@@ -79,6 +107,81 @@ std::string MJDZuTextDatum(Extended mjd)
     case TMJ:
     default: return Format("%.2d%s%.2d%s%d", tag, s, monat, s, jahr);
     }
+}
+
+namespace {
+
+// Appends n at least `stellen` digits wide, zeros in front (n >= 0).
+void Ziffern(std::string& text, long n, int stellen)
+{
+    char puffer[24];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, n).ptr;
+    for (auto breite = ende - puffer; breite < stellen; ++breite)
+        text += '0';
+    text.append(puffer, ende);
+}
+
+// The ISO date of a split day; written by hand, as lunoria-info writes some twenty per date.
+void ISODatumAnhaengen(std::string& text, int tag, int monat, int jahr)
+{
+    // Four digits at least; a sign before years below 0 and, as ISO 8601's expanded form asks,
+    // before years of more than four digits.
+    if (jahr < 0 || jahr > 9999)
+        text += jahr < 0 ? '-' : '+';
+    Ziffern(text, jahr < 0 ? -static_cast<long>(jahr) : jahr, 4);
+    text += '-';
+    Ziffern(text, monat, 2);
+    text += '-';
+    Ziffern(text, tag, 2);
+}
+
+}  // namespace
+
+std::string MJDZuISODatum(Extended mjd)
+{
+    int tag, monat, jahr;
+    Extended stunden;
+    if (!Caldat(std::floor(mjd), tag, monat, jahr, stunden))
+        return {};
+    std::string text;
+    ISODatumAnhaengen(text, tag, monat, jahr);
+    return text;
+}
+
+std::string DatumText(Extended mjd, TDatumsform form)
+{
+    return form == dfISO ? MJDZuISODatum(mjd) : MJDZuTextDatum(mjd);
+}
+
+std::string ISOZeitpunkt(Extended lokal, long offsetSekunden)
+{
+    // The local clock to the minute, as the texts show it; a minute rounded up may end the day.
+    const Extended minuten = std::round(lokal * 1440);
+    const Extended tag = std::floor(minuten / 1440);
+    int t, m, j;
+    Extended stunden;
+    if (!Caldat(tag, t, m, j, stunden))
+        return {};
+    std::string text;
+    text.reserve(32);
+    ISODatumAnhaengen(text, t, m, j);
+    const long minute = std::lround(minuten - tag * 1440);
+    const long betrag = offsetSekunden < 0 ? -offsetSekunden : offsetSekunden;
+    text += 'T';
+    Ziffern(text, minute / 60, 2);
+    text += ':';
+    Ziffern(text, minute % 60, 2);
+    text += ":00";
+    text += offsetSekunden < 0 ? '-' : '+';
+    Ziffern(text, betrag / 3600, 2);
+    text += ':';
+    Ziffern(text, betrag / 60 % 60, 2);
+    // The local mean times of the nineteenth century are offsets to the second.
+    if (betrag % 60 != 0) {
+        text += ':';
+        Ziffern(text, betrag % 60, 2);
+    }
+    return text;
 }
 
 std::string TextDatumHeute()
@@ -160,6 +263,14 @@ Extended TextDatumZuMJD(const std::string& text, int& fehler)
     fehler = 4;
     if (text.empty())
         return heute;
+    // The ISO form is read in every locale, so that a script's dates mean the same day on
+    // every machine.
+    if (int tag = 0, monat = 0, jahr = 0; ISODatumLesen(text, tag, monat, jahr)) {
+        if (!DatumGueltig(tag, monat, jahr))
+            return heute;
+        fehler = 0;
+        return MJDAusDatum(tag, monat, jahr, 0);
+    }
     std::string rest = text;
     int erste = 0, zweite = 0, dritte = 0;
     if (!NaechsteZahl(rest, erste) || rest.empty())

@@ -123,6 +123,7 @@ TSommerzeitWechsel WechselAus(const TZonenWechsel& w)
     x.Tag = TagVon(x.MJD);
     x.Monat = MonatVon(x.MJD);
     x.Zeit = (minuten - x.MJD * 1440) / 60;
+    x.Offset = w.Von.Offset;
     return x;
 }
 
@@ -213,11 +214,11 @@ TSommerzeitInfoRec SommerzeitInfo(TKalenderZeitBasis basis, Extended mjd)
     // 00:00; one that ends in it without an end ends it on 31 December at 24:00.
     if (rec.Beginne.empty() && sommer(amAnfang)) {
         const Extended neujahr = MJDAusDatum(1, 1, jahr, 0);
-        rec.Beginne.push_back({1, 1, 0, neujahr});
+        rec.Beginne.push_back({1, 1, 0, neujahr, amAnfang.Offset});
     }
     if (rec.Enden.empty() && sommer(amSchluss)) {
         const Extended silvester = MJDAusDatum(31, 12, jahr, 0);
-        rec.Enden.push_back({31, 12, 24, silvester});
+        rec.Enden.push_back({31, 12, 24, silvester, amSchluss.Offset});
     }
     rec.SommerzeitName = sommerzeit->Name;
     rec.SommerzeitOffset = static_cast<Extended>(sommerzeit->Offset) / 3600 + 0;

@@ -46,6 +46,7 @@ struct TSommerzeitWechsel {
     int Monat = 0;
     Extended Zeit = 0;  // decimal hours; 24 for a year that ends in summer time
     Extended MJD = 0;   // the day at 0 h
+    long Offset = 0;    // seconds east of UTC of the clock that reads Zeit: the one before the change
 };
 
 // The DST period of one year, as SommerzeitInfo finds it. Every number is 0 and every string

@@ -106,7 +106,7 @@ TEST(Datumstext, ReadingShortDates)
         {"dd.MM.yyyy", ".", "0.05.1998", 4, heute},
         {"dd.MM.yyyy", ".", "99999999999.05.1998", 4, heute},
         // year-month-day
-        {"yyyy-MM-dd", "-", "1998-05-23", 4, heute},
+        {"yyyy-MM-dd", "-", "1998-05-23", 0, 50956},  // read as ISO, the separator being a minus
         {"yyyy-MM-dd", "-", "1998/05/23", 0, 50956},
         {"yyyy-MM-dd", "-", "1998/05", 4, heute},
         {"yyyy-MM-dd", "-", "-44/1/1", 0, MJDAusDatum(1, 1, -44, 0)},
@@ -115,6 +115,19 @@ TEST(Datumstext, ReadingShortDates)
         {"M/d/yyyy", "/", "5.23.1998", 0, 50956},
         {"M/d/yyyy", "/", "5/23", 4, heute},
         {"M/d/yyyy", "/", "23/05/1998", 4, heute},
+        // ISO 8601 in every order: sign and more than four digits of the year, nothing around
+        {"M/d/yyyy", "/", "1998-05-23", 0, 50956},
+        {"dd.MM.yyyy", ".", "-0044-03-15", 0, MJDAusDatum(15, 3, -44, 0)},
+        {"dd.MM.yyyy", ".", "100000-01-01", 0, MJDAusDatum(1, 1, 100000, 0)},
+        {"dd.MM.yyyy", ".", "+100000-01-01", 0, MJDAusDatum(1, 1, 100000, 0)},
+        {"dd.MM.yyyy", ".", "0000-02-29", 0, MJDAusDatum(29, 2, 0, 0)},
+        {"dd.MM.yyyy", ".", "1582-10-10", 4, heute},
+        {"dd.MM.yyyy", ".", "1998-02-29", 4, heute},
+        {"dd.MM.yyyy", ".", "998-05-23", 4, heute},
+        {"dd.MM.yyyy", ".", "1998-5-23", 4, heute},
+        {"dd.MM.yyyy", ".", "1998-05-23T00:00", 4, heute},
+        {"dd.MM.yyyy", ".", "1234567890-01-01", 4, heute},
+        {"dd.MM.yyyy", ".", "--1998-05-23", 4, heute},
     };
     for (const auto& f : faelle) {
         RegionalGuard r(Einstellungen(f.format, f.trenner));
@@ -135,6 +148,33 @@ TEST(Datumstext, ShortDateTextsReadBack)
             EXPECT_EQ(fehler, 0);
         }
     }
+}
+
+TEST(Datumstext, ISODatesAndInstants)
+{
+    // Read back in the C locale's order as in the German one; the sign and width of the year.
+    const struct {
+        Extended mjd;
+        const char* iso;
+    } daten[] = {
+        {50956, "1998-05-23"},
+        {MJDAusDatum(15, 3, -44, 0), "-0044-03-15"},
+        {MJDAusDatum(1, 1, -4712, 0), "-4712-01-01"},
+        {MJDAusDatum(31, 12, 5879490, 0), "+5879490-12-31"},
+        {MJDAusDatum(4, 10, 1582, 0), "1582-10-04"},
+    };
+    for (const auto& d : daten) {
+        EXPECT_EQ(MJDZuISODatum(d.mjd), d.iso);
+        int fehler = -1;
+        EXPECT_EQ(TextDatumZuMJD(d.iso, fehler), d.mjd) << d.iso;
+        EXPECT_EQ(fehler, 0);
+    }
+    // Instants to the minute with the offset in force; 23:59:40 is the next day's 00:00; local
+    // mean time keeps its seconds.
+    EXPECT_EQ(ISOZeitpunkt(50956 + 7.5L / 24, 3600), "1998-05-23T07:30:00+01:00");
+    EXPECT_EQ(ISOZeitpunkt(50956 + (86400 - 20) / 86400.0L, -18000), "1998-05-24T00:00:00-05:00");
+    EXPECT_EQ(ISOZeitpunkt(50956, 3208), "1998-05-23T00:00:00+00:53:28");
+    EXPECT_EQ(ISOZeitpunkt(50956, -12600), "1998-05-23T00:00:00-03:30");
 }
 
 TEST(Datumstext, NumbersInText)
