@@ -53,9 +53,9 @@ class TZelleZugang : public QAccessibleInterface,
                      public QAccessibleActionInterface {
 public:
     TZelleZugang(TKalenderCtrl* gitter, int zeile, int spalte)
-        : m_Gitter(gitter)
-        , m_Zeile(zeile)
-        , m_Spalte(spalte)
+        : m_Gitter(gitter),
+          m_Zeile(zeile),
+          m_Spalte(spalte)
     {
     }
 
