@@ -54,7 +54,7 @@ protected:
 QStringList Unbenannt(QWidget& wurzel)
 {
     static const QList<QAccessible::Role> bedienbar = {
-        QAccessible::Button, QAccessible::CheckBox,     QAccessible::RadioButton, QAccessible::ComboBox,
+        QAccessible::Button,  QAccessible::CheckBox,     QAccessible::RadioButton, QAccessible::ComboBox,
         QAccessible::SpinBox, QAccessible::EditableText, QAccessible::Table,       QAccessible::List,
         QAccessible::PageTab, QAccessible::Slider,       QAccessible::ButtonMenu,  QAccessible::Link};
     QStringList fehlt;
@@ -92,13 +92,16 @@ TEST_F(Zugang, EveryControlHasANameAndTheGridReadsWholeDates)
     EXPECT_EQ(k->role(), QAccessible::Button);
     EXPECT_EQ(k->text(QAccessible::Name), QStringLiteral("Kalender öffnen"));
     EXPECT_TRUE(k->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(Teil<TKalenderEdit>(fenster, "KalenderEdit1"))->text(QAccessible::Name),
-              QStringLiteral("Datum"));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Mond zu \\d{1,3} % beleuchtet, (zu|ab)nehmend$"))
-                    .match(QAccessible::queryAccessibleInterface(Teil<QLabel>(fenster, "Image1"))->text(QAccessible::Name))
-                    .hasMatch());
-    for (const auto& [name, caption] : {std::pair{"lbSonneAuf", "Sonnenaufgang: "}, std::pair{"lbJD", "Julianisches Datum (JD): "},
-                                        std::pair{"lbDatumLang", "langes Datum: "}}) {
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(Teil<TKalenderEdit>(fenster, "KalenderEdit1"))->text(QAccessible::Name),
+        QStringLiteral("Datum"));
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^Mond zu \\d{1,3} % beleuchtet, (zu|ab)nehmend$"))
+            .match(QAccessible::queryAccessibleInterface(Teil<QLabel>(fenster, "Image1"))->text(QAccessible::Name))
+            .hasMatch());
+    for (const auto& [name, caption] :
+         {std::pair{"lbSonneAuf", "Sonnenaufgang: "}, std::pair{"lbJD", "Julianisches Datum (JD): "},
+          std::pair{"lbDatumLang", "langes Datum: "}}) {
         auto* wert = Teil<QLabel>(fenster, name);
         ASSERT_FALSE(wert->text().isEmpty()) << name;
         EXPECT_EQ(QAccessible::queryAccessibleInterface(wert)->text(QAccessible::Name), caption + wert->text());
@@ -154,9 +157,8 @@ TEST_F(Zugang, TheKeysDoWhatTheMouseDoes)
     };
 
     // Tab walks each page as it reads, from the tab bar round to the tab bar.
-    const std::map<int, QStringList> reihen = {
-        {0, {"KalenderCtrl1", "cbKalenderwoche", "SpeedButton1", ""}},
-        {1, {"KalenderEdit1", "KalenderBtn1", "OrtKnopf", "SpeedButton2", ""}}};
+    const std::map<int, QStringList> reihen = {{0, {"KalenderCtrl1", "cbKalenderwoche", "SpeedButton1", ""}},
+                                               {1, {"KalenderEdit1", "KalenderBtn1", "OrtKnopf", "SpeedButton2", ""}}};
     for (const auto& [seite, reihe] : reihen) {
         seiten->setCurrentIndex(seite);
         seiten->tabBar()->setFocus();
@@ -177,9 +179,9 @@ TEST_F(Zugang, TheKeysDoWhatTheMouseDoes)
         Qt::KeyboardModifiers mod;
         const char* datum;
     } schritte[] = {
-        {Qt::Key_Right, Qt::NoModifier, "09.12.2026"},  {Qt::Key_Down, Qt::NoModifier, "16.12.2026"},
-        {Qt::Key_End, Qt::NoModifier, "31.12.2026"},    {Qt::Key_Right, Qt::NoModifier, "31.12.2026"},
-        {Qt::Key_Home, Qt::NoModifier, "01.12.2026"},   {Qt::Key_Left, Qt::NoModifier, "01.12.2026"},
+        {Qt::Key_Right, Qt::NoModifier, "09.12.2026"},    {Qt::Key_Down, Qt::NoModifier, "16.12.2026"},
+        {Qt::Key_End, Qt::NoModifier, "31.12.2026"},      {Qt::Key_Right, Qt::NoModifier, "31.12.2026"},
+        {Qt::Key_Home, Qt::NoModifier, "01.12.2026"},     {Qt::Key_Left, Qt::NoModifier, "01.12.2026"},
         {Qt::Key_PageDown, Qt::NoModifier, "01.01.2027"}, {Qt::Key_End, Qt::NoModifier, "31.01.2027"},
         {Qt::Key_PageDown, Qt::NoModifier, "28.02.2027"}, {Qt::Key_PageUp, Qt::ControlModifier, "28.02.2026"},
         {Qt::Key_PageUp, Qt::NoModifier, "28.01.2026"},   {Qt::Key_PageDown, Qt::ControlModifier, "28.01.2027"},
@@ -320,7 +322,8 @@ QStringList SchwacheTexte(QWidget& wurzel, const QImage& bild, const QList<TKale
             const QColor hinten = Hintergrund(gitterBild, f);
             const double k = Kontrast(Vordergrund(gitterBild, f, hinten), hinten);
             if (k < MindestKontrast)
-                schwach << QStringLiteral("%1 at %2,%3: %4").arg(g->objectName()).arg(f.x()).arg(f.y()).arg(k, 0, 'f', 2);
+                schwach
+                    << QStringLiteral("%1 at %2,%3: %4").arg(g->objectName()).arg(f.x()).arg(f.y()).arg(k, 0, 'f', 2);
         }
     }
     return schwach;
