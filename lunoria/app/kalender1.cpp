@@ -1,8 +1,10 @@
 #include "kalender1.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -134,9 +136,11 @@ TKalender1::TKalender1(QWidget* parent)
     gbInfo = new QGroupBox(QStringLiteral(" Allgemeine Info's: "), TabSheet1);
     gbInfo->setObjectName(QStringLiteral("gbInfo"));
     gbInfo->setGeometry(InfoLinks, 8, InfoBreite, InfoErsteZeile + InfoZeilen * InfoZeilenAbstand + 6);
+    QLabel* infoCaptions[9];
     for (int i = 0; i < 9; ++i) {
         auto* caption = new QLabel(QString::fromUtf8(Caption(InfoCaptions[i])), gbInfo);
         caption->setGeometry(InfoCaptionX, InfoZeileY(InfoZeileVon(i)), InfoWertX - InfoCaptionX, 18);
+        infoCaptions[i] = caption;
     }
     lbTextWochentag = WerteLabel(gbInfo, "lbTextWochentag", 0);
     lbTextMonat = WerteLabel(gbInfo, "lbTextMonat", 1);
@@ -150,6 +154,10 @@ TKalender1::TKalender1(QWidget* parent)
     lbTageseit = WerteLabel(gbInfo, "lbTageseit", 6);
     lbTagebis = WerteLabel(gbInfo, "lbTagebis", 7);
     lbSchaltjahr = WerteLabel(gbInfo, "lbSchaltjahr", 8);
+    QLabel* infoWerte[9] = {lbTextWochentag, lbTextMonat, lbJahr,    lbDatumLang, lbKalWoche,
+                            lbKWStart,       lbTageseit,  lbTagebis, lbSchaltjahr};
+    for (int i = 0; i < 9; ++i)
+        infoCaptions[i]->setBuddy(infoWerte[i]);
 
     // The month grid with its stored settings, applied through the setters in stored order.
     KalenderCtrl1 = new TKalenderCtrl(TabSheet1);
@@ -209,9 +217,48 @@ TKalender1::TKalender1(QWidget* parent)
     lbOrt->setGeometry(72, 310, 436 - 72 - 6, 16);
     m_Ort = VorgabeOrt();
 
+    // Tab follows the screen: the place's button left of the close button.
+    setTabOrder(OrtKnopf, SpeedButton2);
+    // The controls stand at fixed places: smaller, the window would cut values and buttons.
+    setMinimumSize(FensterBreite, FensterHoehe);
+
     PageControl1->setCurrentWidget(TabSheet2);  // the astronomy tab is the one shown at start
+    FarbenAnpassen();
     FormCreate();
     OrtZeigen();
+}
+
+void TKalender1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        FarbenAnpassen();
+}
+
+void TKalender1::FarbenAnpassen()
+{
+    const QPalette& pal = QApplication::palette();
+    const QColor navy(0, 0, 128);
+    const QColor farbe = DunklePalette(pal) ? LesbareFarbe(navy, pal.color(QPalette::Window),
+                                                           {pal.color(QPalette::Link), pal.color(QPalette::WindowText)})
+                                            : navy;
+    for (QLabel* label : m_WerteLabels) {
+        QPalette farben = label->palette();
+        farben.setColor(QPalette::WindowText, farbe);
+        label->setPalette(farben);
+    }
+}
+
+void TKalender1::WerteBenennen()
+{
+    for (const QLabel* caption : findChildren<QLabel*>()) {
+        auto* wert = qobject_cast<QLabel*>(caption->buddy());
+        if (!wert)
+            continue;
+        // A value cut to the label's width is whole in its tooltip.
+        const bool gekuerzt = wert->text().endsWith(QChar(0x2026)) && !wert->toolTip().isEmpty();
+        wert->setAccessibleName(caption->text() + QLatin1Char(' ') + (gekuerzt ? wert->toolTip() : wert->text()));
+    }
 }
 
 void TKalender1::resizeEvent(QResizeEvent* event)
@@ -225,9 +272,7 @@ QLabel* TKalender1::WerteLabel(QWidget* eltern, const char* name, int zeile)
     auto* label = new QLabel(eltern);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(InfoWertX, InfoZeileY(InfoZeileVon(zeile)), InfoBreite - InfoWertX - 6, 18);
-    QPalette farben = label->palette();
-    farben.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy
-    label->setPalette(farben);
+    m_WerteLabels.push_back(label);  // navy
     return label;
 }
 
@@ -240,9 +285,8 @@ QLabel* TKalender1::AstroLabel(const char* caption, const char* name, int x, int
     wert->setObjectName(QLatin1String(name));
     wert->setGeometry(x + captionBreite, y, wertBreite, 16);
     wert->setAlignment(ausrichtung | Qt::AlignVCenter);
-    QPalette farben = wert->palette();
-    farben.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy
-    wert->setPalette(farben);
+    c->setBuddy(wert);
+    m_WerteLabels.push_back(wert);  // navy
     return wert;
 }
 
@@ -313,9 +357,7 @@ void TKalender1::AstronomieAufbauen()
     lbNaeherung = new QLabel(QString::fromUtf8(NaeherungZeile), TabSheet2);
     lbNaeherung->setObjectName(QStringLiteral("lbNaeherung"));
     lbNaeherung->setGeometry(links, zone + 4 * zeile + 6, MondRechts - links, 16);
-    QPalette naeherungFarben = lbNaeherung->palette();
-    naeherungFarben.setColor(QPalette::WindowText, QColor(0, 0, 128));  // navy, as the values
-    lbNaeherung->setPalette(naeherungFarben);
+    m_WerteLabels.push_back(lbNaeherung);  // navy, as the values
     lbNaeherung->hide();
 
     // The seasons under the moon picture, their values as wide as the picture: the dates of
@@ -436,6 +478,11 @@ void TKalender1::KalenderEdit1Change()
     Image1->setPixmap(
         QPixmap::fromImage(MondBild(Image1->size(), verhaeltnis, FarbeZuQColor(COLOR_BTNFACE), info.Beleuchtung,
                                     info.Bildwinkel, info.Zunehmend, vollmond.isNull() ? &m_Vollmond : &vollmond)));
+    // What the picture shows, for a screen reader: "Mond zu 98 % beleuchtet, abnehmend".
+    Image1->setAccessibleName(QStringLiteral("Mond zu %1 % beleuchtet, %2")
+                                  .arg(static_cast<int>(std::lround(info.Beleuchtung)))
+                                  .arg(info.Zunehmend ? QStringLiteral("zunehmend") : QStringLiteral("abnehmend")));
+    WerteBenennen();
 }
 
 Astroinfo TKalender1::AstroinfoDesKnopfs()
@@ -520,6 +567,7 @@ void TKalender1::KalenderCtrl1DatumChange()
     lbTageseit->setText(QString::number(info.TageSeit));
     lbTagebis->setText(QString::number(info.TageBis));
     lbSchaltjahr->setText(QString::fromUtf8(info.Schaltjahr ? JaText : NeinText));
+    WerteBenennen();
 }
 
 void TKalender1::setOrt(const TOrt& ort, bool merken)

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "astronomy/astroinfo.h"
 #include "calendar/extended.h"
@@ -61,6 +62,7 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
@@ -68,6 +70,11 @@ private:
     QLabel* AstroLabel(const char* caption, const char* name, int x, int y, int captionBreite, int wertBreite,
                        Qt::Alignment ausrichtung = Qt::AlignLeft);
     void AstronomieAufbauen();
+    // The values' navy, or on a dark palette a palette colour where navy is not readable.
+    void FarbenAnpassen();
+    // Each value label tied to its caption reads as one line to a screen reader:
+    // "Sonnenaufgang: 07:58 Uhr".
+    void WerteBenennen();
     // The place's row: name and coordinates, the whole line of the place list in the tooltip.
     void OrtZeigen();
     // The data of the drop-down button's date, time basis and place.
@@ -122,8 +129,9 @@ private:
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
     int m_AstronomieBerechnungen = 0;
-    QLabel* lbOrt = nullptr;          // "Ort: Bad Mergentheim (49,47° N, 9,65° O)"
-    QToolButton* OrtKnopf = nullptr;  // "Ort…", opens the place window
+    std::vector<QLabel*> m_WerteLabels;  // the labels shown in navy
+    QLabel* lbOrt = nullptr;             // "Ort: Bad Mergentheim (49,47° N, 9,65° O)"
+    QToolButton* OrtKnopf = nullptr;     // "Ort…", opens the place window
     TOrt m_Ort;
     QPointer<TOrtDialog> m_OrtDialog;  // the open place window, raised again by the button
 

@@ -32,6 +32,7 @@ TOrtDialog::TOrtDialog(QWidget* parent)
     spalte->addWidget(m_Feld);
     m_Liste = new QListWidget(this);
     m_Liste->setObjectName(QStringLiteral("OrtListe"));
+    m_Liste->setAccessibleName(QStringLiteral("Gefundene Orte"));
     spalte->addWidget(m_Liste);
     m_Hinweis = new QLabel(this);
     m_Hinweis->setObjectName(QStringLiteral("OrtHinweis"));

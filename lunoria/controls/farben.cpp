@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
 
 namespace lunoria {
 
@@ -26,6 +28,37 @@ QColor FarbeZuQColor(TColor farbe)
     }
     return QColor(static_cast<int>(farbe & 0xFF), static_cast<int>((farbe >> 8) & 0xFF),
                   static_cast<int>((farbe >> 16) & 0xFF));
+}
+
+double RelativeLuminanz(const QColor& farbe)
+{
+    const auto kanal = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const QColor rgb = farbe.toRgb();
+    return 0.2126 * kanal(rgb.redF()) + 0.7152 * kanal(rgb.greenF()) + 0.0722 * kanal(rgb.blueF());
+}
+
+double Kontrast(const QColor& a, const QColor& b)
+{
+    const double la = RelativeLuminanz(a);
+    const double lb = RelativeLuminanz(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor LesbareFarbe(const QColor& wunsch, const QColor& hintergrund, std::initializer_list<QColor> kandidaten)
+{
+    if (Kontrast(wunsch, hintergrund) >= MindestKontrast)
+        return wunsch;
+    for (const QColor& k : kandidaten)
+        if (Kontrast(k, hintergrund) >= MindestKontrast)
+            return k;
+    const QColor schwarz(Qt::black);
+    const QColor weiss(Qt::white);
+    return Kontrast(schwarz, hintergrund) >= Kontrast(weiss, hintergrund) ? schwarz : weiss;
+}
+
+bool DunklePalette(const QPalette& palette)
+{
+    return RelativeLuminanz(palette.color(QPalette::Window)) < RelativeLuminanz(palette.color(QPalette::WindowText));
 }
 
 TKalenderFarben::TKalenderFarben() = default;

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <initializer_list>
 
 namespace lunoria {
 
@@ -35,6 +36,22 @@ constexpr TColor RGB(int r, int g, int b)
 // The colour a value stands for: system colours through the application palette where a role
 // fits (button face, window, window text), the classic fixed values otherwise.
 QColor FarbeZuQColor(TColor farbe);
+
+// Relative luminance of a colour after WCAG 2 (0 black ... 1 white) and the contrast ratio of
+// two colours (1 ... 21). Text is readable from a ratio of 4.5 against its background.
+double RelativeLuminanz(const QColor& farbe);
+double Kontrast(const QColor& a, const QColor& b);
+inline constexpr double MindestKontrast = 4.5;
+
+// The wished colour where it stands out enough from the background; otherwise the first of the
+// candidates that does (colours of the palette in use), and failing all, black or white,
+// whichever stands out more.
+QColor LesbareFarbe(const QColor& wunsch, const QColor& hintergrund, std::initializer_list<QColor> kandidaten = {});
+
+// A palette with light text on a dark window. The fixed colours of the controls (navy values,
+// the navy system date) are kept on a light palette, where they were chosen; on a dark one
+// they give way to the palette's colours where they are not readable.
+bool DunklePalette(const QPalette& palette);
 
 // Drawing styles of the month grid.
 enum TKalenderShowTyp : int { kst_Standard = 0, kst_3D = 1, kst_win95 = 2 };

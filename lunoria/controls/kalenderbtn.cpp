@@ -2,13 +2,17 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "astronomy/sonnemond.h"
 #include "calendar/datumstext.h"
 #include "kalenderctrl.h"
 #include "kalenderdlg.h"
+#include "kalenderzugang.h"
 #include "ressourcen.h"
 
 namespace lunoria {
@@ -38,7 +42,10 @@ TKalenderBtn::TKalenderBtn(QWidget* parent)
     if (!bild.isNull())
         bild.setMask(bild.createMaskFromColor(QColor(255, 255, 0), Qt::MaskInColor));
     m_Bild = bild;
-    setFocusPolicy(Qt::NoFocus);
+    // A tab stop that opens the picker with Space or Enter; a click leaves the focus where it
+    // is, so that the edit beside it is not checked before the picker opens.
+    setFocusPolicy(Qt::TabFocus);
+    ZugangInstallieren();
 }
 
 TKalenderBtn::~TKalenderBtn() = default;
@@ -318,6 +325,39 @@ void TKalenderBtn::paintEvent(QPaintEvent*)
         Rahmen(p, aussen, flaeche, Qt::black);
         Rahmen(p, innen, Qt::white, grau);
     }
+    if (hasFocus()) {
+        QStyleOptionFocusRect fokus;
+        fokus.initFrom(this);
+        fokus.rect = aussen.adjusted(3, 3, -3, -3);
+        fokus.backgroundColor = flaeche;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, &p, this);
+    }
+}
+
+void TKalenderBtn::focusInEvent(QFocusEvent* event)
+{
+    TBasisKalenderClass::focusInEvent(event);
+    update();
+}
+
+void TKalenderBtn::focusOutEvent(QFocusEvent* event)
+{
+    TBasisKalenderClass::focusOutEvent(event);
+    update();
+}
+
+void TKalenderBtn::keyPressEvent(QKeyEvent* event)
+{
+    const int taste = event->key();
+    if ((taste == Qt::Key_Space || taste == Qt::Key_Return || taste == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        if (isEnabled())
+            Oeffnen();
+        Q_EMIT OnClick();
+        return;
+    }
+    TBasisKalenderClass::keyPressEvent(event);
 }
 
 void TKalenderBtn::enterEvent(QEnterEvent* event)
@@ -348,43 +388,49 @@ void TKalenderBtn::mousePressEvent(QMouseEvent* event)
     TBasisKalenderClass::mousePressEvent(event);
     const bool linksAllein = event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton &&
                              (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
-    if (linksAllein && isEnabled()) {
-        TKalBasisEdit* edit = Gitter()->DatumEdit();
-        int status = 0;
-        const Extended start = edit ? TextDatumZuMJD(edit->text().toStdString(), status) : Gitter()->ModJulDat();
-        if (status != 0) {
-            edit->setFocus();
-            edit->selectAll();
-        } else {
-            m_Gedrueckt = true;
-            repaint();
-            // The dialog opens under the edit's left edge, clear of the edit and of this button
-            // beside it: the rows that either of them takes up are kept free.
-            const QRect knopf(mapToGlobal(QPoint(0, 0)), size());
-            QRect anker = knopf;
-            if (edit) {
-                setModJulDat(start);
-                const QRect feld(edit->mapToGlobal(QPoint(0, 0)), edit->size());
-                anker = QRect(QPoint(feld.left(), std::min(feld.top(), knopf.top())),
-                              QPoint(feld.right(), std::max(feld.bottom(), knopf.bottom())));
-            }
-            m_Dialog->Positionieren(QPoint(anker.left(), anker.bottom() + 1), edit ? anker.width() : 0, anker.height());
-            const int ergebnis = m_Dialog->exec();
-            if (ergebnis == QDialog::Accepted) {
-                m_Geaendert = Gitter()->ModJulDat() != start;
-                if (edit)
-                    edit->setText(Gitter()->TextDatum());
-                DatumGeaendert();
-            } else if (ergebnis == QDialog::Rejected) {
-                Gitter()->setModJulDat(start);
-                if (edit)
-                    edit->setText(QString::fromStdString(MJDZuTextDatum(start)));
-            }
-            m_Gedrueckt = false;
-            repaint();
-        }
-    }
+    if (linksAllein && isEnabled())
+        Oeffnen();
     Q_EMIT OnClick();
+}
+
+void TKalenderBtn::Oeffnen()
+{
+    if (!isEnabled() || m_Gedrueckt)
+        return;
+    TKalBasisEdit* edit = Gitter()->DatumEdit();
+    int status = 0;
+    const Extended start = edit ? TextDatumZuMJD(edit->text().toStdString(), status) : Gitter()->ModJulDat();
+    if (status != 0) {
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
+    m_Gedrueckt = true;
+    repaint();
+    // The dialog opens under the edit's left edge, clear of the edit and of this button beside
+    // it: the rows that either of them takes up are kept free.
+    const QRect knopf(mapToGlobal(QPoint(0, 0)), size());
+    QRect anker = knopf;
+    if (edit) {
+        setModJulDat(start);
+        const QRect feld(edit->mapToGlobal(QPoint(0, 0)), edit->size());
+        anker = QRect(QPoint(feld.left(), std::min(feld.top(), knopf.top())),
+                      QPoint(feld.right(), std::max(feld.bottom(), knopf.bottom())));
+    }
+    m_Dialog->Positionieren(QPoint(anker.left(), anker.bottom() + 1), edit ? anker.width() : 0, anker.height());
+    const int ergebnis = m_Dialog->exec();
+    if (ergebnis == QDialog::Accepted) {
+        m_Geaendert = Gitter()->ModJulDat() != start;
+        if (edit)
+            edit->setText(Gitter()->TextDatum());
+        DatumGeaendert();
+    } else if (ergebnis == QDialog::Rejected) {
+        Gitter()->setModJulDat(start);
+        if (edit)
+            edit->setText(QString::fromStdString(MJDZuTextDatum(start)));
+    }
+    m_Gedrueckt = false;
+    repaint();
 }
 
 }  // namespace lunoria

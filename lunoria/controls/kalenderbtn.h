@@ -91,6 +91,12 @@ public:
     void DatumAnzeigen(QObject* quelle) override;
     void SetGesperrt(bool wert) override;
 
+public Q_SLOTS:
+    // Opens the picker under the linked edit, modally, as a left press does: OK takes the
+    // picked date, Cancel puts the old one back. An unreadable date in the edit keeps it shut
+    // and gives the edit the focus.
+    void Oeffnen();
+
 Q_SIGNALS:
     void OnDatumChange(QObject* sender);
     void OnClick();
@@ -99,6 +105,9 @@ protected:
     virtual void DatumGeaendert();
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;

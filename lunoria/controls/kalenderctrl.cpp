@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QIcon>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
@@ -15,6 +17,7 @@
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
 #include "calendar/regional.h"
+#include "kalenderzugang.h"
 #include "meldungsbox.h"
 #include "ressourcen.h"
 #include "zeichenkette.h"
@@ -86,7 +89,10 @@ TKalenderCtrl::TKalenderCtrl(QWidget* parent)
     QFont schrift(QStringLiteral("MS Sans Serif"));
     schrift.setPointSize(8);
     setFont(schrift);
-    setFocusPolicy(Qt::ClickFocus);  // not a tab stop; a click takes the focus
+    // A tab stop: the keys pick the day (arrows), the month (Page Up, Page Down) and the year
+    // (with Ctrl); Tab moves on to the next control.
+    setFocusPolicy(Qt::StrongFocus);
+    ZugangInstallieren();
     m_ZeitBasis = kzbGerman;
     m_SonneMondAufUnter = std::make_unique<TSonneMondAufUnter>(static_cast<TKalenderZeitBasis>(m_ZeitBasis));
     SteuerRessourcenLaden();
@@ -113,7 +119,7 @@ void TKalenderCtrl::FensterErzeugen()
         auto* k = new QToolButton(this);
         k->setObjectName(QLatin1String(name));
         k->setAutoRaise(true);
-        k->setFocusPolicy(Qt::NoFocus);
+        k->setFocusPolicy(Qt::NoFocus);  // Page Up and Page Down do the same from the keyboard
         k->setIcon(QIcon(RessourcenBild(glyphe, "XPM")));
         k->setIconSize(QSize(13, 13));
         k->move(1, 1);
@@ -122,7 +128,9 @@ void TKalenderCtrl::FensterErzeugen()
         return k;
     };
     m_KnopfLinks = knopf("KnopfLinks", QStringLiteral(":/lunoria/controls/KALSPINLEFT.xpm"), 0);
+    m_KnopfLinks->setAccessibleName(QStringLiteral("Vorheriger Monat"));
     m_KnopfRechts = knopf("KnopfRechts", QStringLiteral(":/lunoria/controls/KALSPINRIGHT.xpm"), 1);
+    m_KnopfRechts->setAccessibleName(QStringLiteral("Nächster Monat"));
     KopfzeileAufbauen();
     m_Modell.Uebernehmen();
     DatumUebernommen();
@@ -301,6 +309,14 @@ void TKalenderCtrl::paintEvent(QPaintEvent*)
                  QRectF(QPointF(0, 0), QSizeF(width(), height() + 1) * m_Puffer.devicePixelRatio()));
     p.setFont(font());
     MarkerZeichnen(p, m_MarkerZelle, !m_ShowTagesMarker);
+    if (hasFocus() && m_MarkerZelle.Wert >= 1) {
+        // Where the keys act: a focus frame just inside the selected day's cell.
+        QStyleOptionFocusRect rahmen;
+        rahmen.initFrom(this);
+        rahmen.rect = QRect(ZellenUrsprung(m_MarkerZelle), QSize(m_ZellenBreite, m_ZellenHoehe)).adjusted(1, 1, -1, -1);
+        rahmen.backgroundColor = FarbeZuQColor(m_Farben.FarbeBkTage());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &rahmen, &p, this);
+    }
 }
 
 void TKalenderCtrl::PufferZeichnen()
@@ -348,7 +364,7 @@ void TKalenderCtrl::TitelZeichnen(QPainter& p)
     const QFontMetrics fm(fett);
     const int x = (width() - fm.horizontalAdvance(text)) / 2;
     const int y = (m_ZellenHoehe - fm.height()) / 2;
-    p.setPen(FarbeZuQColor(m_Farben.FarbeCaption()));
+    p.setPen(LesbarAuf(m_Farben.FarbeCaption(), m_Farben.FarbeBkCaption()));
     p.drawText(x, y + fm.ascent(), text);
     p.setFont(font());
 }
@@ -392,8 +408,14 @@ void TKalenderCtrl::ZelleZeichnen(QPainter& p, const TKalenderZelle& zelle)
         x += w - tw - 5;
     }
     QColor stift = FarbeZuQColor(farbe);
-    if (zelle.Heute && zelle.Art != kza_Ungueltig)
+    bool fest = !(farbe & SystemFarbeFlag);
+    if (zelle.Heute && zelle.Art != kza_Ungueltig) {
         stift = m_Aussehen == kst_win95 ? Navy : QColor(Qt::white);
+        fest = true;
+    }
+    // Days of the neighbour months cannot be picked: they keep their colour, which may hide them.
+    if (zelle.Art != kza_Ungueltig)
+        stift = LesbarAuf(stift, fest, zelle.Art == kza_Kopf ? m_Farben.FarbeBkText() : m_Farben.FarbeBkTage());
     p.setPen(stift);
     p.drawText(x + dx, y + (h - fm.height()) / 2 + fm.ascent(), zelle.Text);
 }
@@ -445,6 +467,20 @@ void TKalenderCtrl::LinienZeichnen(QPainter& p)
     }
     default: break;
     }
+}
+
+QColor TKalenderCtrl::LesbarAuf(TColor farbe, TColor hintergrund) const
+{
+    return LesbarAuf(FarbeZuQColor(farbe), !(farbe & SystemFarbeFlag), hintergrund);
+}
+
+QColor TKalenderCtrl::LesbarAuf(const QColor& farbe, bool festeFarbe, TColor hintergrund) const
+{
+    const QPalette& pal = QApplication::palette();
+    if (festeFarbe && !DunklePalette(pal))
+        return farbe;
+    return LesbareFarbe(farbe, FarbeZuQColor(hintergrund),
+                        {pal.color(QPalette::Link), pal.color(QPalette::Text), pal.color(QPalette::WindowText)});
 }
 
 QRect TKalenderCtrl::MarkerRechteck(const TKalenderZelle& zelle) const
@@ -501,11 +537,11 @@ void TKalenderCtrl::MarkerZeichnen(QPainter& p, const TKalenderZelle& zelle, boo
         if (loeschen) {
             text = p.pen().color();
             if (zelle.Art == kza_Tag)
-                text = FarbeZuQColor(m_Farben.FarbeTage());
+                text = LesbarAuf(m_Farben.FarbeTage(), m_Farben.FarbeBkTage());
             else if (zelle.Art == kza_Samstag)
-                text = FarbeZuQColor(m_Farben.FarbeSamstag());
+                text = LesbarAuf(m_Farben.FarbeSamstag(), m_Farben.FarbeBkTage());
             else if (zelle.Art == kza_Sonntag)
-                text = FarbeZuQColor(m_Farben.FarbeSonntag());
+                text = LesbarAuf(m_Farben.FarbeSonntag(), m_Farben.FarbeBkTage());
         }
         p.setPen(text);
         p.drawText(x + w - tw - 5, y0 + 1 + fm.ascent(), zelle.Text);
@@ -535,6 +571,7 @@ void TKalenderCtrl::DatumAnzeigen(QObject* quelle)
     if (m_KnopfRechts)
         m_KnopfRechts->update();
     TBasisKalenderClass::DatumAnzeigen(quelle);
+    GewaehlteZelleMelden(this);
 }
 
 void TKalenderCtrl::changeEvent(QEvent* event)
@@ -700,6 +737,7 @@ void TKalenderCtrl::setDay(int tag)
     DatumUebernommen();
     MarkerSetzen();
     TBasisKalenderClass::DatumAnzeigen(this);
+    GewaehlteZelleMelden(this);
 }
 
 void TKalenderCtrl::setMonat(int monat)
@@ -759,6 +797,23 @@ void TKalenderCtrl::ZelleAuswaehlen(const TKalenderZelle& zelle)
     m_Modell.TagWaehlen(zelle.Wert);
     DatumUebernommen();
     TBasisKalenderClass::DatumAnzeigen(this);
+    GewaehlteZelleMelden(this);
+}
+
+void TKalenderCtrl::ZelleAktivieren(int spalte, int zeile)
+{
+    if (m_Gesperrt)
+        return;
+    const TKalenderZelle& zelle = Zelle(spalte, zeile);
+    if (IstTag(zelle.Art)) {
+        ZelleAuswaehlen(zelle);
+    } else if (zelle.Art == kza_SysDatum && m_ShowSysDatBmp) {
+        ZumSystemDatum();
+    } else if (zelle.Art == kza_DefaultDatum && m_ShowDefaultDatumBmp) {
+        m_DefaultModus = true;
+        ZumSystemDatum();
+        m_DefaultModus = false;
+    }
 }
 
 void TKalenderCtrl::ZelleWaehlen(int x, int y)
@@ -807,17 +862,17 @@ void TKalenderCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     Q_EMIT OnDblClick();
 }
 
-bool TKalenderCtrl::event(QEvent* event)
+void TKalenderCtrl::focusInEvent(QFocusEvent* event)
 {
-    // Tab and Backtab stay with the grid: it never hands keys on to the window's focus chain.
-    if (event->type() == QEvent::KeyPress && !m_Gesperrt) {
-        auto* taste = static_cast<QKeyEvent*>(event);
-        if (taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) {
-            keyPressEvent(taste);
-            return true;
-        }
-    }
-    return TBasisKalenderClass::event(event);
+    TBasisKalenderClass::focusInEvent(event);
+    MarkerNeuZeichnen(m_MarkerZelle);
+    GewaehlteZelleMelden(this);
+}
+
+void TKalenderCtrl::focusOutEvent(QFocusEvent* event)
+{
+    TBasisKalenderClass::focusOutEvent(event);
+    MarkerNeuZeichnen(m_MarkerZelle);
 }
 
 void TKalenderCtrl::keyPressEvent(QKeyEvent* event)
@@ -825,6 +880,38 @@ void TKalenderCtrl::keyPressEvent(QKeyEvent* event)
     if (m_Gesperrt) {
         event->ignore();
         return;
+    }
+    const Qt::KeyboardModifiers mod = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    switch (event->key()) {
+    // The window's keys: Tab moves the focus on, Ctrl+Tab to the next page of a tab widget, and
+    // Enter and Escape close a dialog.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: event->ignore(); return;
+    // A month, with Ctrl a year back or on; the day is kept where the month has it.
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        event->accept();
+        const int schritt = event->key() == Qt::Key_PageUp ? -1 : 1;
+        if (mod == Qt::ControlModifier)
+            setJahr(Jahr() + schritt);
+        else if (mod == Qt::NoModifier)
+            MonatBlaettern(schritt < 0 ? 0 : 1);
+        return;
+    }
+    // The first and the last day of the month; with Alt, today as a double click on the
+    // system-date picture gives it.
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        event->accept();
+        if (mod == Qt::AltModifier && event->key() == Qt::Key_Home)
+            ZumSystemDatum();
+        else if (mod == Qt::NoModifier)
+            setDay(event->key() == Qt::Key_Home ? 1 : m_Modell.TageImAktMonat());
+        return;
+    default: break;
     }
     event->accept();
     int c = m_MarkerZelle.Spalte;

@@ -131,6 +131,11 @@ public:
     const TKalenderZelle& MarkerZelle() const { return m_MarkerZelle; }
     // Top left corner of a cell in client pixels (hidden rows and columns lie outside).
     QPoint ZellenUrsprung(const TKalenderZelle& zelle) const;
+    // The caption's text: month name and year.
+    const QString& Titel() const { return m_Titel; }
+    // What a click does to a day of the shown month and a double click to a shown picture
+    // cell, for a screen reader's press on that cell; nothing while locked.
+    void ZelleAktivieren(int spalte, int zeile);
 
     // Facts of the current date for the information window.
     QString LangDatum() const;
@@ -165,7 +170,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     virtual void ZelleZeichnen(QPainter& p, const TKalenderZelle& zelle);
     virtual void MarkerZeichnen(QPainter& p, const TKalenderZelle& zelle, bool loeschen);
@@ -186,6 +192,10 @@ private:
     void LinienZeichnen(QPainter& p);
     void MarkerNeuZeichnen(const TKalenderZelle& zelle);
     QRect MarkerRechteck(const TKalenderZelle& zelle) const;
+    // A text colour against the colour of its row: the colour where it is readable there, else
+    // one of the palette's text colours. A fixed colour is kept on a light palette.
+    QColor LesbarAuf(TColor farbe, TColor hintergrund) const;
+    QColor LesbarAuf(const QColor& farbe, bool festeFarbe, TColor hintergrund) const;
 
     // After the model applied a date: the base's copy of the date, sun and moon, the event.
     void DatumUebernommen();

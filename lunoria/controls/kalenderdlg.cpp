@@ -19,6 +19,7 @@
 #include "calendar/julian.h"
 #include "calendar/regional.h"
 #include "calendar/zahlformat.h"
+#include "farben.h"
 #include "kalenderctrl.h"
 #include "meldungsbox.h"
 #include "schriften.h"
@@ -81,13 +82,14 @@ TvexKalenderDlg::TvexKalenderDlg(QWidget* parent)
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(158, 5, 81, 23);
     OKBtn->setToolTip(QStringLiteral("Datum übernehmen"));
-    OKBtn->setAutoDefault(false);
+    OKBtn->setDefault(true);  // Enter takes the date, Escape leaves without
+    OKBtn->setAutoDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(158, 29, 81, 23);
     CancelBtn->setToolTip(QStringLiteral("Kalender ohne Datum beenden"));
-    CancelBtn->setAutoDefault(false);
+    CancelBtn->setAutoDefault(true);  // Enter on the focused button presses it
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     MonatCombo = new QComboBox(this);
@@ -95,16 +97,19 @@ TvexKalenderDlg::TvexKalenderDlg(QWidget* parent)
     MonatCombo->setGeometry(2, 5, 91, 21);
     MonatCombo->setMaxVisibleItems(12);
     MonatCombo->setToolTip(QStringLiteral("Monat ändern"));
+    MonatCombo->setAccessibleName(QStringLiteral("Monat"));
     edJahr = new QLineEdit(this);
     edJahr->setObjectName(QStringLiteral("edJahr"));
     edJahr->setGeometry(98, 5, 42, 21);
     edJahr->setMaxLength(9);
     edJahr->setProperty("Tag", 0);
     edJahr->setToolTip(QStringLiteral("Jahr"));
+    edJahr->setAccessibleName(QStringLiteral("Jahr"));
     edJahr->installEventFilter(this);
 
     KalenderCtrl1 = new TKalenderCtrl(this);
     KalenderCtrl1->setObjectName(QStringLiteral("KalenderCtrl1"));
+    KalenderCtrl1->setAccessibleName(QStringLiteral("Kalender"));
     KalenderCtrl1->move(2, 31);
     KalenderCtrl1->setFont(schrift);
     KalenderCtrl1->setAussehen(kst_win95);
@@ -137,6 +142,7 @@ TvexKalenderDlg::TvexKalenderDlg(QWidget* parent)
     edMJD->setMaxLength(9);
     edMJD->setProperty("Tag", 1);
     edMJD->setToolTip(QStringLiteral("Modifiziertes Julianisches Datum"));
+    edMJD->setAccessibleName(QStringLiteral("Modifiziertes Julianisches Datum"));
     edMJD->installEventFilter(this);
 
     ShowMJD2Panel = new QFrame(this);
@@ -170,9 +176,8 @@ void TvexKalenderDlg::FormCreate()
     const int monat = KalenderCtrl1->Monat();
     lbSysTag->setText(Q(e.LangeTagNamen[static_cast<std::size_t>(Wochentag(0, d))]));
     lbtag->setText(QStringLiteral("%1.").arg(KalenderCtrl1->Day()));
-    QPalette tagFarbe = lbtag->palette();
-    tagFarbe.setColor(QPalette::WindowText, Wochentag(0, d) == 0 ? QColor(128, 0, 0) : QColor(0, 0, 128));
-    lbtag->setPalette(tagFarbe);
+    m_TagFarbe = Wochentag(0, d) == 0 ? QColor(128, 0, 0) : QColor(0, 0, 128);
+    TagFarbeSetzen();
     const int seit = TagDesJahres(d);
     lbtagvon->setText(
         QStringLiteral("%1 - %2").arg(seit).arg(TagDesJahres(MJDAusDatum(31, 12, KalenderCtrl1->Jahr(), 0)) - seit));
@@ -204,16 +209,47 @@ void TvexKalenderDlg::FormCreate()
     JahrSpin->setObjectName(QStringLiteral("JahrSpin"));
     JahrSpin->setGeometry(140, 5, 13, 21);
     JahrSpin->setFocusControl(this);
+    JahrSpin->setFocusPolicy(Qt::TabFocus);  // Up and Down step the year
+    JahrSpin->setAccessibleName(QStringLiteral("Jahr ändern"));
+    JahrSpin->ObereHaelfte()->setAccessibleName(QStringLiteral("Nächstes Jahr"));
+    JahrSpin->UntereHaelfte()->setAccessibleName(QStringLiteral("Vorheriges Jahr"));
     connect(JahrSpin, &TSpinButton::OnUpClick, this, &TvexKalenderDlg::JahrHoch);
     connect(JahrSpin, &TSpinButton::OnDownClick, this, &TvexKalenderDlg::JahrRunter);
     MJDSpin = new TSpinButton(ShowMJDPanel);
     MJDSpin->setObjectName(QStringLiteral("MJDSpin"));
     MJDSpin->setGeometry(66, 13, 13, 21);
     MJDSpin->setFocusControl(ShowMJDPanel);
+    MJDSpin->setFocusPolicy(Qt::TabFocus);
+    MJDSpin->setAccessibleName(QStringLiteral("Modifiziertes Julianisches Datum ändern"));
+    MJDSpin->ObereHaelfte()->setAccessibleName(QStringLiteral("Nächster Tag"));
+    MJDSpin->UntereHaelfte()->setAccessibleName(QStringLiteral("Vorheriger Tag"));
     connect(MJDSpin, &TSpinButton::OnUpClick, this, &TvexKalenderDlg::MJDHoch);
     connect(MJDSpin, &TSpinButton::OnDownClick, this, &TvexKalenderDlg::MJDRunter);
     KopfzeileLegen();
+    // Tab goes through the dialog as it reads: the top row, Cancel below OK, the grid, then the
+    // MJD field when it is shown.
+    QWidget* reihe[] = {MonatCombo, edJahr, JahrSpin, OKBtn, CancelBtn, KalenderCtrl1, edMJD, MJDSpin};
+    for (std::size_t i = 1; i < std::size(reihe); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
     Aktualisieren();
+}
+
+void TvexKalenderDlg::TagFarbeSetzen()
+{
+    const QPalette& pal = QApplication::palette();
+    QPalette farben = lbtag->palette();
+    farben.setColor(QPalette::WindowText,
+                    DunklePalette(pal) ? LesbareFarbe(m_TagFarbe, pal.color(QPalette::Window),
+                                                      {pal.color(QPalette::Link), pal.color(QPalette::WindowText)})
+                                       : m_TagFarbe);
+    lbtag->setPalette(farben);
+}
+
+void TvexKalenderDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The keys pick a day at once: the grid has the focus whenever the dialog opens.
+    KalenderCtrl1->setFocus(Qt::OtherFocusReason);
 }
 
 void TvexKalenderDlg::KopfzeileLegen()
@@ -432,6 +468,7 @@ bool TvexKalenderDlg::event(QEvent* event)
         }
         break;
     case QEvent::Hide: m_AnkerGesetzt = false; break;
+    case QEvent::ApplicationPaletteChange: TagFarbeSetzen(); break;
     default: break;
     }
     return ergebnis;

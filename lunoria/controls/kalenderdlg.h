@@ -4,6 +4,7 @@
 // Julian Date and Julian centuries.
 
 #include <QDialog>
+#include <QColor>
 #include <QMargins>
 
 #include "calendar/extended.h"
@@ -72,12 +73,16 @@ public Q_SLOTS:
 protected:
     bool eventFilter(QObject* objekt, QEvent* event) override;
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
     // Lays out month list, year field and spin button, and the column right of them.
     void KopfzeileLegen();
     void EingabeUebernehmen(QLineEdit* feld);
+    // The system date's day in maroon (Sunday) or navy, or a palette colour where that is not
+    // readable on the panel.
+    void TagFarbeSetzen();
     // What the window manager adds around the dialog: left, title bar, right and bottom.
     QMargins Rahmen() const;
     // Puts the outer frame under (or above) the place last asked for.
@@ -88,6 +93,7 @@ private:
     bool m_ShowSystemDatum = true;
     bool m_ShowJD_JHd = false;
     bool m_ShowMJDEdit = false;
+    QColor m_TagFarbe;
 
     // The last place asked for, kept while the dialog is shown.
     QPoint m_Anker;

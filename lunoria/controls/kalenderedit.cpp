@@ -30,6 +30,7 @@ TKalenderEdit::TKalenderEdit(QWidget* parent)
     TKalBasisEdit::setText(Q(MJDZuTextDatum(MJDHeute())));
     m_DefaultDatum = MJDHeute();
     m_UseDefaultDatum = false;
+    setAccessibleName(QStringLiteral("Datum"));
 }
 
 QString TKalenderEdit::LaengstesDatum()
@@ -165,6 +166,13 @@ void TKalenderEdit::keyPressEvent(QKeyEvent* event)
         selectAll();
         event->accept();
         DatumEditiert();
+        return;
+    }
+    // Alt+Down opens the bound drop-down button's picker, as in a date field with a list.
+    if (taste == Qt::Key_Down && (event->modifiers() & Qt::AltModifier)) {
+        event->accept();
+        if (auto* knopf = qobject_cast<TKalenderBtn*>(m_Kalender.data()))
+            knopf->Oeffnen();
         return;
     }
     if (taste == Qt::Key_Escape) {
