@@ -15,12 +15,15 @@
 #include "pad/padfonts.h"
 #include "pad/rescue.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSessionManager>
 #include <QToolButton>
+
+#include <mutex>
 
 namespace deskora {
 
@@ -71,10 +74,20 @@ void SetUpSpeedButton(QToolButton* button, const QString& caption, const QString
     SetColours(button, Silver, Navy);
 }
 
+// The planner's window is a window to a screen reader, not a plain area.
+QAccessibleInterface* FormAccessible(const QString& /*className*/, QObject* object)
+{
+    if (auto* form = qobject_cast<TForm1*>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
+    static std::once_flag accessible;
+    std::call_once(accessible, [] { QAccessible::installFactory(FormAccessible); });
     CreateControls();
     FormCreate();
 }

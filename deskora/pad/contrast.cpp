@@ -45,7 +45,7 @@ QColor ReadableOn(const QColor& color, const QColor& background)
         return color;
     // Black reaches at least 4.58:1 on a background of luminance 0.18 and above, white below.
     const QColor target = RelativeLuminance(background) >= 0.18 ? QColor(Qt::black)
-                                                               : QColor(Qt::white);
+                                                                : QColor(Qt::white);
     const QColor from = color.toRgb();
     QColor moved = from;
     for (int step = 1; step <= 20 && ContrastRatio(moved, background) < ReadableContrast; ++step) {

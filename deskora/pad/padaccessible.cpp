@@ -57,10 +57,9 @@ public:
     {
         if (!IsCorner() || actionName != pressAction())
             return {};
-        return FPart == TPart::Next ? QStringList{QStringLiteral("Alt+Right"),
-                                                  QStringLiteral("Ctrl+PgDown")}
-                                    : QStringList{QStringLiteral("Alt+Left"),
-                                                  QStringLiteral("Ctrl+PgUp")};
+        return FPart == TPart::Next
+                   ? QStringList{QStringLiteral("Alt+Right"), QStringLiteral("Ctrl+PgDown")}
+                   : QStringList{QStringLiteral("Alt+Left"), QStringLiteral("Ctrl+PgUp")};
     }
 
     TPart Part() const { return FPart; }
@@ -122,9 +121,10 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
-            return QStringLiteral("Alt+Pfeil rechts und Alt+Pfeil links blättern, Alt+Pos1 "
-                                  "schlägt heute auf, Strg+K öffnet den immerwährenden "
-                                  "Kalender.");
+            return QStringLiteral(
+                "Alt+Pfeil rechts und Alt+Pfeil links blättern, Alt+Pos1 "
+                "schlägt heute auf, Strg+K öffnet den immerwährenden "
+                "Kalender.");
         return QAccessibleWidget::text(t);
     }
 
@@ -184,9 +184,7 @@ QString TPartAccessible::text(QAccessible::Text t) const
     case QAccessible::Name:
         switch (FPart) {
         case TPart::Date: return pad->FullDateText();
-        case TPart::Footer:
-            try {
-                return TCalendarPad::FooterText(pad->Date(), pad->Language());
+        case TPart::Footer: try { return TCalendarPad::FooterText(pad->Date(), pad->Language());
             } catch (const EDeskoraError&) {
                 return QString();
             }

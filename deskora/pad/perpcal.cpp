@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -180,6 +181,11 @@ TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
     Month->setFont(ArialFont(10));
     Month->setAccessibleName(QStringLiteral("Monat"));
     Month->view()->setAccessibleName(QStringLiteral("Monate"));
+    // A screen reader names a drop-down list by its label and reads the chosen month as its
+    // value; the label stays out of sight, the list shows what it is.
+    auto* monthLabel = new QLabel(QStringLiteral("Monat"), panel);
+    monthLabel->setBuddy(Month);
+    monthLabel->hide();
     Month->setEditable(false);
 
     Year = new TYearSpinBox(panel);

@@ -86,8 +86,8 @@ protected:
         auto* timer = new QTimer(FForm.get());
         timer->setInterval(10);
         QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-            if (auto* dialog =
-                    qobject_cast<TPerpetualCalendarDlg*>(QApplication::activeModalWidget())) {
+            if (auto* dialog = qobject_cast<TPerpetualCalendarDlg*>(
+                    QApplication::activeModalWidget())) {
                 timer->stop();
                 timer->deleteLater();
                 answer(dialog);
@@ -157,7 +157,8 @@ void ExpectEveryControlNamed(QWidget* window)
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
         // The spin field's own line edit is the spin field to a screen reader, a viewport its
         // view.
-        if (node && widget->isVisibleTo(window) && !widget->objectName().startsWith("qt_spinbox_lineedit")
+        if (node && widget->isVisibleTo(window)
+            && !widget->objectName().startsWith("qt_spinbox_lineedit")
             && !widget->objectName().startsWith("qt_scrollarea")) {
             EXPECT_TRUE(reached.contains(widget))
                 << "not in the tree: " << Describe(node).toStdString() << " "
@@ -191,9 +192,9 @@ TEST_F(Access, EveryControlOfTheWindowIsNamedAndThePaintedPartsAreThere)
         EXPECT_EQ(pad->HourLabel(k).left(2).toInt(), k + 6);
     }
     // The slot of the clock's hour, 10:00, says it is the current one.
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(pad->SlotField(4))
-                  ->text(QAccessible::Description),
-              QStringLiteral("aktuelle Stunde"));
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(pad->SlotField(4))->text(QAccessible::Description),
+        QStringLiteral("aktuelle Stunde"));
 
     // The page in the order it is read: the date, the notes, the footer, the corner of the day
     // before, the hours, the corner of the next day.
@@ -230,7 +231,9 @@ TEST_F(Access, EveryControlOfTheWindowIsNamedAndThePaintedPartsAreThere)
     QFile hours(FDir.filePath(QStringLiteral("150202T.000")));
     ASSERT_TRUE(hours.open(QIODevice::ReadOnly));
     EXPECT_EQ(hours.readAll().split('\n').at(2), QByteArray("Zahnarzt\r"));
-    parts.at(parts.indexOf(next) - 18)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    parts.at(parts.indexOf(next) - 18)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(QTest::qWaitFor([&] { return pad->Date() == QStringLiteral("15.02.02"); }, 2000));
     EXPECT_EQ(pad->SlotField(3)->text(), QStringLiteral("Zahnarzt"));
     EXPECT_TRUE(FErrors.isEmpty());
@@ -444,8 +447,10 @@ TEST_F(Access, EveryTextReadsUnderADarkPaletteAndTheLightOne)
         const struct {
             const char* what;
             QRect where;
-        } painted[] = {{"Tag", QRect(104, 22, 56, 36)},   {"Wochentag", QRect(102, 60, 60, 14)},
-                       {"Jahr", QRect(22, 20, 76, 28)},   {"Monat", QRect(22, 55, 76, 18)},
+        } painted[] = {{"Tag", QRect(104, 22, 56, 36)},
+                       {"Wochentag", QRect(102, 60, 60, 14)},
+                       {"Jahr", QRect(22, 20, 76, 28)},
+                       {"Monat", QRect(22, 55, 76, 18)},
                        {"Fußzeile", TCalendarPad::FooterArea()}};
         for (const auto& p : painted)
             places << TPlace{QString::fromUtf8(p.what), p.where.translated(padAt)};
