@@ -15,6 +15,7 @@
 #include "pad/padfonts.h"
 #include "pad/rescue.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -22,12 +23,18 @@
 #include <QSessionManager>
 #include <QToolButton>
 
+#include <mutex>
+
 namespace deskora {
 
 namespace {
 
 const QColor Navy(0x00, 0x00, 0x80);
 const QColor Silver(0xC0, 0xC0, 0xC0);
+// The planner's red, a shade deeper than pure red: white on pure red and pure red on white read
+// at only 4 : 1; this red gives 5.9 : 1 both ways (the day number and weekday in the date box,
+// the current hour on the white page).
+const QColor PlannerRed(0xCC, 0x00, 0x00);
 
 // The window's font. Where "MS Sans Serif" is not installed, an Arial-metric family stands in:
 // the widths of the captions were laid out for a narrow sans serif.
@@ -36,34 +43,51 @@ QFont SansSerif(int points, bool bold = false)
     return PadFont(QStringList{QStringLiteral("MS Sans Serif")} + ArialFamilies(), points, bold);
 }
 
+// The window keeps its own colours under any palette of the desktop; marked text is the same
+// pair the other way round, and reads as well.
 void SetColours(QWidget* widget, const QColor& text, const QColor& background)
 {
     QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::Highlight})
         palette.setColor(role, text);
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
+    for (QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Button, QPalette::Base, QPalette::HighlightedText})
         palette.setColor(role, background);
     widget->setPalette(palette);
 }
 
-void SetUpSpeedButton(QToolButton* button, const QString& caption, const QPixmap& picture,
-                      const QRect& place)
+// The caption carries the button's key: "&Hilfe" is Alt+H.
+void SetUpSpeedButton(QToolButton* button, const QString& caption, const QString& description,
+                      const QPixmap& picture, const QRect& place)
 {
     button->setGeometry(place);
     button->setText(caption);
+    button->setAccessibleDescription(description);
     button->setIcon(picture);
     button->setIconSize(picture.size());
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the buttons; Space presses the one that has the focus.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setFont(SansSerif(8, true));
     SetColours(button, Silver, Navy);
+}
+
+// The planner's window is a window to a screen reader, not a plain area.
+QAccessibleInterface* FormAccessible(const QString& /*className*/, QObject* object)
+{
+    if (auto* form = qobject_cast<TForm1*>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
 }
 
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
+    static std::once_flag accessible;
+    std::call_once(accessible, [] { QAccessible::installFactory(FormAccessible); });
     CreateControls();
     FormCreate();
 }
@@ -93,13 +117,13 @@ void TForm1::CreateControls()
     FCalendarPad1->setMonthColor(Qt::black);
     FCalendarPad1->setDateColor(Qt::white);
     FCalendarPad1->setDayColor(Qt::white);
-    FCalendarPad1->setDateBackgroundColor(Qt::red);
+    FCalendarPad1->setDateBackgroundColor(PlannerRed);
     // The footer (day of the year and week) keeps the pad's black: white would vanish on the
     // white page.
     FCalendarPad1->setDayWeekColor(Qt::black);
     FCalendarPad1->setTimeColor(Qt::black);
     FCalendarPad1->setTimeFieldColor(Qt::black);
-    FCalendarPad1->setCurrentTimeColor(Qt::red);
+    FCalendarPad1->setCurrentTimeColor(PlannerRed);
     FCalendarPad1->setLanguage(laDefault);
     FCalendarPad1->setExtensionFile(QStringLiteral("000"));
     FCalendarPad1->setStartTime(7);
@@ -116,20 +140,23 @@ void TForm1::CreateControls()
     SetColours(FLabel1, Silver, Navy);
 
     FExeSpeedButton1 = new TExeSpeedButton(this);
-    SetUpSpeedButton(FExeSpeedButton1, QStringLiteral("Mond"), MondPicture(),
-                     QRect(104, 302, 73, 25));
+    SetUpSpeedButton(FExeSpeedButton1, QStringLiteral("&Mond"),
+                     QStringLiteral("Startet Lunoria, den Kalender mit den Mondphasen."),
+                     MondPicture(), QRect(104, 302, 73, 25));
     // Lunoria of this installation: beside Deskora's own binary, else on PATH.
     FExeSpeedButton1->setExeName(QStringLiteral("lunoria"));
     FExeSpeedButton1->setParameter(QString());
 
     FSpeedButton1 = new QToolButton(this);
-    SetUpSpeedButton(FSpeedButton1, QStringLiteral("Hilfe"), HilfePicture(),
+    SetUpSpeedButton(FSpeedButton1, QStringLiteral("&Hilfe"),
+                     QStringLiteral("Öffnet das Handbuch."), HilfePicture(),
                      QRect(184, 302, 73, 25));
     connect(FSpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
 
     FSpeedButton2 = new QToolButton(this);
-    SetUpSpeedButton(FSpeedButton2, QStringLiteral("Schließen"), SchliessenPicture(),
-                     QRect(264, 302, 81, 25));
+    SetUpSpeedButton(FSpeedButton2, QStringLiteral("&Schließen"),
+                     QStringLiteral("Speichert das Blatt und beendet Deskora."),
+                     SchliessenPicture(), QRect(264, 302, 81, 25));
     connect(FSpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
 
     FEdit1 = new QLineEdit(this);
@@ -139,7 +166,12 @@ void TForm1::CreateControls()
     FEdit1->setFont(SansSerif(10, true));
     FEdit1->setTextMargins(0, 0, 0, 0);
     SetColours(FEdit1, Silver, Navy);
+    FEdit1->setAccessibleName(QStringLiteral("Heute"));
+    // Tab goes as the eye does: the notes, the hours, then the row below the pad from the left.
     setTabOrder(FCalendarPad1->SlotField(17), FEdit1);
+    setTabOrder(FEdit1, FExeSpeedButton1);
+    setTabOrder(FExeSpeedButton1, FSpeedButton1);
+    setTabOrder(FSpeedButton1, FSpeedButton2);
 
     FHttpLabel1 = new THttpLabel(this);
     FHttpLabel1->setGeometry(89, 331, 213, 20);
@@ -148,6 +180,8 @@ void TForm1::CreateControls()
     FHttpLabel1->setFont(SansSerif(12, true));
     SetColours(FHttpLabel1, Silver, Navy);
     FHttpLabel1->setSecureHttp(false);
+    // A label without an address shows nothing and offers nothing, a screen reader included.
+    FHttpLabel1->setVisible(FHttpLabel1->NamesAddress());
 
     FTrayIcon1 = new TTrayIcon(this);
     FTrayIcon1->setIcon(ProgramIcon());

@@ -25,6 +25,9 @@ public:
     bool SecureHttp() const { return FSecureHttp; }
     void setSecureHttp(bool on) { FSecureHttp = on; }
 
+    // Whether the caption names an address at all.
+    bool NamesAddress() const { return !text().trimmed().isEmpty(); }
+
     // The address a caption stands for.
     static QString Address(const QString& caption, bool secure);
 
@@ -42,8 +45,6 @@ protected:
 
 private:
     void Click();
-    // Whether the caption names an address at all.
-    bool NamesAddress() const { return !text().trimmed().isEmpty(); }
 
     bool FSecureHttp = false;
     bool FHovered = false;

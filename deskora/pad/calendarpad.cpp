@@ -4,6 +4,7 @@
 #include "pad/datehelpers.h"
 #include "pad/entryfiles.h"
 #include "pad/errors.h"
+#include "pad/padaccessible.h"
 #include "pad/padfonts.h"
 #include "pad/padpictures.h"
 #include "pad/perpcal.h"
@@ -19,13 +20,18 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
 #include <QToolTip>
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QValidator>
+
+#include <algorithm>
+#include <iterator>
 
 namespace deskora {
 
@@ -59,6 +65,28 @@ void DrawPadText(QPainter& painter, const QString& text, int x, int y, TAlign al
 const QRect PriorCorner(QPoint(1, 249), QPoint(36, 269));
 const QRect NextCorner(QPoint(349, 249), QPoint(384, 269));
 const QRect DateBox(QPoint(105, 20), QPoint(165, 75));
+// Year, month and the date box; the footer's line.
+const QRect DateTexts(QPoint(20, 18), QPoint(165, 79));
+const QRect FooterLine(QPoint(20, 251), QPoint(165, 265));
+
+// The pad's keys, in the whole window: Alt+Right and Ctrl+Page Down turn to the next day,
+// Alt+Left and Ctrl+Page Up to the day before, Alt+Home shows today, Ctrl+K opens the perpetual
+// calendar.
+enum class TPadAction { Next, Prior, Today, Calendar };
+constexpr struct {
+    QKeyCombination Keys;
+    TPadAction Action;
+} PadKeys[] = {
+    {Qt::ALT | Qt::Key_Right, TPadAction::Next}, {Qt::CTRL | Qt::Key_PageDown, TPadAction::Next},
+    {Qt::ALT | Qt::Key_Left, TPadAction::Prior}, {Qt::CTRL | Qt::Key_PageUp, TPadAction::Prior},
+    {Qt::ALT | Qt::Key_Home, TPadAction::Today}, {Qt::CTRL | Qt::Key_K, TPadAction::Calendar},
+};
+
+bool IsPadKey(QKeyCombination keys)
+{
+    return std::any_of(std::begin(PadKeys), std::end(PadKeys),
+                       [&](const auto& padKey) { return padKey.Keys == keys; });
+}
 
 constexpr int HourLabelX = 218;
 const QRect NotesPlace(18, 85, 149, 160);
@@ -78,13 +106,19 @@ void SetTextColour(QWidget* field, const QColor& color)
     field->setPalette(palette);
 }
 
-// Makes a field white and opaque, so that it paints its own background.
+// Makes a field white and opaque, so that it paints its own background. The paper keeps its
+// colours under any palette of the desktop, a dark one too: its text, the grey of a placeholder
+// and the marked text are the paper's own, all readable on white.
 void MakeWhite(QWidget* field)
 {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x66, 0x66, 0x66));
+    palette.setColor(QPalette::Highlight, QColor(0x1F, 0x4E, 0x99));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
     field->setPalette(palette);
     field->setAutoFillBackground(true);
 }
@@ -242,8 +276,12 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
 
     FBackgroundPainting = std::async(std::launch::async, CalendarPadImage, devicePixelRatioF());
 
+    InstallPadAccessibility();
+    setAccessibleName(QStringLiteral("Kalenderblatt"));
+
     FNotes = new TNotesField(this);
     FNotes->setGeometry(NotesPlace);
+    FNotes->setAccessibleName(QStringLiteral("Notizen"));
 
     FNotesCutNotice = new QLabel(QStringLiteral("Gekürzt: Der Rest steht nur in der Datei."), this);
     FNotesCutNotice->setToolTip(QStringLiteral(
@@ -307,6 +345,8 @@ TCalendarPad::TCalendarPad(QWidget* parent) : QWidget(parent)
     FPage->SetFolder(FDirectory, FExtensionFile);
     FSoundFileName = FDirectory + QDir::separator() + QStringLiteral("paper.wav");
     ApplySlotColours();
+    NameSlots();
+    CreateShortcuts();
 
     FPage->SetSources([this] { return FNotes->DisplayLines(); }, [this] { return SlotLines(); });
     FPage->SetComposingCheck([this] { return FComposing; });
@@ -404,6 +444,8 @@ void TCalendarPad::setTimeFieldColor(const QColor& color)
 void TCalendarPad::setLanguage(TLanguage language)
 {
     FLanguage = language;
+    NameSlots();
+    AnnounceDate();
     update();
 }
 
@@ -414,6 +456,7 @@ void TCalendarPad::setDate(const QString& date)
     if (!allowChange)
         return;
     FDate = date;
+    AnnounceDate();
     repaint();
     // Shown or not, the fields must not keep another day's text under the new date.
     ShowEntries();
@@ -437,6 +480,7 @@ void TCalendarPad::setStartTime(int hour)
     if (hour >= 0 && hour <= 23)
         FStartTime = hour;
     ApplySlotColours();
+    NameSlots();
     update();
 }
 
@@ -574,6 +618,19 @@ void TCalendarPad::ShowAutosaveFailure(const QString& message)
 
 bool TCalendarPad::eventFilter(QObject* watched, QEvent* event)
 {
+    // Alt with a letter is a button's key (its underlined letter) or nothing: it never types
+    // the letter into the page. The fields would take it as text, and the pad's keys (Ctrl+K
+    // would delete to the end of the line) go to the pad rather than to the field.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::KeypadModifier;
+        if (event->type() == QEvent::KeyPress && (held & Qt::AltModifier)
+            && !(held & Qt::ControlModifier) && !key->text().isEmpty()
+            && key->text().at(0).isPrint())
+            return true;
+        if (event->type() == QEvent::ShortcutOverride && IsPadKey(key->keyCombination()))
+            return true;
+    }
     if (event->type() == QEvent::InputMethod)
         FComposing = !static_cast<QInputMethodEvent*>(event)->preeditString().isEmpty();
     else if (event->type() == QEvent::FocusOut)
@@ -686,8 +743,74 @@ QString TCalendarPad::FooterText(const QString& date, TLanguage language)
 void TCalendarPad::ApplySlotColours()
 {
     for (int k = 1; k <= SlotCount; ++k) {
-        SetTextColour(FSlots[static_cast<std::size_t>(k - 1)],
-                      IsCurrentHourSlot(k) ? FCurrentTimeColor : FTimeFieldColor);
+        QLineEdit* slot = FSlots[static_cast<std::size_t>(k - 1)];
+        const bool current = IsCurrentHourSlot(k);
+        SetTextColour(slot, current ? FCurrentTimeColor : FTimeFieldColor);
+        // The red of the current hour, in words.
+        const QString description = current ? QStringLiteral("aktuelle Stunde") : QString();
+        if (slot->accessibleDescription() != description)
+            slot->setAccessibleDescription(description);
+    }
+}
+
+void TCalendarPad::NameSlots()
+{
+    // The hour as the label reads it, without its ":00" and leading zero.
+    for (int k = 1; k <= SlotCount; ++k) {
+        FSlots[static_cast<std::size_t>(k - 1)]->setAccessibleName(
+            QStringLiteral("%1 Uhr").arg(HourLabel(k).left(2).toInt()));
+    }
+}
+
+QString TCalendarPad::FullDateText() const
+{
+    try {
+        return QStringLiteral("%1, %2. %3 %4")
+            .arg(WeekdayName(WeekdayIndex(FDate), FLanguage))
+            .arg(DatePart(FDate, 0).toInt())
+            .arg(MonthName(DatePart(FDate, 1).toInt(), FLanguage), DatePart(FDate, 2));
+    } catch (const EDeskoraError&) {
+        return FDate;
+    }
+}
+
+QRect TCalendarPad::CornerRect(bool forward)
+{
+    return forward ? NextCorner : PriorCorner;
+}
+
+QRect TCalendarPad::DateArea()
+{
+    return DateTexts;
+}
+
+QRect TCalendarPad::FooterArea()
+{
+    return FooterLine;
+}
+
+void TCalendarPad::AnnounceDate()
+{
+    if (!QAccessible::isActive())
+        return;
+    AnnouncePadDate(this);
+}
+
+void TCalendarPad::CreateShortcuts()
+{
+    // Anywhere in the window, in a field too: the fields leave these keys to the pad.
+    for (const auto& padKey : PadKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(padKey.Keys), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, action = padKey.Action] {
+            switch (action) {
+            case TPadAction::Next: TurnPage(true); break;
+            case TPadAction::Prior: TurnPage(false); break;
+            case TPadAction::Today: TurnToToday(); break;
+            // Opened from the keys, the calendar lies over the date box.
+            case TPadAction::Calendar: OpenPerpetualCalendar(mapToGlobal(DateBox.topLeft())); break;
+            }
+        });
     }
 }
 
@@ -879,12 +1002,24 @@ void TCalendarPad::mouseReleaseEvent(QMouseEvent* /*event*/)
 void TCalendarPad::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (FDateFlag)
-        OpenPerpetualCalendar();
+        OpenPerpetualCalendar(QCursor::pos());
     else
         QWidget::mouseDoubleClickEvent(event);
 }
 
-void TCalendarPad::OpenPerpetualCalendar()
+void TCalendarPad::TurnToToday()
+{
+    Guarded([&] {
+        if (ShowsToday())
+            return;
+        SaveEntries();
+        setDate(WriteDate(Now().date()));
+        if (FSoundEffect)
+            PlaySoundFile(FSoundFileName, SND_ASYNC);
+    });
+}
+
+void TCalendarPad::OpenPerpetualCalendar(const QPoint& at)
 {
     if (!Guarded([&] { SaveEntries(); }))
         return;
@@ -893,7 +1028,7 @@ void TCalendarPad::OpenPerpetualCalendar()
         TPerpetualCalendarDlg dialog(this);
         dialog.setLanguage(FLanguage);
         dialog.setDateText(FDate.left(10));
-        dialog.move(QCursor::pos());
+        dialog.move(at);
         dialog.exec();
         picked = dialog.DateText();
     }

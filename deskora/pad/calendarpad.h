@@ -175,6 +175,27 @@ public:
     // "Tag 46 - Woche 7" for 15.02.02 in German.
     static QString FooterText(const QString& date, TLanguage language);
 
+    // The shown day in words, "Freitag, 15. Februar 2002": what the page shows of the date, for
+    // a screen reader. An unreadable date text is given as it stands.
+    QString FullDateText() const;
+    // Whether the corner can turn further: not beyond 01.01.1901 and 31.12.2099.
+    bool CanTurn(bool forward) const { return LimitHint(forward).isEmpty(); }
+    // The places of the painted parts, in pad coordinates: the corners, the date (year, month
+    // and the date box) and the footer.
+    static QRect CornerRect(bool forward);
+    static QRect DateArea();
+    static QRect FooterArea();
+
+    // What a release over a corner does: saves the page left (a failed save stops the turn),
+    // shows the neighbouring day and plays the sound. The keys and a screen reader's press on
+    // a corner take the same way.
+    void TurnPage(bool forward);
+    // Saves the page and shows today.
+    void TurnToToday();
+    // Saves the page and lets the user pick a day in the perpetual calendar, whose top-left
+    // corner is put at the given screen position.
+    void OpenPerpetualCalendar(const QPoint& at);
+
     // Recolours the hour labels and slot fields for the clock's current hour.
     void RefreshHourLabels();
     // Looks at the clock: recolours the hours when the hour or the day changed, and turns a
@@ -204,9 +225,12 @@ private:
     // RefreshEntries for a page that is set or shown; a date that cannot be read is reported
     // once the pad is on screen.
     void ShowEntries();
-    void TurnPage(bool forward);
-    void OpenPerpetualCalendar();
     void ApplySlotColours();
+    // Names the slots for a screen reader after their hour labels ("14 Uhr").
+    void NameSlots();
+    // Tells a screen reader that the date (and with it the footer) changed.
+    void AnnounceDate();
+    void CreateShortcuts();
     void ShowNotesCutNotice(bool shown);
     // Fills a part's fields from the model, keeping the cursor where it was.
     void ShowPart(TPadPage::TPart part, bool keepCursor);

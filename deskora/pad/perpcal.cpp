@@ -1,19 +1,23 @@
 #include "perpcal.h"
 
+#include "pad/contrast.h"
 #include "pad/datehelpers.h"
 #include "pad/errors.h"
 #include "pad/padfonts.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QStyle>
+#include <QAbstractItemView>
 #include <QHeaderView>
 #include <QTableView>
+#include <QTextCharFormat>
 
 #include <algorithm>
 #include <utility>
@@ -63,6 +67,39 @@ protected:
     }
 };
 
+// The dialog's colours: the black text of its fields where black reads on the palette's fields
+// (a light palette), the palette's own text where it does not (a dark one); and every other
+// text of the palette moved just far enough from its background to read, the days of the
+// neighbouring months (drawn in the disabled text colour) and the marked day among them.
+QPalette ReadablePalette(const QPalette& given)
+{
+    QPalette palette = given;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const auto colour = [&](QPalette::ColorRole role) { return given.color(group, role); };
+        const QColor field = colour(QPalette::Base);
+        const QColor window = colour(QPalette::Window);
+        const QColor button = colour(QPalette::Button);
+        palette.setColor(group, QPalette::Text,
+                         WantedOrFallback(Qt::black, ReadableOn(colour(QPalette::Text), field),
+                                          {field, button}));
+        palette.setColor(
+            group, QPalette::WindowText,
+            WantedOrFallback(Qt::black, ReadableOn(colour(QPalette::WindowText), window),
+                             {window}));
+        palette.setColor(group, QPalette::ButtonText,
+                         ReadableOn(colour(QPalette::ButtonText), button));
+        palette.setColor(group, QPalette::PlaceholderText,
+                         ReadableOn(colour(QPalette::PlaceholderText), field));
+        palette.setColor(
+            group, QPalette::Highlight,
+            ReadableOn(colour(QPalette::Highlight), colour(QPalette::HighlightedText)));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+                     ReadableOn(given.color(QPalette::Disabled, QPalette::Text),
+                                given.color(QPalette::Active, QPalette::Base)));
+    return palette;
+}
+
 }  // namespace
 
 TStockCalendar::TStockCalendar(QWidget* parent) : QCalendarWidget(parent)
@@ -79,12 +116,30 @@ TStockCalendar::TStockCalendar(QWidget* parent) : QCalendarWidget(parent)
     // Typing digits into the grid would open Qt's own date editor over it; the year field is
     // the place for typing.
     setDateEditEnabled(false);
+    // Saturday and Sunday in the text colour like the other days, which the red of the stock
+    // grid would not be: it reads on neither a white nor a dark field.
+    setWeekdayTextFormat(Qt::Saturday, QTextCharFormat());
+    setWeekdayTextFormat(Qt::Sunday, QTextCharFormat());
     // Six week rows must fit into the small grid: let the rows shrink below the style's
     // usual minimum.
     if (auto* view = findChild<QTableView*>()) {
         view->verticalHeader()->setMinimumSectionSize(8);
         view->horizontalHeader()->setMinimumSectionSize(8);
         view->setFrameStyle(QFrame::NoFrame);
+        view->setAccessibleName(QStringLiteral("Tage"));
+    }
+    // The hidden navigation bar's buttons, named for a screen reader that lists them anyway.
+    const struct {
+        const char* object;
+        const char* name;
+    } navigation[] = {{"qt_calendar_prevmonth", "Voriger Monat"},
+                      {"qt_calendar_nextmonth", "Nächster Monat"},
+                      {"qt_calendar_monthbutton", "Monat"},
+                      {"qt_calendar_yearbutton", "Jahr"},
+                      {"qt_calendar_yearedit", "Jahr"}};
+    for (const auto& part : navigation) {
+        if (auto* widget = findChild<QWidget*>(QLatin1String(part.object)))
+            widget->setAccessibleName(QString::fromUtf8(part.name));
     }
 }
 
@@ -114,26 +169,29 @@ TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Kalender"));
     setFixedSize(193, 171);
+    setPalette(ReadablePalette(palette()));
 
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(1);
     panel->setGeometry(0, 0, 193, 171);
 
-    QPalette black = palette();
-    black.setColor(QPalette::Text, Qt::black);
-    black.setColor(QPalette::WindowText, Qt::black);
-
     Month = new QComboBox(panel);
     Month->setGeometry(5, 5, 126, 24);
     Month->setFont(ArialFont(10));
-    Month->setPalette(black);
+    Month->setAccessibleName(QStringLiteral("Monat"));
+    Month->view()->setAccessibleName(QStringLiteral("Monate"));
+    // A screen reader names a drop-down list by its label and reads the chosen month as its
+    // value; the label stays out of sight, the list shows what it is.
+    auto* monthLabel = new QLabel(QStringLiteral("Monat"), panel);
+    monthLabel->setBuddy(Month);
+    monthLabel->hide();
     Month->setEditable(false);
 
     Year = new TYearSpinBox(panel);
     Year->setGeometry(135, 5, 53, 24);
     Year->setFont(ArialFont(9));
-    Year->setPalette(black);
+    Year->setAccessibleName(QStringLiteral("Jahr"));
     Year->setRange(MinYear, MaxYear);
     // Leaving the field clamps a typed year into the range (the field's fixup) instead of
     // going back to the year before.
@@ -143,6 +201,7 @@ TPerpetualCalendarDlg::TPerpetualCalendarDlg(QWidget* parent) : QDialog(parent)
     Calendar = new TStockCalendar(panel);
     Calendar->setGeometry(5, 34, 183, 106);
     Calendar->setFont(ArialFont(8));
+    Calendar->setAccessibleName(QStringLiteral("Monatsblatt"));
 
     BitBtn1 = new QPushButton(QStringLiteral("&OK"), panel);
     BitBtn1->setGeometry(5, 144, 86, 22);
@@ -234,6 +293,8 @@ void TPerpetualCalendarDlg::FormShow()
     Year->setValue(shown.year());
 
     BitBtn2->setText(CancelCaption(FLanguage));
+    // The grid has the keys at once: Page Up and Down, the arrows, Return.
+    Calendar->setFocus(Qt::OtherFocusReason);
     FShowing = false;
 }
 

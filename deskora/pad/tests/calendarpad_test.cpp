@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -356,6 +357,65 @@ TEST_F(Pad, DoubleClickOutsideTheDateBoxDoesNothing)
     EXPECT_FALSE(opened);
     EXPECT_EQ(FPad->Date(), QLatin1String("01.03.04"));
     EXPECT_FALSE(QFile::exists(File("010304N.000")));
+}
+
+// The keys turn the page from any field, saving the page left as a click on a corner does;
+// Alt+Home goes back to today, Ctrl+K opens the perpetual calendar with its grid in the focus.
+TEST_F(Pad, KeysTurnThePageAndSaveLikeTheCorners)
+{
+    const struct {
+        QWidget* field;
+        QKeyCombination keys;
+        const char* date;
+    } turns[] = {
+        {FPad->SlotField(5), Qt::ALT | Qt::Key_Right, "02.03.04"},
+        {FPad->NotesField(), Qt::CTRL | Qt::Key_PageDown, "03.03.04"},
+        {FPad->SlotField(17), Qt::ALT | Qt::Key_Left, "02.03.04"},
+        {FPad->NotesField(), Qt::CTRL | Qt::Key_PageUp, "01.03.04"},
+        {FPad->SlotField(1), Qt::CTRL | Qt::Key_PageUp, "29.02.04"},
+        {FPad->SlotField(1), Qt::ALT | Qt::Key_Home, "01.03.04"},
+    };
+    for (const auto& turn : turns) {
+        turn.field->setFocus();
+        QTest::keyClick(turn.field, turn.keys.key(), turn.keys.keyboardModifiers());
+        EXPECT_EQ(FPad->Date(), QLatin1String(turn.date)) << turn.keys.toCombined();
+    }
+    // Five turns with the sound, none for Alt+Home on today's page.
+    FPad->SlotField(1)->setFocus();
+    QTest::keyClick(FPad->SlotField(1), Qt::Key_Home, Qt::AltModifier);
+    EXPECT_EQ(FSounds.size(), 6);
+
+    // Text typed, then a key turn: the file is the one a click on the corner writes.
+    TypeInto(FPad->SlotField(3), QStringLiteral("Bank"));
+    QTest::keyClick(FPad->SlotField(3), Qt::Key_Right, Qt::AltModifier);
+    const QByteArray byKey = FileBytes(File("010304T.000"));
+    EXPECT_EQ(FPad->SlotField(3)->text(), QString());
+    EXPECT_EQ(FPad->SlotField(3)->selectedText(), QString());
+    ASSERT_TRUE(QFile::remove(File("010304T.000")));
+    ASSERT_TRUE(QFile::remove(File("010304N.000")));
+    ClickAt(PriorCorner);
+    TypeInto(FPad->SlotField(3), QStringLiteral("Bank"));
+    ClickAt(NextCorner);
+    EXPECT_EQ(FileBytes(File("010304T.000")), byKey);
+    EXPECT_TRUE(byKey.startsWith("\r\n\r\nBank\r\n"));
+
+    // Ctrl+K: the grid takes Page Down at once.
+    bool gridHadFocus = false;
+    AnswerCalendar([&](TPerpetualCalendarDlg* dialog) {
+        EXPECT_TRUE(QTest::qWaitFor([dialog] {
+            return QApplication::focusWidget() && QApplication::focusWidget()->window() == dialog;
+        }));
+        QWidget* focus = QApplication::focusWidget();
+        gridHadFocus = qobject_cast<QTableView*>(focus) && dialog->Calendar->isAncestorOf(focus);
+        QTest::keyClick(focus, Qt::Key_PageDown);
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    });
+    FPad->SlotField(2)->setFocus();
+    QTest::keyClick(FPad->SlotField(2), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_TRUE(gridHadFocus);
+    EXPECT_EQ(FPad->Date(), QLatin1String("02.04.04"));
+    EXPECT_EQ(FPad->SlotField(2)->text(), QString());
 }
 
 TEST_F(Pad, FocusLeavingThePadSavesAndEnteringItLoads)
