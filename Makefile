@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Lunoria and Deskora developers
 # The two everyday commands are `make run` and `make test`; both set the machine up first.
 SANITIZE ?= 0
 ifeq ($(SANITIZE),1)

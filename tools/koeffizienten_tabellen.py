@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Lunoria and Deskora developers
 """Writes lunoria/astronomy/koeffizienten.h from the two published coefficient tables.
 
 Usage: tools/koeffizienten_tabellen.py PHASEN.csv STOERUNGEN.csv > lunoria/astronomy/koeffizienten.h
