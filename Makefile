@@ -49,8 +49,8 @@ package:
 	packaging/pakete-bauen $(BUILD_DIR)/pakete
 	@ls -1 $(BUILD_DIR)/pakete/*.deb
 
-# The same commit built twice as a package, in two temporary folders at two different times and
-# without ccache; the .deb files must be the same to the byte (diffoscope shows a difference
+# The same commit built twice as a package, in two temporary folders at two different times;
+# the .deb files must be the same to the byte (diffoscope shows a difference
 # where installed, else cmp and the file lists).
 check-reproducible:
 	@scripts/install-deps --package
