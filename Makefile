@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Lunoria and Deskora developers
 # The two everyday commands are `make run` and `make test`; both set the machine up first.
 SANITIZE ?= 0
 ifeq ($(SANITIZE),1)
@@ -17,7 +19,7 @@ endif
 
 BIN := $(BUILD_DIR)/bin
 
-.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package regenerate format fuzz
+.PHONY: all setup configure build test run lunoria deskora bench screenshots clean compare-output bench-peers package check-reproducible regenerate format fuzz
 
 all: build
 
@@ -38,11 +40,21 @@ test: build
 # files are kept there and not in the source tree.
 DESKORA_HOME ?= $(HOME)/Deskora
 
-# The Debian packages lunoria and deskora, into $(BUILD_DIR)/pakete/.
-package: build
+# The Debian packages lunoria and deskora, built by dpkg-buildpackage from debian/ in a clean copy
+# of the source tree (packaging/pakete-bauen), into $(BUILD_DIR)/pakete/ with their .changes and
+# .buildinfo. The tests belong to `make test`: by default the package build leaves them out.
+package: export DEB_BUILD_OPTIONS ?= nocheck parallel=2
+package:
 	@scripts/install-deps --package
-	cd $(BUILD_DIR) && cpack -G DEB
+	packaging/pakete-bauen $(BUILD_DIR)/pakete
 	@ls -1 $(BUILD_DIR)/pakete/*.deb
+
+# The same commit built twice as a package, in two temporary folders at two different times;
+# the .deb files must be the same to the byte (diffoscope shows a difference
+# where installed, else cmp and the file lists).
+check-reproducible:
+	@scripts/install-deps --package
+	packaging/reproduzierbar-pruefen
 
 run: build
 	@mkdir -p "$(DESKORA_HOME)"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Costs of the astronomy that runs on every date change of the calendar controls.
 #include <benchmark/benchmark.h>
 

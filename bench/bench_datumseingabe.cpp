@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Handler time of a date typed into the "Astronomie" tab: each keystroke, and Enter up to the
 // repainted tab. Runs Lunoria's window offscreen with the system's regional settings and zone.
 //

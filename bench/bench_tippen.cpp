@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // What writing while typing costs on Deskora's pad: the handler time of a typed character (key
 // event and a synchronous repaint of the field), and the time of one autosave of a full page
 // (both files, synced to the disk) in a folder of the disk the day files live on. A key that

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Lunoria and Deskora developers
 """Start time of Lunoria and Deskora against a bare Qt Widgets window.
 
 Each program is started many times, the three in turn within every round (so that a change of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The yardstick of the start-time measurement: a bare Qt Widgets program that shows one empty
 // window and, as Lunoria and Deskora do under their *_BEENDEN_NACH_START=1, ends once the window
 // has been painted, after writing "erstes-bild <seconds>" (the monotonic clock) to standard

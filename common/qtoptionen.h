@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The options that QApplication and its platform plugins read out of argv themselves. The
 // window programs read their own options before the application object exists (so that --help
 // and --version work without a display); the options meant for Qt are let through to it, not

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Lunoria and Deskora developers
 # The property checks of the fuzz harnesses, also compiled into the test programs that replay
 # the seed files.
 set(FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})

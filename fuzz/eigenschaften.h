@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Property checks on outside input for Lunoria's calendar code, shared by the fuzz harnesses
 // and the test program that replays their seed files. Each takes any bytes and returns an

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Lunoria and Deskora developers
 """A seeded list of date texts (dd.mm.yyyy) for comparing lunoria-info's output between builds.
 
 Seven in ten dates lie in 1800-2200, the rest anywhere in -4712 ... 5879490, with the first and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // deskora_icon: writes Deskora's program icon for the desktop's menus, as a PNG file of one
 // size or, for a name ending in .svg, as a scalable picture.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Writes Deskora's page-turn sound: about a third of a second of paper rustle as a 16-bit mono
 // wave file at 22 050 Hz. The rustle is noise from a fixed-seed generator, shaped into three
 // short swishes of a sheet being turned, so every build writes the same bytes.

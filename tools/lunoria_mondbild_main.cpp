@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Paints Lunoria's pictures: the full moon that the moon picture cuts its lit part out of, and
 // the program icon. The results are committed as resources; run this only to change them.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Renders Lunoria's window to PNG files without a display: each tab of the window for a given
 // date, and the month grid in its three drawing styles with and without week column and caption.
 //

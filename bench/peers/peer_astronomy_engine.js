@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Astronomy Engine doing the program's two jobs; prints CPU microseconds per job as JSON.
 // Job "tag": one date per call, at the program's default place (49.47 N, 9.65 E): sun and moon
 // rise and set within the local day (four searches limited to one day from local midnight), the

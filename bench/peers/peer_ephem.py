@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Lunoria and Deskora developers
 """PyEphem doing the program's two jobs; prints CPU microseconds per job as JSON.
 
 Job "tag": one date per call, at the program's default place (49.47 N, 9.65 E): sun and moon

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The application's help: an HTML handbook shown in a small help window.
 //

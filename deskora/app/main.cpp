@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Deskora's start: the planner window on today's page.
 //
 // 1. The application's title is "Deskora" and its handbook "deskora.html".

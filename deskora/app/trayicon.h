@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // TTrayIcon: an icon in the desktop's notification area that can stand in for the minimised
 // window.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // TCalendarPad: one day of a ring-binder desk pad, 387 x 278 pixels.
 //

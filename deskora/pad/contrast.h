@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Contrast of text against its background, as the web accessibility guidelines measure it: the
 // ratio of the relative luminances, each plus 0.05, from 1:1 (equal) to 21:1 (black on white).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Date texts of the desk pad and the day arithmetic on them.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Display languages of the pad: weekday and month names in five languages, the pad's own words,
 // and the choice of the system's language.

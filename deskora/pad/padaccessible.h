@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // What a screen reader learns of the desk pad. The fields are widgets and speak for themselves
 // (the notes "Notizen", each slot its hour, "14 Uhr"); what the pad paints is told here: the

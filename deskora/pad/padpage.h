@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // TPadPage: the desk pad's page without its pictures. It knows which day is shown, what the
 // day's two files held when they were last read or written, which part the user has changed

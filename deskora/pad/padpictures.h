@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The pad's pictures, painted by the program itself: the ring-binder background "CalendarPad_"
 // and the three hand cursors that point at the page corners and the date box.

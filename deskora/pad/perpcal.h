@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The perpetual calendar: a small modal dialog in which the user picks a day from a month grid,
 // with a month list and a year spin field for 1981 to 2099. The pad opens it from its date box,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The page-turn sound: a wave file played without waiting, silent when the file or the audio
 // device is missing.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The page-turn sound's player, a module of its own: Qt Multimedia and the audio libraries
 // behind it (some twenty shared libraries) are loaded at the first page turn, not at every
 // start of the planner. PlaySoundFile loads this module and calls the one function below.

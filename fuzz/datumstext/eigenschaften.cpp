@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Date texts: what TextDatumZuMJD accepts is a whole day that MJDZuTextDatum and MJDZuISODatum
 // write back to texts naming the same day; what it refuses gives today with error 4.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Entry files: decoded lines hold no line end or NUL, encoding (in any encoding) and decoding
 // give the lines back, files read back as written, a kept unshown tail stays behind the shown
 // lines, and a date text gives a stem of six digits or is refused.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Property checks on entry-file bytes and date texts for Deskora's pad, shared by the fuzz
 // harness and the test program that replays its seed files.

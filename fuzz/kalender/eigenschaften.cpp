@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Calendar arithmetic on any extended and integer values: Caldat splits what lies in the
 // supported years into a real date and hours 0 <= h < 24 and refuses the rest with its
 // message; dates and MJDs convert into each other; the facts of a day stay in their ranges.

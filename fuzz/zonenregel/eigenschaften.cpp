@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Zone rules from outside: POSIX TZ strings and TZif data. Whatever is accepted gives rules
 // that name a real month, occurrence and weekday, and daylight-saving records whose days,
 // times and offsets are ones a calendar and a clock have.

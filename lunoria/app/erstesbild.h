@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The start-time hook: an application event filter that ends the event loop once the first
 // paint of a shown widget has been handled in full, after writing "erstes-bild <seconds>" (the

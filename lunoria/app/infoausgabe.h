@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The facts of one date as lunoria-info writes them: lines "Caption value" for people, or one
 // JSON object for scripts. Both read the same computation and the same caption table.

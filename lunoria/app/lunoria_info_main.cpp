@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // lunoria-info: the facts of Lunoria's two tabs for one date, one "Caption value" line per
 // label, for scripts and for checking the numbers without the window.
 //

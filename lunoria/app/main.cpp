@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Lunoria: the calendar and astronomy information window.
 //
 // LUNORIA_BEENDEN_NACH_START=1 makes the program end as soon as its window has been painted

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The small window of the "Ort…" button: a text field for a place name or coordinates and the
 // list of matching places, to be used with the keyboard (arrows, Enter, Escape) or the mouse.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The place list's C interface comes first: its GLib headers use words that Qt defines as
 // macros.
 #include <geonames.h>

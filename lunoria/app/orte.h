@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The user's place: search of the installed place list by name, the nearest listed town,
 // typed coordinates, and the place remembered in ~/.config/lunoria/lunoria.conf.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Long names of the system zone's standard and daylight time, from Qt's time-zone data, in
 // place of the rule's abbreviations.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The astronomical data of one date as the "Astronomie" tab shows them, gathered without a
 // window, and their label texts.

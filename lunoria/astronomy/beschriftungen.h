@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The captions of the window's two tabs, held once: the window's labels, the lines of
 // lunoria-info and the field names of its JSON objects are read from this table.

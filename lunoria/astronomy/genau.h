@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Accurate geocentric positions of sun and moon after O. Montenbruck and T. Pfleger, Astronomy
 // on the Personal Computer (solar theory with planetary perturbations; lunar theory after Brown

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Start of the four seasons: the instants at which the sun's apparent ecliptic longitude passes
 // 0, 90, 180 and 270 degrees, found on a minute grid from the precise solar series.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Sine, cosine, tangent and arc tangent of extended-precision arguments, evaluated in double
 // precision.

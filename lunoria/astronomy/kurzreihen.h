@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Low-precision positions of sun and moon and the local sidereal time, after O. Montenbruck and
 // T. Pfleger, Astronomy on the Personal Computer (the series of their rise and set program).

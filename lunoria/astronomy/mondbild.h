@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The moon picture: a dark disc with the lit part laid over it, bounded by the limb and by the
 // terminator (a half-ellipse), turned by the picture angle. The lit part is flat yellow, or cut

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Instants of the principal phases of the moon after J. Meeus, Astronomical Algorithms (1991),
 // chapter "Phases of the Moon": mean phase, periodic corrections, planetary arguments.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Sun and moon at a place: rise and set of both, the moon phase, the zone in force and its
 // offset, for one time point, as ready-made German texts. Rise and set follow the method of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Calendar arithmetic on Modified Julian Dates (MJD: days since 17 November 1858, 0 h; the
 // fraction is the time of day). Julian calendar up to 4 October 1582, Gregorian from

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The date behind the month grid: the requested and the applied date, the year limits, the
 // status of the last operation, navigation by day, month and year, and the facts of the applied

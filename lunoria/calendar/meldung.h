@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Error messages from code that knows no window: a replaceable hook shows them (a message box
 // with one OK button in the programs, standard error without a hook, a recorder in tests).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // POSIX TZ rule strings (std offset [dst [offset] [,start[/time],end[/time]]]) and the footer
 // line of TZif zone files that carries such a string for the times after the file's table.

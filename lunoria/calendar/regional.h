@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The user's regional settings as one snapshot, taken from a replaceable provider when it is
 // installed. The calendar code never writes them.

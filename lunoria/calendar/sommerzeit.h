@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Daylight-saving time (DST) of a year under two time bases: the system zone's rule of that year,
 // or the German legal history (DST in 1916-1918, 1940-1949 and from 1980 on).

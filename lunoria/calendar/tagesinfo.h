@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The general facts of one day, as the month grid, the "Allgemein" tab and lunoria-info give
 // them. Plain C++: no window needed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Zone files in the TZif format: the table of a zone's recorded changes of local time (the
 // transition instants and the local time types they switch to) and the footer rule string for

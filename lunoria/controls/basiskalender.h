@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // What every calendar control shares: the date state, the link to a date edit, the picture-cell
 // switches and the lock against user input.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // A small square button with a calendar sheet that opens the date-picker dialog under its linked
 // date edit. The dialog's month grid holds the button's whole date state.

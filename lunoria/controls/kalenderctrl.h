@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The month grid: caption with month buttons, weekday header, six week rows, an optional
 // calendar-week column, the day marker and the system-date and default-date picture cells.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // The date-picker dialog that the drop-down calendar button opens: a month grid with a month
 // list, a year field, an optional MJD field, the system-date panel and an optional panel with

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // A one-line field for a numeric date that filters what is typed, checks the date on Enter and
 // when the focus leaves, restores a date on Esc and hands accepted dates to a bound calendar.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // What screen readers learn of the painted calendar controls: the month grid is a table of its
 // six week rows by seven days, each cell named with its whole date; the drop-down button is a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // A spin control of two stacked halves that repeat while held: the first step at the press,
 // the next after 400 ms, then one every 100 ms until the button is released.

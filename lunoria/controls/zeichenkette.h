@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Q(): a text of the Qt-free layers (UTF-8 std::string) as the QString the widgets show.
 

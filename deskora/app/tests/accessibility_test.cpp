@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The planner for everyone: what a screen reader is told of the window and the perpetual
 // calendar, and whether every text reads on its background under a dark palette and a light one.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The planner window, its buttons and its web label, driven through real events. The entry
 // files go to a temporary folder that is the current folder of the test, as it is the
 // planner's start folder.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // A planner copy reduced to its single-instance guard, for the tests with real processes.
 //
 // It runs the guard with the planner's title and its defaults, then prints one line:

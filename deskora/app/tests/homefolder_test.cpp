@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The folder of the menu start in a temporary home: made when missing, else the reason why it
 // cannot be used.
 

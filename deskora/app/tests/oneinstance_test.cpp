@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The single-instance guard, in this process and with real processes. Every test uses a
 // private runtime folder, so it never meets a running planner or another test.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The tray icon through its own state and signals; the notification area is replaced by a
 // switch, so the tests run without a desktop.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The desk pad driven through real mouse, key and focus events, its files in a temporary folder.
 
 #include "pad/calendarpad.h"

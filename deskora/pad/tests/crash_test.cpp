@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Kills a process that turns and saves pages at random moments: every day file is always one
 // whole version, old or new, and no temporary file stays behind.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Day arithmetic and date texts of the pad, read and written as "dd.mm.yy".
 
 #include "pad/clock.h"

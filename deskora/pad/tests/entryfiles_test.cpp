@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Entry file names, bytes on disk and reading back, in a temporary folder.
 
 #include "pad/clock.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The page model without a window: another program's changes, two planners on one folder,
 // browsing without writing, the clock and the pad's first and last day.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The perpetual calendar dialog, shown and driven like a user would.
 
 #include "pad/clock.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // A planner page that is turned and saved in a loop, for the test that kills it at random
 // moments. Every version of a day's files says which version it is and how long it must be, so
 // that a file cut short or mixed from two versions shows.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Dates at the edges of the calendar in the window: years of six and seven digits, the days of
 // the calendar reform, the longest texts in their labels, and where the drop-down opens.
 #include <QFontMetrics>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Lunoria's window for everyone: every control named for a screen reader, every action from
 // the keyboard, every text readable on a light and on a dark palette, no text cut or covered.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Properties over 2000 ... 2030 that tie the independent series together, so that a wrong
 // coefficient in any of them shows: the phase series of Meeus against the lunar and solar
 // theories of Montenbruck and Pfleger, the event list against itself, the seasons against the

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Lunoria and Deskora developers
 """Compares what the astronomy tab shows with PyEphem, an independent ephemeris, over 1990-2030
 in three real zones (Europe/Berlin, America/New_York, Australia/Sydney):
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The moon picture, checked on drawn images of 120 x 120 pixels (centre 60, 60, radii 60).
 #include <QGuiApplication>
 #include <QImage>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Lunar phase series and the monthly event list, checked against the worked example and the
 // phase instants of January 2000 and August 2001 as published (dynamical time).
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Fixed surroundings for the astronomy tests: German regional settings, a fixed clock, and
 // (where a test needs one) a zone rule, each restored when the guard goes.

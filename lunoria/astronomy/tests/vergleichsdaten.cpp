@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // Writes what the astronomy tab shows for every day of a range of years at one place, and the
 // local season starts of each year, for comparison with an independent ephemeris
 // (ephem_vergleich.py). The zone is the system zone of the environment (TZ); the time basis is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The seed files of the calendar's fuzz harnesses, findings included, through the harnesses'
 // own property checks.
 

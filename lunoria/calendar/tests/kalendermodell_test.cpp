@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The month grid's date model without a window: navigation, clamping and the status codes.
 #include <gtest/gtest.h>
 

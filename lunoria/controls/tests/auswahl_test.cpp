@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 // The date picker, its spin control, the drop-down button and the date edit, driven by events.
 #include <QClipboard>
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Lunoria and Deskora developers
 #pragma once
 // Common set-up of the control tests: German settings, central European time, a fixed clock,
 // and message boxes recorded instead of shown.
