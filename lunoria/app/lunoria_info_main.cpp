@@ -32,6 +32,7 @@
 #include "astronomy/sonnemond.h"
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
+#include "calendar/texte.h"
 #include "calendar/zonenregel.h"
 #include "infoausgabe.h"
 #include "orte.h"
@@ -147,7 +148,7 @@ const char* DatumLesen(const std::string& datum, Extended& mjd)
     int fehler = 0;
     mjd = TextDatumZuMJD(datum, fehler);
     if (fehler != 0)
-        return "Das eingegebene Textdatum kann nicht aufgelöst werden";
+        return KalenderText(ktTextdatumUnlesbar);
     // Lunoria's dates lie in the years -4712 ... 5879490; beyond them the calendar arithmetic
     // has no dates to give. Compared as MJDs, so that no year is split first.
     if (mjd < MJDAusDatum(1, 1, MinJahrStandard, 0) || mjd >= MJDAusDatum(1, 1, MaxJahrStandard + 1, 0)) {

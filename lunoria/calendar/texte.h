@@ -18,7 +18,8 @@ enum TKalenderText : int {
     ktUhr,
     ktRegelFormat,  // rule description: occurrence, weekday (date), "im", month, "um", hh:mm "Uhr"
     ktKeineSommerzeit,
-    ktCaldatUngueltig,  // placeholder: the MJD that could not be split
+    ktCaldatUngueltig,    // placeholder: the MJD that could not be split
+    ktTextdatumUnlesbar,  // a typed date that names no day
     ktAnzahlTexte
 };
 
@@ -34,6 +35,7 @@ inline constexpr std::array<const char*, ktAnzahlTexte> KalenderTexte = {
     "%s %s %s %s %s %0.2d%s%0.2d %s",
     "keine Sommerzeit definiert",
     "_Caldat: ungültiger Wert: \"%f\"",
+    "Das eingegebene Textdatum kann nicht aufgelöst werden",
 };
 
 constexpr const char* KalenderText(TKalenderText nr)

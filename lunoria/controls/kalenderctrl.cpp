@@ -18,6 +18,7 @@
 #include "astronomy/sonnemond.h"
 #include "calendar/datumstext.h"
 #include "calendar/julian.h"
+#include "calendar/texte.h"
 #include "calendar/regional.h"
 #include "kalenderzugang.h"
 #include "meldungsbox.h"
@@ -724,7 +725,7 @@ void TKalenderCtrl::setTextDatum(const QString& text)
 {
     if (!m_Modell.TextDatumSetzen(text.toStdString())) {
         ZeigeMeldung(window(), QStringLiteral("vexKalender - Lunoria Kalenderkomponenten"),
-                     QStringLiteral("Das eingegebene Textdatum kann nicht aufgelöst werden"), TMeldungsArt::Warnung);
+                     QString::fromUtf8(KalenderText(ktTextdatumUnlesbar)), TMeldungsArt::Warnung);
         return;
     }
     NeuesDatumZeigen();

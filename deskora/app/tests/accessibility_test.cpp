@@ -428,7 +428,8 @@ void ExpectReadable(QWidget* window, const QList<TPlace>& places, const char* pa
     ASSERT_FALSE(places.isEmpty());
     for (const TPlace& place : places) {
         EXPECT_GE(TextContrast(image, place.where), ReadableContrast)
-            << palette << ": " << place.what.toStdString() << " " << place.where.x() << "," << place.where.y() << " " << place.where.width() << "x" << place.where.height();
+            << palette << ": " << place.what.toStdString() << " " << place.where.x() << ","
+            << place.where.y() << " " << place.where.width() << "x" << place.where.height();
     }
 }
 
