@@ -3,6 +3,7 @@
 #include "kalenderedit.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "calendar/datumstext.h"
@@ -193,9 +194,16 @@ void TKalenderEdit::keyPressEvent(QKeyEvent* event)
     const QChar c = zeichen[0];
     const int i = cursorPosition();  // characters before the caret
     const QChar davor = i > 0 && i <= text().size() ? text()[i - 1] : QChar();
+    // The text as it would read with the character typed (over the selection, if any).
+    QString neu = text();
+    const int von = hasSelectedText() ? selectionStart() : i;
+    neu.replace(von, hasSelectedText() ? selectedText().size() : 0, c);
+    // The beginning of an ISO date "JJJJ-MM-TT", with its signs: "-0044-03-15", "+100000-01-01".
+    static const QRegularExpression isoAnfang(QStringLiteral("^[+-]?[0-9]{0,9}(-[0-9]{0,2}(-[0-9]{0,2})?)?$"));
     const bool erlaubt = (c.isDigit() && c.unicode() < 128) || (IstTrenner(c) && i <= 5 && davor != c) ||
                          // A minus sign may only start the year part.
-                         (c == QLatin1Char('-') && i >= 4 && !text().contains(QLatin1Char('-')) && !davor.isDigit());
+                         (c == QLatin1Char('-') && i >= 4 && !text().contains(QLatin1Char('-')) && !davor.isDigit()) ||
+                         ((c == QLatin1Char('-') || c == QLatin1Char('+')) && isoAnfang.match(neu).hasMatch());
     if (!erlaubt) {
         event->accept();  // every other character is dropped
         return;

@@ -463,6 +463,10 @@ TEST_F(Auswahl, EditTakesTheLongestDatesWholeAndRefusesTooLongPastes)
         {"31.12.-4712", false, "31.12.-4712", MJDAusDatum(31, 12, -4712, 0), 0},
         {"31.12.58794901", false, "31.12.5879490", MJDAusDatum(31, 12, 5879490, 0), 0},  // typing stops
         {"31.12.5879490", true, "31.12.5879490", MJDAusDatum(31, 12, 5879490, 0), 0},
+        // ISO dates are typed whole, signs and all, and shown in the regional form.
+        {"1998-05-23", false, "23.05.1998", 50956, 0},
+        {"-0044-03-15", false, "15.03.-44", MJDAusDatum(15, 3, -44, 0), 0},
+        {"5879490-12-31", false, "31.12.5879490", MJDAusDatum(31, 12, 5879490, 0), 0},
         // Cut to 13 characters this would be 01.01.2000000: the paste is refused whole.
         {"01.01.20000000000000", true, "23.05.1998", 50956, 1},
     };
