@@ -31,7 +31,10 @@ void Zeile(std::string& text, TBeschriftung b, const std::string& wert)
 // texts and writes the shortest exact form of each number.
 class TJson {
 public:
-    TJson() : m_Schreiber(m_Puffer) {}
+    TJson()
+        : m_Schreiber(m_Puffer)
+    {
+    }
     void Anfang() { m_Schreiber.StartObject(); }
     void Ende() { m_Schreiber.EndObject(); }
     void Schluessel(const char* feld) { m_Schreiber.Key(feld); }

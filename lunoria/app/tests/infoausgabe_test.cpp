@@ -49,7 +49,7 @@ TEST(InfoAusgabe, JsonSagtDasselbeWieDerText)
         const char* Zone;
         double Breite, Laenge;
     } orte[] = {
-        {"Europe/Berlin", 52.52, 13.40},      {"America/New_York", 40.71, -74.01}, {"Asia/Kolkata", 28.61, 77.21},
+        {"Europe/Berlin", 52.52, 13.40},      {"America/New_York", 40.71, -74.01},   {"Asia/Kolkata", 28.61, 77.21},
         {"Australia/Sydney", -33.87, 151.21}, {"Arctic/Longyearbyen", 78.22, 15.65},
     };
     std::set<QString> felder;
@@ -69,7 +69,8 @@ TEST(InfoAusgabe, JsonSagtDasselbeWieDerText)
         for (Extended mjd = MJDAusDatum(3, 1, 1850, 0); mjd < MJDAusDatum(1, 1, 2101, 0); mjd += 1307) {
             for (const Extended tag : {mjd, MJDAusDatum(29, 3, 2026, 0), MJDAusDatum(25, 10, 2026, 0)}) {
                 const std::string text = InfoText(tag, kzbStandard, ort, dfISO);
-                const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(InfoJson(tag, kzbStandard, ort)));
+                const QJsonDocument doc = QJsonDocument::fromJson(
+                    QByteArray::fromStdString(InfoJson(tag, kzbStandard, ort)));
                 ASSERT_TRUE(doc.isObject()) << text;
                 const QJsonObject j = doc.object();
                 const QStringList namen = j.keys();
@@ -105,9 +106,10 @@ TEST(InfoAusgabe, JsonSagtDasselbeWieDerText)
                     }
                 }
                 // Twilights: "06:58 – 17:14 Uhr", the reason alone, or dashes for another day.
-                for (const auto& [feld, caption] : {std::pair{"buergerliche_daemmerung", "Bürgerliche Dämmerung:"},
-                                                    std::pair{"nautische_daemmerung", "Nautische Dämmerung:"},
-                                                    std::pair{"astronomische_daemmerung", "Astronomische Dämmerung:"}}) {
+                for (const auto& [feld, caption] :
+                     {std::pair{"buergerliche_daemmerung", "Bürgerliche Dämmerung:"},
+                      std::pair{"nautische_daemmerung", "Nautische Dämmerung:"},
+                      std::pair{"astronomische_daemmerung", "Astronomische Dämmerung:"}}) {
                     const QJsonObject d = j[QLatin1StringView(feld)].toObject();
                     std::string erwartet;
                     if (d["beginn"].isNull() && d["ende"].isNull())
