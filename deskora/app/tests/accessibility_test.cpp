@@ -460,9 +460,21 @@ TEST_F(Access, EveryTextReadsUnderADarkPaletteAndTheLightOne)
             places << TPlace{pad->HourLabel(k), QRect(218, 14 * k + 5, 28, 13).translated(padAt)};
         ExpectReadable(form, places, name);
 
-        // The perpetual calendar: fields, headings, every day, the marked one among them.
+        // The perpetual calendar: fields, headings, every day, the marked one among them, in
+        // each state the marked day is drawn in: the keys in the grid with the pointer on the
+        // day, the keys in the year field, the window inactive.
         WithCalendar(pad->SlotField(1), [&](TPerpetualCalendarDlg* dialog) {
-            ExpectReadable(dialog, TextPlaces(dialog), name);
+            auto* grid = dialog->Calendar->findChild<QTableView*>();
+            // The dialog gives the grid the focus; as after a Tab, the style draws its focus marks.
+            ASSERT_TRUE(QTest::qWaitFor([grid] { return grid->hasFocus(); }));
+            dialog->setAttribute(Qt::WA_KeyboardFocusChange);
+            QTest::mouseMove(grid->viewport(), grid->visualRect(grid->currentIndex()).center());
+            ExpectReadable(dialog, TextPlaces(dialog), (name + std::string(", Tage")).c_str());
+            dialog->Year->setFocus();
+            ExpectReadable(dialog, TextPlaces(dialog), (name + std::string(", Jahr")).c_str());
+            form->activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([dialog] { return !dialog->isActiveWindow(); }));
+            ExpectReadable(dialog, TextPlaces(dialog), (name + std::string(", inaktiv")).c_str());
             // On the light palette the fields keep their black.
             if (!dark) {
                 EXPECT_EQ(dialog->Year->palette().color(QPalette::Text), QColor(Qt::black));
