@@ -69,15 +69,17 @@ bool ISODatumLesen(const std::string& text, int& tag, int& monat, int& jahr)
     while (i < text.size() && IstZiffer(text[i]))
         ++i;
     const std::size_t stellen = i - jahrAnfang;
-    // Nine digits keep the year in an int; the calendar's years have at most seven.
-    if (stellen < 4 || stellen > 9 || text.size() != i + 6 || text[i] != '-' || text[i + 3] != '-')
+    // Every year the day arithmetic splits (it splits more than the calendar shows) is written
+    // back in this form, so every int year is read: up to ten digits.
+    if (stellen < 4 || stellen > 10 || text.size() != i + 6 || text[i] != '-' || text[i + 3] != '-')
         return false;
     for (const std::size_t k : {i + 1, i + 2, i + 4, i + 5})
         if (!IstZiffer(text[k]))
             return false;
-    jahr = std::atoi(text.substr(jahrAnfang, stellen).c_str());
-    if (negativ)
-        jahr = -jahr;
+    const long long betrag = std::atoll(text.substr(jahrAnfang, stellen).c_str());
+    if (betrag > INT_MAX)
+        return false;
+    jahr = static_cast<int>(negativ ? -betrag : betrag);
     monat = (text[i + 1] - '0') * 10 + (text[i + 2] - '0');
     tag = (text[i + 4] - '0') * 10 + (text[i + 5] - '0');
     return true;

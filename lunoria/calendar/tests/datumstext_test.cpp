@@ -128,7 +128,8 @@ TEST(Datumstext, ReadingShortDates)
         {"dd.MM.yyyy", ".", "998-05-23", 4, heute},
         {"dd.MM.yyyy", ".", "1998-5-23", 4, heute},
         {"dd.MM.yyyy", ".", "1998-05-23T00:00", 4, heute},
-        {"dd.MM.yyyy", ".", "1234567890-01-01", 4, heute},
+        {"dd.MM.yyyy", ".", "12345678901-01-01", 4, heute},
+        {"dd.MM.yyyy", ".", "2147483648-01-01", 4, heute},
         {"dd.MM.yyyy", ".", "--1998-05-23", 4, heute},
     };
     for (const auto& f : faelle) {
