@@ -15,6 +15,7 @@
 #include "pad/language.h"
 #include "pad/perpcal.h"
 #include "pad/sound.h"
+#include "pad/tests/modalanswer.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -84,19 +85,11 @@ protected:
     // Ctrl+K in the window; the calendar, once open, is handed to the answer.
     void WithCalendar(QWidget* focus, std::function<void(TPerpetualCalendarDlg*)> answer)
     {
-        auto* timer = new QTimer(FForm.get());
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-            if (auto* dialog = qobject_cast<TPerpetualCalendarDlg*>(
-                    QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                answer(dialog);
-                if (dialog->isVisible())
-                    dialog->reject();
-            }
+        AnswerCalendarDialog(FForm.get(), [answer](TPerpetualCalendarDlg* dialog) {
+            answer(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
         });
-        timer->start();
         QTest::keyClick(focus, Qt::Key_K, Qt::ControlModifier);
     }
 

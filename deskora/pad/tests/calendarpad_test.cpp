@@ -29,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include "modalanswer.h"
 #include "printers.h"
 
 #include <sys/mount.h>
@@ -130,17 +131,7 @@ protected:
     // Answers the next modal dialog from a timer while the pad waits in its event loop.
     void AnswerCalendar(std::function<void(TPerpetualCalendarDlg*)> answer)
     {
-        auto* timer = new QTimer(FWindow.get());
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-            if (auto* dialog = qobject_cast<TPerpetualCalendarDlg*>(
-                    QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                answer(dialog);
-            }
-        });
-        timer->start();
+        AnswerCalendarDialog(FWindow.get(), std::move(answer));
     }
 
     QDateTime FNow = QDateTime(QDate(2004, 3, 1), QTime(14, 30));
