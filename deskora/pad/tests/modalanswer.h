@@ -20,7 +20,8 @@ inline void AnswerCalendarDialog(QObject* owner, std::function<void(TPerpetualCa
     auto* timer = new QTimer(owner);
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        if (auto* dialog = qobject_cast<TPerpetualCalendarDlg*>(QApplication::activeModalWidget())) {
+        if (auto* dialog = qobject_cast<TPerpetualCalendarDlg*>(
+                QApplication::activeModalWidget())) {
             timer->stop();
             timer->deleteLater();
             answer(dialog);
